@@ -1,0 +1,96 @@
+// ssq-cli: the batch front end over the same core as the desktop program. It computes
+// nothing of its own; every figure comes from the routine that fills the panel.
+
+#include "CliContext.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+void printHelp(QTextStream &out)
+{
+    out << "ssq-cli " << SSQ_VERSION << " - batch tool of the 双色球 program\n\n"
+        << "usage: ssq-cli COMMAND [ARGS] [--history FILE]\n\n"
+        << "commands:\n";
+    for (const CliCommandInfo &c : CliCommands())
+        out << "  " << c.synopsis << '\n';
+    out << "\n  --history FILE   the history text (GBK); default: ssq.dxt beside the program\n"
+        << "  --help           this text\n"
+        << "  --version        the version\n";
+}
+
+// Splits the words after the command into positional words, options with a value and flags.
+bool parseArgs(const CliCommandInfo &info, const QStringList &words, CliArgs &args, QString &problem)
+{
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const QString &w = words[i];
+        if (!w.startsWith(QStringLiteral("--")) || w == QStringLiteral("--")) {
+            args.positional << w;
+        } else if (w == QStringLiteral("--history") || info.valueOptions.contains(w)) {
+            if (i + 1 >= words.size()) {
+                problem = w + QStringLiteral(" needs a value");
+                return false;
+            }
+            args.options.insert(w, words[++i]);
+        } else if (info.flagOptions.contains(w)) {
+            args.flags.insert(w);
+        } else {
+            problem = QStringLiteral("unknown option ") + w;
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+const QList<CliCommandInfo> &CliCommands()
+{
+    static const QList<CliCommandInfo> commands = {
+        {"check", "check                      parse the history: draw count and issue range", CmdCheck, {}, {}},
+    };
+    return commands;
+}
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    out.setEncoding(QStringConverter::Utf8);
+    err.setEncoding(QStringConverter::Utf8);
+
+    QStringList words = app.arguments().mid(1);
+    if (words.isEmpty()) {
+        printHelp(err);
+        return CliUsage;
+    }
+    const QString command = words.takeFirst();
+    if (command == QStringLiteral("--help") || command == QStringLiteral("-h")) {
+        printHelp(out);
+        return CliOk;
+    }
+    if (command == QStringLiteral("--version")) {
+        out << "ssq-cli " << SSQ_VERSION << '\n';
+        return CliOk;
+    }
+    for (const CliCommandInfo &info : CliCommands()) {
+        if (command != QLatin1String(info.name))
+            continue;
+        CliArgs args;
+        args.command = command;
+        QString problem;
+        if (!parseArgs(info, words, args, problem)) {
+            err << problem << "\nusage: ssq-cli " << info.synopsis << '\n';
+            return CliUsage;
+        }
+        CliContext ctx(args, out, err);
+        const int status = info.run(ctx);
+        out.flush();
+        err.flush();
+        return status;
+    }
+    err << "unknown command " << command << '\n';
+    printHelp(err);
+    return CliUsage;
+}

@@ -1,0 +1,289 @@
+#include "code/Code.h"
+#include "code/SsqError.h"
+
+#include <QTest>
+
+namespace {
+TCodeRedArr reds(std::initializer_list<int> numbers)
+{
+    TCodeRedArr a{};
+    int i = 0;
+    for (int n : numbers)
+        a[i++] = std::int8_t(n);
+    return a;
+}
+
+template <typename F>
+void forEachCombination(F f)
+{
+    TCodeRedArr a{};
+    for (int a1 = 1; a1 <= 28; ++a1)
+        for (int a2 = a1 + 1; a2 <= 29; ++a2)
+            for (int a3 = a2 + 1; a3 <= 30; ++a3)
+                for (int a4 = a3 + 1; a4 <= 31; ++a4)
+                    for (int a5 = a4 + 1; a5 <= 32; ++a5)
+                        for (int a6 = a5 + 1; a6 <= 33; ++a6) {
+                            a = {std::int8_t(a1), std::int8_t(a2), std::int8_t(a3),
+                                 std::int8_t(a4), std::int8_t(a5), std::int8_t(a6)};
+                            f(a);
+                        }
+}
+} // namespace
+
+class TestCode : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void intToPadStr_data()
+    {
+        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<bool>("zero");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("ball") << 7 << 2 << true << "07";
+        QTest::newRow("year blank") << 2005 << 4 << false << "2005";
+        QTest::newRow("wider than width") << 123 << 2 << true << "123";
+        QTest::newRow("blank padded") << 5 << 4 << false << "   5";
+        QTest::newRow("draw number") << 13 << 3 << true << "013";
+    }
+    void intToPadStr()
+    {
+        QFETCH(int, value);
+        QFETCH(int, width);
+        QFETCH(bool, zero);
+        QFETCH(QString, text);
+        QCOMPARE(IntToPadStr(value, width, zero), text);
+    }
+
+    void redArrToStr()
+    {
+        QString text = QStringLiteral("old");
+        QVERIFY(RedArrToStr(reds({2, 9, 15, 18, 25, 33}), text));
+        QCOMPARE(text, QStringLiteral("02 09 15 18 25 33"));
+    }
+
+    void splitStr_data()
+    {
+        QTest::addColumn<QString>("sep");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("items");
+        QTest::newRow("leading blank, doubled comma") << "," << " 01,,08,09" << QStringList{"01", "08", "09"};
+        QTest::newRow("separator at both ends") << "," << ",1,2," << QStringList{"1", "2"};
+        QTest::newRow("empty") << "," << "" << QStringList{};
+        QTest::newRow("blanks only") << "," << "  \t " << QStringList{};
+        QTest::newRow("items not trimmed") << "," << "1 , 2" << QStringList{"1 ", " 2"};
+        QTest::newRow("multi-character separator") << "&&" << "a&&b&&&&c" << QStringList{"a", "b", "c"};
+        QTest::newRow("history line, two blanks")
+            << " " << "2005013  02 09 15 18 25 33 07 " << QStringList{"2005013", "02", "09", "15", "18", "25", "33", "07"};
+        QTest::newRow("tab is no separator") << " " << "2005013\t02 09" << QStringList{"2005013\t02", "09"};
+    }
+    void splitStr()
+    {
+        QFETCH(QString, sep);
+        QFETCH(QString, text);
+        QFETCH(QStringList, items);
+        QCOMPARE(SplitStr(sep, text), items);
+    }
+
+    void joinStrAppends()
+    {
+        QString text = QStringLiteral("x=");
+        JoinStr(QStringLiteral(","), {QStringLiteral("1"), QStringLiteral("8"), QStringLiteral("9")}, text);
+        QCOMPARE(text, QStringLiteral("x=1,8,9"));
+        JoinStr(QStringLiteral(","), {}, text);
+        QCOMPARE(text, QStringLiteral("x=1,8,9"));
+    }
+
+    void ratioCaptions()
+    {
+        QCOMPARE(RatioCaptions[0], QStringLiteral("0:6"));
+        QCOMPARE(RatioCaptions[4], QStringLiteral("4:2"));
+        QCOMPARE(RatioCaptions[6], QStringLiteral("6:0"));
+    }
+
+    // The examples that the program's own explanation text and the players' rules give.
+    void examples()
+    {
+        QCOMPARE(BigCount(reds({16, 17, 18, 19, 20, 21})), 5);
+        QCOMPARE(PrimeCount(reds({1, 4, 6, 8, 9, 10})), 1);
+        QCOMPARE(PrimeCount(reds({2, 3, 5, 7, 11, 13})), 6);
+        QCOMPARE(AcValue(reds({1, 2, 3, 4, 5, 6})), 0);
+        QCOMPARE(AcValue(reds({1, 2, 4, 8, 13, 21})), 10);
+        QCOMPARE(Mod5GroupCount(reds({5, 10, 15, 20, 25, 30}), true), 1);
+        QCOMPARE(Mod5GroupCount(reds({5, 10, 15, 20, 25, 30}), false), 1);
+        QCOMPARE(OddEvenZoneCount(reds({1, 3, 5, 7, 9, 11})), 1);
+        QCOMPARE(OddEvenZoneCount(reds({11, 12, 21, 22, 23, 24})), 5);
+        QCOMPARE(SameTailMax(reds({1, 11, 21, 31, 2, 12})), 4);
+        QCOMPARE(SameTailMax(reds({1, 2, 3, 4, 5, 6})), 1);
+        QCOMPARE(RedSum(reds({8, 9, 18, 19, 28, 29}), true, false), 51);
+        QCOMPARE(RedSum(reds({8, 9, 18, 19, 28, 29}), true, true), 1);
+        QCOMPARE(RedSum(reds({1, 2, 3, 4, 5, 6}), false, false), 21);
+        QCOMPARE(RedSum(reds({28, 29, 30, 31, 32, 33}), false, false), 183);
+        QCOMPARE(OddConsecCount(reds({1, 3, 7, 9, 11, 19})), 3);
+        QCOMPARE(EvenConsecCount(reds({2, 4, 8, 10, 12, 20})), 3);
+        QCOMPARE(SpecNumInterOfCodeArr(reds({1, 22, 22, 23, 12, 5}), 22, 22), 2);
+        QVERIFY(!IsComposite(1));
+        QVERIFY(!IsComposite(2));
+        QVERIFY(IsComposite(9));
+        QVERIFY(!IsComposite(31));
+        QCOMPARE(CodeMask::count(CodeMask::Prime), 12);
+    }
+
+    void runs_data()
+    {
+        QTest::addColumn<TCodeRedArr>("a");
+        QTest::addColumn<QList<int>>("runs");
+        QTest::addColumn<int>("groups");
+        QTest::addColumn<int>("numbers");
+        QTest::newRow("two runs") << reds({1, 2, 6, 7, 8, 10}) << QList<int>{0, 1, 1, 0, 0, 0} << 2 << 5;
+        QTest::newRow("run of six") << reds({1, 2, 3, 4, 5, 6}) << QList<int>{0, 0, 0, 0, 0, 1} << 1 << 6;
+        QTest::newRow("run ends at 33") << reds({1, 5, 9, 31, 32, 33}) << QList<int>{0, 0, 1, 0, 0, 0} << 1 << 3;
+        QTest::newRow("no run") << reds({1, 3, 5, 7, 9, 11}) << QList<int>{0, 0, 0, 0, 0, 0} << 0 << 0;
+        QTest::newRow("three pairs") << reds({1, 2, 10, 11, 32, 33}) << QList<int>{0, 3, 0, 0, 0, 0} << 3 << 6;
+        QTest::newRow("unordered") << reds({8, 1, 7, 2, 6, 10}) << QList<int>{0, 1, 1, 0, 0, 0} << 2 << 5;
+    }
+    void runs()
+    {
+        QFETCH(TCodeRedArr, a);
+        QFETCH(QList<int>, runs);
+        QFETCH(int, groups);
+        QFETCH(int, numbers);
+        std::array<int, 6> got{};
+        ConsecRuns(a, got);
+        QCOMPARE(QList<int>(got.begin(), got.end()), runs);
+        QCOMPARE(ConsecGroupCount(a), groups);
+        QCOMPARE(ConsecNumCount(a), numbers);
+    }
+
+    void pairs()
+    {
+        // A number next to 33 or to 1 is a slant number; both neighbours count once.
+        QCOMPARE(SlantCount(reds({32, 2, 3, 4, 5, 6}), reds({33, 20, 21, 22, 23, 24})), 1);
+        QCOMPARE(SlantCount(reds({1, 12, 13, 14, 15, 16}), reds({2, 30, 31, 29, 28, 27})), 1);
+        QCOMPARE(SlantCount(reds({5, 20, 21, 22, 23, 24}), reds({4, 6, 1, 2, 3, 33})), 1);
+        QCOMPARE(RepeatCount(reds({1, 2, 3, 4, 5, 6}), reds({6, 5, 10, 11, 12, 1})), 3);
+        QCOMPARE(SamePosCount(reds({1, 2, 3, 4, 5, 6}), reds({1, 3, 3, 5, 5, 7})), 3);
+    }
+
+    void intervalCheck_data()
+    {
+        QTest::addColumn<int>("lo");
+        QTest::addColumn<int>("hi");
+        QTest::newRow("lo above hi") << 12 << 11;
+        QTest::newRow("lo below 1") << 0 << 11;
+        QTest::newRow("hi above 33") << 23 << 34;
+    }
+    void intervalCheck()
+    {
+        QFETCH(int, lo);
+        QFETCH(int, hi);
+        const auto a = reds({1, 2, 3, 4, 5, 6});
+        try {
+            SpecNumInterOfCodeArr(a, lo, hi);
+            QFAIL("no error raised");
+        } catch (const SsqError &e) {
+            QCOMPARE(e.text(), QStringLiteral("SpecNumInterOfCodeArr Error!!"));
+        }
+        QVERIFY_THROWS_EXCEPTION(SsqError, CodeMask::SpecNumInter(ToMask(a), lo, hi));
+    }
+
+    // A number out of the game's range must not index outside the 34-entry tables.
+    void strayNumbersStayInside()
+    {
+        const auto a = reds({0, 34, 100, -5, 33, 1});
+        std::array<int, 6> runs{};
+        ConsecRuns(a, runs);
+        QCOMPARE(RepeatCount(a, a), 2); // 1 and 33; the rest are outside the tables
+        QCOMPARE(CountInSet(a, std::array<bool, 34>{}), 0);
+        QVERIFY(SlantCount(a, a) >= 0);
+        QVERIFY(Zone6Count(a) >= 1);
+        QVERIFY(AcValue(a) >= -5);
+    }
+
+    // The two forms agree on every ascending combination. The array form is a direct
+    // reading of the rules, the mask form is popcounts against class masks.
+    void maskFormAgreesOnAllCombinations()
+    {
+        const TCodeRedArr b1 = reds({2, 9, 15, 18, 25, 33});
+        const TCodeRedArr b2 = reds({1, 2, 3, 31, 32, 33});
+        const RedMask m1 = ToMask(b1), m2 = ToMask(b2);
+        std::array<bool, 34> set{};
+        RedMask setMask = 0;
+        for (int n : {1, 5, 9, 14, 22, 27, 33}) {
+            set[n] = true;
+            setMask |= CodeMask::bit(n);
+        }
+        qint64 combos = 0;
+        int failures = 0;
+        auto check = [&](const char *what, int arrayForm, int maskForm, const TCodeRedArr &a) {
+            if (arrayForm != maskForm && ++failures <= 5)
+                qWarning("%s differs on %s: %d against %d", what, qPrintable(RedArrToStr(a)), arrayForm, maskForm);
+        };
+        forEachCombination([&](const TCodeRedArr &a) {
+            ++combos;
+            const RedMask m = ToMask(a);
+            for (auto [lo, hi] : {std::pair{1, 11}, {12, 22}, {23, 33}, {7, 7}})
+                check("SpecNumInter", SpecNumInterOfCodeArr(a, lo, hi), CodeMask::SpecNumInter(m, lo, hi), a);
+            check("Zone6Count", Zone6Count(a), CodeMask::Zone6Count(m), a);
+            check("OddEvenZoneCount", OddEvenZoneCount(a), CodeMask::OddEvenZoneCount(m), a);
+            for (int r = 0; r < 3; ++r)
+                check("Mod3Count", Mod3Count(a, r), CodeMask::Mod3Count(m, r), a);
+            check("Mod6GroupCount", Mod6GroupCount(a), CodeMask::Mod6GroupCount(m), a);
+            check("Mod5GroupCount", Mod5GroupCount(a, false), CodeMask::Mod5GroupCount(m, false), a);
+            check("Mod5GroupCount tail", Mod5GroupCount(a, true), CodeMask::Mod5GroupCount(m, true), a);
+            check("SameTailMax", SameTailMax(a), CodeMask::SameTailMax(m), a);
+            check("TailGroupCount", TailGroupCount(a), CodeMask::TailGroupCount(m), a);
+            check("BigTailCount", BigTailCount(a), CodeMask::BigTailCount(m), a);
+            check("BigCount", BigCount(a), CodeMask::BigCount(m), a);
+            check("OddCount", OddCount(a), CodeMask::OddCount(m), a);
+            check("PrimeCount", PrimeCount(a), CodeMask::PrimeCount(m), a);
+            for (bool tail : {false, true})
+                for (bool last : {false, true})
+                    check("RedSum", RedSum(a, tail, last), CodeMask::RedSum(m, tail, last), a);
+            check("AcValue", AcValue(a), CodeMask::AcValue(m), a);
+            check("MaxGap", MaxGap(a), CodeMask::MaxGap(m), a);
+            std::array<int, 6> ra{}, rm{};
+            ConsecRuns(a, ra);
+            CodeMask::ConsecRuns(m, rm);
+            check("ConsecRuns", ra == rm, 1, a);
+            check("ConsecGroupCount", ConsecGroupCount(a), CodeMask::ConsecGroupCount(m), a);
+            check("ConsecNumCount", ConsecNumCount(a), CodeMask::ConsecNumCount(m), a);
+            check("OddConsecCount", OddConsecCount(a), CodeMask::OddConsecCount(m), a);
+            check("EvenConsecCount", EvenConsecCount(a), CodeMask::EvenConsecCount(m), a);
+            check("RepeatCount", RepeatCount(a, b1), CodeMask::RepeatCount(m, m1), a);
+            check("RepeatCount", RepeatCount(a, b2), CodeMask::RepeatCount(m, m2), a);
+            check("SlantCount", SlantCount(a, b1), CodeMask::SlantCount(m, m1), a);
+            check("SlantCount", SlantCount(a, b2), CodeMask::SlantCount(m, m2), a);
+            check("CountInSet", CountInSet(a, set), CodeMask::CountInSet(m, setMask), a);
+            check("HasNum", HasNum(a, 17), CodeMask::HasNum(m, 17), a);
+        });
+        QCOMPARE(combos, qint64(1107568));
+        QCOMPARE(failures, 0);
+    }
+
+    // Independent counts over all combinations, known from the combinatorics of the game.
+    void distributionsOverAllCombinations()
+    {
+        std::array<qint64, 7> odd{};
+        std::array<qint64, 11> ac{};
+        qint64 sumOfSums = 0;
+        forEachCombination([&](const TCodeRedArr &a) {
+            const RedMask m = ToMask(a);
+            ++odd[CodeMask::OddCount(m)];
+            ++ac[CodeMask::AcValue(m)];
+            sumOfSums += CodeMask::RedSum(m, false, false);
+        });
+        // C(17, k) * C(16, 6 - k): 17 odd and 16 even numbers.
+        const std::array<qint64, 7> expectedOdd = {8008, 74256, 247520, 380800, 285600, 99008, 12376};
+        for (int k = 0; k <= 6; ++k)
+            QCOMPARE(odd[k], expectedOdd[k]);
+        // Every combination's sum averages 6 * 17.
+        QCOMPARE(sumOfSums, qint64(1107568) * 102);
+        // AC 0 is exactly the arithmetic progressions of six: 28 + 23 + 18 + 13 + 8 + 3.
+        QCOMPARE(ac[0], qint64(93));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestCode)
+#include "tst_Code.moc"

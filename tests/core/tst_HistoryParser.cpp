@@ -1,0 +1,173 @@
+#include "history/HistoryParser.h"
+
+#include <QFile>
+#include <QStringEncoder>
+#include <QTest>
+
+namespace {
+class Collector : public ParseReporter
+{
+public:
+    void report(const QString &message) override { messages.append(message); }
+    QStringList messages;
+};
+
+const QString kGood1 = QStringLiteral("2005013 02 09 15 18 25 33 07");
+const QString kGood2 = QStringLiteral("2005014 01 03 05 07 09 11 16");
+const QString kBadHead = QString::fromUtf16(kBadLinesMessage) + QStringLiteral("\r\n");
+
+TBeenCodesRecArr previousHistory()
+{
+    DrawRecord r;
+    r.Year = 2003;
+    r.No = 1;
+    r.Red = {10, 11, 12, 13, 26, 28};
+    r.Blue = 11;
+    return {r};
+}
+} // namespace
+
+class TestHistoryParser : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void goodLines_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("count");
+        QTest::newRow("empty text") << QStringList{} << 0;
+        QTest::newRow("blank lines only") << QStringList{"", "   ", "\t", " \x01 "} << 0;
+        QTest::newRow("two blanks after the issue") << QStringList{"2005013  02 09 15 18 25 33 07"} << 1;
+        QTest::newRow("leading and trailing blanks") << QStringList{"   " + kGood1 + "  \t"} << 1;
+        QTest::newRow("nine fields") << QStringList{kGood1 + " 99"} << 1;
+        QTest::newRow("blank lines between") << QStringList{"", kGood1, "", "", kGood2, ""} << 2;
+        QTest::newRow("repeated and unordered reds") << QStringList{"2005013 09 02 02 18 25 33 07"} << 1;
+    }
+    void goodLines()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(int, count);
+        TBeenCodesRecArr history = previousHistory();
+        Collector reporter;
+        QVERIFY(DataTxtToCodeArr(lines, history, reporter));
+        QCOMPARE(reporter.messages, QStringList{});
+        QCOMPARE(int(history.size()), count);
+    }
+
+    void fieldsAreStoredAsWritten()
+    {
+        TBeenCodesRecArr history;
+        Collector reporter;
+        QVERIFY(DataTxtToCodeArr({kGood1, "2005015 09 02 02 18 25 33 16"}, history, reporter));
+        QCOMPARE(history[0].Year, 2005);
+        QCOMPARE(history[0].No, 13);
+        QCOMPARE(history[0].issueNo(), 2005013);
+        QCOMPARE(history[0].issueText(), QStringLiteral("2005013"));
+        QCOMPARE(history[0].Red, (TCodeRedArr{2, 9, 15, 18, 25, 33}));
+        QCOMPARE(history[0].Blue, 7);
+        QCOMPARE(history[1].Red, (TCodeRedArr{9, 2, 2, 18, 25, 33}));
+        QCOMPARE(history[1].Blue, 16);
+    }
+
+    // Lines of the wrong shape (or, all digits, outside the game) are listed in one
+    // message, numbered among the non-blank lines only; the history stays as it was.
+    void badLines_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("errorText");
+        QTest::newRow("one-digit red") << QStringList{"2005013 2 09 15 18 25 33 07"} << "1,";
+        QTest::newRow("five-digit issue") << QStringList{"20050 02 09 15 18 25 33 07"} << "1,";
+        QTest::newRow("seven fields") << QStringList{"2005013 02 09 15 18 25 33"} << "1,";
+        QTest::newRow("tab as separator") << QStringList{"2005013\t02 09 15 18 25 33 07"} << "1,";
+        QTest::newRow("column titles") << QStringList{"期号 红1 红2 红3 红4 红5 红6 蓝", kGood1} << "1,";
+        QTest::newRow("numbered among non-blank lines") << QStringList{kGood1, "", "2005 02"} << "2,";
+        QTest::newRow("lines 3 and 7") << QStringList{kGood1, kGood2, "x", kGood1, kGood1, kGood1, "y"} << "3,7,";
+        QTest::newRow("red 34") << QStringList{"2005013 02 09 15 18 25 34 07"} << "1,";
+        QTest::newRow("red 00") << QStringList{"2005013 00 09 15 18 25 33 07"} << "1,";
+        QTest::newRow("blue 17") << QStringList{"2005013 02 09 15 18 25 33 17"} << "1,";
+        QTest::newRow("blue 00") << QStringList{"2005013 02 09 15 18 25 33 00"} << "1,";
+        QTest::newRow("draw 000") << QStringList{"2005000 02 09 15 18 25 33 07"} << "1,";
+        // A Chinese character is two GBK bytes: "红" fills a two-wide field, "红1" does not.
+        QTest::newRow("three-byte field") << QStringList{"2005013 红1 09 15 18 25 33 07"} << "1,";
+        QStringList twelve;
+        for (int i = 0; i < 12; ++i)
+            twelve << "bad";
+        QTest::newRow("line break after the tenth")
+            << twelve << "1,2,3,4,5,6,7,8,9,10,\r\n11,12,";
+        QStringList twenty;
+        for (int i = 0; i < 20; ++i)
+            twenty << "bad";
+        QTest::newRow("line break after the twentieth")
+            << twenty << "1,2,3,4,5,6,7,8,9,10,\r\n11,12,13,14,15,16,17,18,19,20,\r\n";
+    }
+    void badLines()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QString, errorText);
+        TBeenCodesRecArr history = previousHistory();
+        Collector reporter;
+        QVERIFY(!DataTxtToCodeArr(lines, history, reporter));
+        QCOMPARE(reporter.messages, QStringList{kBadHead + errorText});
+        QCOMPARE(history, previousHistory());
+    }
+
+    // A field of the right width that is not a number passes the shape check and is
+    // reported per line; no half-converted draw enters the history.
+    void conversionFailures_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("0a in the first red") << QStringList{"2005013 0a 09 15 18 25 33 07"}
+                                             << QStringList{"第1行数据有错误！！"};
+        QTest::newRow("Chinese character as a red") << QStringList{kGood1, "2005013 02 红 15 18 25 33 07"}
+                                                    << QStringList{"第2行数据有错误！！"};
+        QTest::newRow("sign") << QStringList{"2005013 02 09 15 18 25 33 -7"} << QStringList{"第1行数据有错误！！"};
+        QTest::newRow("letter in the issue") << QStringList{"", kGood1, "2005a13 02 09 15 18 25 33 07", "x2005013 02 09 15 18 25 33 07"}
+                                             << QStringList{"第2行数据有错误！！"};
+        QTest::newRow("two lines") << QStringList{"2005013 0a 09 15 18 25 33 07", kGood2, "200501b 02 09 15 18 25 33 07"}
+                                   << QStringList{"第1行数据有错误！！", "第3行数据有错误！！"};
+    }
+    void conversionFailures()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QStringList, messages);
+        TBeenCodesRecArr history = previousHistory();
+        Collector reporter;
+        const bool ok = DataTxtToCodeArr(lines, history, reporter);
+        if (lines.size() == 4) {
+            // the fourth line has an eight-character issue: a shape error comes first
+            QVERIFY(!ok);
+            QCOMPARE(reporter.messages, QStringList{kBadHead + "3,"});
+            return;
+        }
+        QVERIFY(!ok);
+        QCOMPARE(reporter.messages, messages);
+        QCOMPARE(history, previousHistory());
+    }
+
+    void shippedHistory()
+    {
+        QFile file(QStringLiteral(SSQ_TEST_DATA "/ssq.dxt"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        TBeenCodesRecArr history;
+        Collector reporter;
+        QVERIFY(DataTxtToCodeArr(HistoryTextLines(file.readAll()), history, reporter));
+        QVERIFY(reporter.messages.isEmpty());
+        QVERIFY(history.size() >= 3492);
+        QCOMPARE(history.front().issueText(), QStringLiteral("2003001"));
+        for (std::size_t i = 1; i < history.size(); ++i)
+            QVERIFY(history[i].issueNo() > history[i - 1].issueNo());
+    }
+
+    void textLines()
+    {
+        QStringEncoder gbk("GBK");
+        const QByteArray bytes = QByteArray(gbk.encode(QStringLiteral("a\r\n中文\nb\rc\r\n")));
+        QCOMPARE(HistoryTextLines(bytes), (QStringList{"a", "中文", "b", "c"}));
+        QCOMPARE(HistoryTextLines(QByteArray()), QStringList{});
+    }
+};
+
+QTEST_APPLESS_MAIN(TestHistoryParser)
+#include "tst_HistoryParser.moc"
