@@ -58,3 +58,4 @@ struct CliCommandInfo
 const QList<CliCommandInfo> &CliCommands();
 
 int CmdCheck(CliContext &ctx);
+int CmdQuery(CliContext &ctx);

@@ -48,6 +48,7 @@ const QList<CliCommandInfo> &CliCommands()
 {
     static const QList<CliCommandInfo> commands = {
         {"check", "check                      parse the history: draw count and issue range", CmdCheck, {}, {}},
+        {"query", "query ISSUE COUNT          the lines of the query panel from ISSUE on", CmdQuery, {}, {}},
     };
     return commands;
 }
