@@ -9,7 +9,7 @@ SSQ_PACKAGES=(
   qt6-webengine-dev libqt6webenginecore6-bin
   fonts-wqy-microhei
 )
-SSQ_TEST_PACKAGES=(xvfb xauth poppler-utils python3)
+SSQ_TEST_PACKAGES=(xvfb xauth poppler-utils python3 clang libclang-rt-14-dev)
 
 ssq_install_missing() {
   local missing=()
