@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Builds the whole program and its tests with AddressSanitizer and UndefinedBehaviorSanitizer
+# and runs the test suite on that build. Any report fails the run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/deps.sh
+ssq_install_missing "${SSQ_PACKAGES[@]}" "${SSQ_TEST_PACKAGES[@]}"
+dir=build-asan
+if [ ! -f "$dir/build.ninja" ]; then
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer" \
+    -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
+fi
+cmake --build "$dir" -j"$(nproc)"
+# Leaks are checked on their own (the toolkit's caches live until exit); here every
+# memory error and every undefined behaviour ends the test with a report.
+export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1:strict_string_checks=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export QTWEBENGINE_DISABLE_SANDBOX=1
+xvfb-run -a -s "-screen 0 1600x1200x24" \
+  ctest --test-dir "$dir" --output-on-failure -j"$(nproc)" "$@"
