@@ -59,3 +59,6 @@ const QList<CliCommandInfo> &CliCommands();
 
 int CmdCheck(CliContext &ctx);
 int CmdQuery(CliContext &ctx);
+int CmdReduce(CliContext &ctx);
+int CmdBackTest(CliContext &ctx);
+int CmdPrizes(CliContext &ctx);

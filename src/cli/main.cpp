@@ -15,6 +15,7 @@ void printHelp(QTextStream &out)
     for (const CliCommandInfo &c : CliCommands())
         out << "  " << c.synopsis << '\n';
     out << "\n  --history FILE   the history text (GBK); default: ssq.dxt beside the program\n"
+        << "  REDUCE OPTIONS:  --conditions FILE.ini  --range LIST  --groups1 TEXT  --groups2 TEXT\n"
         << "  --help           this text\n"
         << "  --version        the version\n";
 }
@@ -46,9 +47,19 @@ bool parseArgs(const CliCommandInfo &info, const QStringList &words, CliArgs &ar
 
 const QList<CliCommandInfo> &CliCommands()
 {
+    // The options that set the conditions of a reduction, shared by reduce, backtest and prizes.
+    static const QSet<QString> kReduceValues = {"--conditions", "--range", "--groups1", "--groups2"};
     static const QList<CliCommandInfo> commands = {
         {"check", "check                      parse the history: draw count and issue range", CmdCheck, {}, {}},
         {"query", "query ISSUE COUNT          the lines of the query panel from ISSUE on", CmdQuery, {}, {}},
+        {"reduce", "reduce [REDUCE OPTIONS] [--export FILE] [--stats]\n"
+                   "                             one reduction: the report of \"缩水计算\"",
+         CmdReduce, kReduceValues + QSet<QString>{"--export"}, {"--stats"}},
+        {"backtest", "backtest K [REDUCE OPTIONS]  the K newest draws against the conditions",
+         CmdBackTest, kReduceValues, {}},
+        {"prizes", "prizes ISSUE|\"r r r r r r+b\" [--blues LIST] [REDUCE OPTIONS]\n"
+                   "                             what the survivors win on a draw",
+         CmdPrizes, kReduceValues + QSet<QString>{"--blues"}, {}},
     };
     return commands;
 }

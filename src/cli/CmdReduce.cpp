@@ -1,0 +1,87 @@
+// reduce, backtest and prizes: one reduction's conditions from the same options.
+#include "CliContext.h"
+
+#include "code/SsqError.h"
+#include "reduction/BackTest.h"
+#include "reduction/PrizeStats.h"
+#include "reduction/ReduceCommand.h"
+
+namespace {
+ReduceOptions reduceOptions(const CliArgs &args)
+{
+    ReduceOptions o;
+    o.conditionsFile = args.option(QStringLiteral("--conditions"));
+    if (args.options.contains(QStringLiteral("--range")))
+        o.range = args.option(QStringLiteral("--range"));
+    if (args.options.contains(QStringLiteral("--groups1")))
+        o.groups1 = args.option(QStringLiteral("--groups1"));
+    if (args.options.contains(QStringLiteral("--groups2")))
+        o.groups2 = args.option(QStringLiteral("--groups2"));
+    o.exportFile = args.option(QStringLiteral("--export"));
+    o.stats = args.flags.contains(QStringLiteral("--stats"));
+    return o;
+}
+
+void printLines(CliContext &ctx, const QStringList &lines)
+{
+    for (const QString &line : lines)
+        ctx.out << line << '\n';
+}
+} // namespace
+
+int CmdReduce(CliContext &ctx)
+{
+    if (!ctx.args.positional.isEmpty())
+        return ctx.usage(QStringLiteral("reduce takes options only"));
+    TBeenCodesRecArr history;
+    if (!ctx.loadHistory(history))
+        return CliFailed;
+    try {
+        printLines(ctx, RunReduceCommand(history, reduceOptions(ctx.args)));
+    } catch (const SsqError &e) {
+        return ctx.fail(e.text());
+    }
+    return CliOk;
+}
+
+int CmdBackTest(CliContext &ctx)
+{
+    bool ok = false;
+    const int k = ctx.args.positional.size() == 1 ? ctx.args.positional[0].toInt(&ok) : 0;
+    if (!ok || k < 0)
+        return ctx.usage(QStringLiteral("backtest takes the number of draws: ssq-cli backtest 100"));
+    TBeenCodesRecArr history;
+    if (!ctx.loadHistory(history))
+        return CliFailed;
+    try {
+        const ConditionSet conditions = ReduceConditions(reduceOptions(ctx.args));
+        printLines(ctx, BackTestLines(RunBackTest(conditions, history, k)));
+    } catch (const SsqError &e) {
+        return ctx.fail(e.text());
+    }
+    return CliOk;
+}
+
+int CmdPrizes(CliContext &ctx)
+{
+    if (ctx.args.positional.size() != 1)
+        return ctx.usage(QStringLiteral("prizes takes one draw: an issue or \"r r r r r r+b\""));
+    TBeenCodesRecArr history;
+    if (!ctx.loadHistory(history))
+        return CliFailed;
+    QString error;
+    const auto draw = ParsePrizeDraw(ctx.args.positional[0], history, error);
+    if (!draw)
+        return ctx.fail(error);
+    const auto blues = ParseBlueList(ctx.args.option(QStringLiteral("--blues")), error);
+    if (!blues)
+        return ctx.fail(error);
+    try {
+        TCodeList survivors;
+        RunReduction(ReduceConditions(reduceOptions(ctx.args)), history, survivors);
+        printLines(ctx, PrizeStatLines(ComputePrizeStats(survivors, *draw, *blues)));
+    } catch (const SsqError &e) {
+        return ctx.fail(e.text());
+    }
+    return CliOk;
+}

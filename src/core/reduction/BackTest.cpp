@@ -1,0 +1,86 @@
+#include "reduction/BackTest.h"
+
+#include "code/SsqError.h"
+#include "reduction/ReductionEngine.h"
+
+#include <algorithm>
+
+namespace {
+bool sixDistinctReds(const TCodeRedArr &sorted)
+{
+    for (std::size_t i = 0; i < sorted.size(); ++i)
+        if (sorted[i] < 1 || sorted[i] > 33 || (i > 0 && sorted[i] == sorted[i - 1]))
+            return false;
+    return true;
+}
+
+QString percent(int part, int whole)
+{
+    return whole > 0 ? QString::number(100.0 * part / whole, 'f', 2) + QLatin1Char('%') : QStringLiteral("0.00%");
+}
+} // namespace
+
+BackTestResult RunBackTest(const ConditionSet &conditions, const TBeenCodesRecArr &history, int k)
+{
+    BackTestResult result;
+    const int total = int(history.size());
+    const int count = std::clamp(k, 0, total);
+    // Two filters serve every draw: the stages differ only in the draw that the
+    // "same as the newest draw" stage compares with, so one filter is built without a
+    // previous draw (the oldest draw of the history) and one per previous draw.
+    const ReductionFilter first(conditions, TBeenCodesRecArr{});
+    TBeenCodesRecArr previous(1);
+    result.rows.reserve(std::size_t(count));
+    for (int i = total - count; i < total; ++i) {
+        BackTestRow row;
+        row.draw = history[std::size_t(i)];
+        row.sortedReds = row.draw.Red;
+        std::sort(row.sortedReds.begin(), row.sortedReds.end());
+        if (!sixDistinctReds(row.sortedReds)) {
+            row.failingStage = -1;
+        } else if (i == 0) {
+            row.failingStage = first.firstFailingStage(row.sortedReds);
+        } else {
+            previous[0] = history[std::size_t(i - 1)];
+            const ReductionFilter filter(conditions, previous);
+            row.failingStage = filter.firstFailingStage(row.sortedReds);
+        }
+        if (row.failingStage == 0)
+            ++result.passed;
+        result.rows.push_back(row);
+    }
+    return result;
+}
+
+QString BackTestVerdict(int failingStage)
+{
+    if (failingStage == 0)
+        return QStringLiteral("通过");
+    if (failingStage < 0)
+        return QStringLiteral("号码无效");
+    return QStringLiteral("第%1步").arg(failingStage);
+}
+
+QStringList BackTestLines(const BackTestResult &result)
+{
+    QStringList lines;
+    lines.reserve(result.listed() + 1);
+    for (const BackTestRow &row : result.rows) {
+        const QString verdict = row.failingStage == 0 ? QStringLiteral("通过")
+                                : row.failingStage < 0 ? QStringLiteral("号码无效")
+                                                       : QString::number(row.failingStage);
+        lines << row.draw.issueText() + QLatin1Char('\t') + RedArrToStr(row.sortedReds) + QLatin1Char('\t') + verdict;
+    }
+    lines << QStringLiteral("通过 %1/%2").arg(result.passed).arg(result.listed());
+    return lines;
+}
+
+QString BackTestSummary(const BackTestResult &result, int survivorsNow)
+{
+    return QStringLiteral("验证%1期，通过%2期（%3）；当前条件保留%4注，占全部组合的%5")
+        .arg(result.listed())
+        .arg(result.passed)
+        .arg(percent(result.passed, result.listed()))
+        .arg(survivorsNow)
+        .arg(percent(survivorsNow, kCombinationCount));
+}

@@ -1,0 +1,126 @@
+#include "reduction/BackTest.h"
+#include "reduction/ReductionEngine.h"
+
+#include "code/SsqError.h"
+
+#include <QTest>
+
+namespace {
+DrawRecord draw(int issue, std::initializer_list<int> reds, int blue = 1)
+{
+    DrawRecord d;
+    d.Year = issue / 1000;
+    d.No = issue % 1000;
+    int i = 0;
+    for (int n : reds)
+        d.Red[std::size_t(i++)] = std::int8_t(n);
+    d.Blue = blue;
+    return d;
+}
+
+ConditionSet only(void (*set)(ConditionSet &))
+{
+    ConditionSet c = DefaultConditions();
+    set(c);
+    return c;
+}
+} // namespace
+
+class TestBackTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void drawRemovedByOneStage()
+    {
+        const ConditionSet c = only([](ConditionSet &s) { s.OddEvenRatio.setChecked(3, true); });
+        const TBeenCodesRecArr history = {
+            draw(2005001, {1, 3, 5, 7, 9, 11}),    // six odd: the odd/even stage (9)
+            draw(2005002, {1, 2, 3, 4, 5, 6}),     // 3:3
+            draw(2005003, {33, 20, 13, 2, 7, 18}), // unordered, 3:3
+        };
+        const BackTestResult r = RunBackTest(c, history, 3);
+        QCOMPARE(r.listed(), 3);
+        QCOMPARE(r.rows[0].failingStage, 9);
+        QCOMPARE(r.rows[1].failingStage, 0);
+        QCOMPARE(r.rows[2].failingStage, 0);
+        QCOMPARE(r.rows[2].sortedReds, (TCodeRedArr{2, 7, 13, 18, 20, 33}));
+        QCOMPARE(r.passed, 2);
+        QCOMPARE(BackTestLines(r), (QStringList{"2005001\t01 03 05 07 09 11\t9",
+                                                "2005002\t01 02 03 04 05 06\t通过",
+                                                "2005003\t02 07 13 18 20 33\t通过", "通过 2/3"}));
+        QCOMPARE(BackTestVerdict(9), QStringLiteral("第9步"));
+    }
+
+    // The "numbers shared with the newest draw" stage compares each past draw with the
+    // one before it, and is skipped for the very first draw of the history.
+    void sameAsPreviousUsesTheDrawBefore()
+    {
+        const ConditionSet c = only([](ConditionSet &s) { s.PrevTailSame.setChecked(0, true); });
+        const TBeenCodesRecArr history = {
+            draw(2005001, {1, 2, 3, 4, 5, 6}),
+            draw(2005002, {1, 10, 11, 12, 13, 14}),  // shares 01 with the draw before
+            draw(2005003, {20, 21, 22, 23, 24, 25}), // shares nothing with 2005002
+        };
+        const BackTestResult all = RunBackTest(c, history, 100);
+        QCOMPARE(all.listed(), 3); // K larger than the history lists every draw
+        QCOMPARE(all.rows[0].failingStage, 0);
+        QCOMPARE(all.rows[1].failingStage, 14);
+        QCOMPARE(all.rows[2].failingStage, 0);
+
+        const BackTestResult last = RunBackTest(c, history, 1);
+        QCOMPARE(last.listed(), 1);
+        QCOMPARE(last.rows[0].draw.issueNo(), 2005003);
+        QCOMPARE(RunBackTest(c, history, 0).listed(), 0);
+        QCOMPARE(RunBackTest(c, {}, 10).listed(), 0);
+    }
+
+    void invalidDrawAndBadGroupLine()
+    {
+        const TBeenCodesRecArr history = {draw(2005001, {9, 2, 2, 18, 25, 33})};
+        const BackTestResult r = RunBackTest(DefaultConditions(), history, 1);
+        QCOMPARE(r.rows[0].failingStage, -1);
+        QCOMPARE(r.passed, 0);
+
+        ConditionSet bad = DefaultConditions();
+        bad.CodeSel1 = QStringList{"&0"};
+        QVERIFY_THROWS_EXCEPTION(SsqError, RunBackTest(bad, history, 1));
+    }
+
+    void summary()
+    {
+        BackTestResult r;
+        r.rows.resize(4);
+        r.passed = 1;
+        QCOMPARE(BackTestSummary(r, 1107568),
+                 QStringLiteral("验证4期，通过1期（25.00%）；当前条件保留1107568注，占全部组合的100.00%"));
+    }
+
+    // The removed counts of all stages and the survivors account for every combination.
+    void stageStatisticsAddUp()
+    {
+        ConditionSet c = DefaultConditions();
+        c.OddEvenRatio.setChecked(2, true);
+        c.OddEvenRatio.setChecked(3, true);
+        c.SumRange = {60, 140};
+        c.PrevTailSame.setChecked(0, true);
+        c.PrevTailSame.setChecked(1, true);
+        const TBeenCodesRecArr history = {draw(2005001, {1, 2, 3, 4, 5, 6})};
+        TCodeList list;
+        const ReductionRun run = RunReduction(c, history, list);
+        qint64 removed = 0;
+        int left = kCombinationCount;
+        for (const StageOutcome &s : run.stages) {
+            removed += s.removed;
+            left -= s.removed;
+            QCOMPARE(s.left, left);
+            if (!s.active)
+                QCOMPARE(s.removed, 0);
+        }
+        QCOMPARE(removed + run.survivors, qint64(kCombinationCount));
+        QCOMPARE(run.survivors, AliveCount(list));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBackTest)
+#include "tst_BackTest.moc"

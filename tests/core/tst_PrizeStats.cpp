@@ -1,0 +1,144 @@
+#include "reduction/PrizeStats.h"
+
+#include <QTest>
+
+namespace {
+// A list holding exactly the given combinations, all alive.
+TCodeList listOf(std::initializer_list<TCodeRedArr> codes)
+{
+    TCodeList list;
+    for (const TCodeRedArr &c : codes) {
+        list.Codes.push_back(c);
+        list.Alive.push_back(1);
+    }
+    list.Count = int(list.Codes.size());
+    return list;
+}
+
+const PrizeDraw kDraw{{1, 2, 3, 4, 5, 6}, 7, 0};
+} // namespace
+
+class TestPrizeStats : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // One survivor matching M reds, bought with one blue that hits or misses.
+    void tiers_data()
+    {
+        QTest::addColumn<TCodeRedArr>("reds");
+        QTest::addColumn<int>("blue");
+        QTest::addColumn<int>("tier"); // -1: no prize
+        QTest::addColumn<int>("fixed");
+        QTest::newRow("6+1") << TCodeRedArr{1, 2, 3, 4, 5, 6} << 7 << 0 << 0;
+        QTest::newRow("6+0") << TCodeRedArr{1, 2, 3, 4, 5, 6} << 8 << 1 << 0;
+        QTest::newRow("5+1") << TCodeRedArr{1, 2, 3, 4, 5, 33} << 7 << 2 << 3000;
+        QTest::newRow("5+0") << TCodeRedArr{1, 2, 3, 4, 5, 33} << 8 << 3 << 200;
+        QTest::newRow("4+1") << TCodeRedArr{1, 2, 3, 4, 32, 33} << 7 << 3 << 200;
+        QTest::newRow("4+0") << TCodeRedArr{1, 2, 3, 4, 32, 33} << 8 << 4 << 10;
+        QTest::newRow("3+1") << TCodeRedArr{1, 2, 3, 31, 32, 33} << 7 << 4 << 10;
+        QTest::newRow("3+0") << TCodeRedArr{1, 2, 3, 31, 32, 33} << 8 << -1 << 0;
+        QTest::newRow("2+1") << TCodeRedArr{1, 2, 30, 31, 32, 33} << 7 << 5 << 5;
+        QTest::newRow("1+1") << TCodeRedArr{1, 29, 30, 31, 32, 33} << 7 << 5 << 5;
+        QTest::newRow("0+1") << TCodeRedArr{28, 29, 30, 31, 32, 33} << 7 << 5 << 5;
+        QTest::newRow("0+0") << TCodeRedArr{28, 29, 30, 31, 32, 33} << 8 << -1 << 0;
+    }
+    void tiers()
+    {
+        QFETCH(TCodeRedArr, reds);
+        QFETCH(int, blue);
+        QFETCH(int, tier);
+        QFETCH(int, fixed);
+        const PrizeStats s = ComputePrizeStats(listOf({reds}), kDraw, {blue});
+        for (int t = 0; t < 6; ++t)
+            QCOMPARE(s.tierCounts[std::size_t(t)], qint64(t == tier ? 1 : 0));
+        QCOMPARE(s.fixedTotal, qint64(fixed));
+        QCOMPARE(s.tickets, qint64(1));
+        QCOMPARE(s.cost, qint64(2));
+    }
+
+    void everyBlueAndDeadEntries()
+    {
+        TCodeList list = listOf({{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 33}, {10, 11, 12, 13, 14, 15}});
+        list.Alive[2] = 0;
+        std::vector<int> all;
+        for (int b = 1; b <= 16; ++b)
+            all.push_back(b);
+        const PrizeStats s = ComputePrizeStats(list, kDraw, all);
+        QCOMPARE(s.redHits[6], qint64(1));
+        QCOMPARE(s.redHits[5], qint64(1));
+        QCOMPARE(s.redHits[0], qint64(0)); // the dead entry is not counted
+        QCOMPARE(s.tickets, qint64(32));
+        QCOMPARE(s.cost, qint64(64));
+        QCOMPARE(s.tierCounts[0], qint64(1));  // 6+1
+        QCOMPARE(s.tierCounts[1], qint64(15)); // 6+0
+        QCOMPARE(s.tierCounts[2], qint64(1));  // 5+1
+        QCOMPARE(s.tierCounts[3], qint64(15)); // 5+0
+        QCOMPARE(s.fixedTotal, qint64(3000 + 15 * 200));
+        const QStringList lines = PrizeStatLines(s);
+        QCOMPARE(lines.first(), QStringLiteral("红球命中\t6\t1"));
+        QVERIFY(lines.contains(QStringLiteral("奖级\t一等奖\t1\t浮动")));
+        QVERIFY(lines.contains(QStringLiteral("奖级\t三等奖\t1\t3000")));
+        QCOMPARE(lines.at(lines.size() - 2), QStringLiteral("投注\t32\t64"));
+        QCOMPARE(lines.last(), QStringLiteral("固定奖金\t6000"));
+    }
+
+    void ruleLookup()
+    {
+        QCOMPARE(PrizeRuleFor(2003001).effectiveFrom, PrizeRules().front().effectiveFrom);
+        QCOMPARE(PrizeRuleFor(1990001).effectiveFrom, PrizeRules().front().effectiveFrom);
+        QCOMPARE(PrizeRuleFor(2099001).effectiveFrom, PrizeRules().back().effectiveFrom);
+        for (std::size_t i = 1; i < PrizeRules().size(); ++i)
+            QVERIFY(PrizeRules()[i].effectiveFrom > PrizeRules()[i - 1].effectiveFrom);
+    }
+
+    void parseDraw_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<TCodeRedArr>("reds");
+        QTest::addColumn<int>("blue");
+        QTest::newRow("unsorted reds") << "33 02 18 09 25 15+07" << true << TCodeRedArr{2, 9, 15, 18, 25, 33} << 7;
+        QTest::newRow("commas") << "1,2,3,4,5,6 + 16" << true << TCodeRedArr{1, 2, 3, 4, 5, 6} << 16;
+        QTest::newRow("issue") << "2005013" << true << TCodeRedArr{2, 9, 15, 18, 25, 33} << 7;
+        QTest::newRow("unknown issue") << "2005099" << false << TCodeRedArr{} << 0;
+        QTest::newRow("repeated red") << "1 1 2 3 4 5+6" << false << TCodeRedArr{} << 0;
+        QTest::newRow("five reds") << "1 2 3 4 5+6" << false << TCodeRedArr{} << 0;
+        QTest::newRow("red 34") << "1 2 3 4 5 34+6" << false << TCodeRedArr{} << 0;
+        QTest::newRow("blue 17") << "1 2 3 4 5 6+17" << false << TCodeRedArr{} << 0;
+        QTest::newRow("no blue") << "1 2 3 4 5 6" << false << TCodeRedArr{} << 0;
+    }
+    void parseDraw()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, ok);
+        QFETCH(TCodeRedArr, reds);
+        QFETCH(int, blue);
+        DrawRecord d;
+        d.Year = 2005;
+        d.No = 13;
+        d.Red = {33, 2, 9, 15, 18, 25};
+        d.Blue = 7;
+        QString error;
+        const auto draw = ParsePrizeDraw(text, {d}, error);
+        QCOMPARE(draw.has_value(), ok);
+        QCOMPARE(error.isEmpty(), ok);
+        if (ok) {
+            QCOMPARE(draw->reds, reds);
+            QCOMPARE(draw->blue, blue);
+        }
+    }
+
+    void blueList()
+    {
+        QString error;
+        QCOMPARE(ParseBlueList("", error)->size(), std::size_t(16));
+        QCOMPARE(*ParseBlueList("16, 1,1", error), (std::vector<int>{1, 16}));
+        QVERIFY(!ParseBlueList("0", error).has_value());
+        QVERIFY(!ParseBlueList("a", error).has_value());
+        QVERIFY(!error.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPrizeStats)
+#include "tst_PrizeStats.moc"
