@@ -49,7 +49,7 @@ private slots:
         QCOMPARE(BackTestLines(r), (QStringList{"2005001\t01 03 05 07 09 11\t9",
                                                 "2005002\t01 02 03 04 05 06\t通过",
                                                 "2005003\t02 07 13 18 20 33\t通过", "通过 2/3"}));
-        QCOMPARE(BackTestVerdict(9), QStringLiteral("第9步"));
+        QCOMPARE(BackTestVerdict(9), QStringLiteral("第9步 奇偶比"));
     }
 
     // The "numbers shared with the newest draw" stage compares each past draw with the

@@ -2,6 +2,7 @@
 
 #include "code/SsqError.h"
 #include "reduction/ReductionEngine.h"
+#include "reduction/StageNames.h"
 
 #include <algorithm>
 
@@ -58,7 +59,7 @@ QString BackTestVerdict(int failingStage)
         return QStringLiteral("通过");
     if (failingStage < 0)
         return QStringLiteral("号码无效");
-    return QStringLiteral("第%1步").arg(failingStage);
+    return QStringLiteral("第%1步 %2").arg(failingStage).arg(StageName(failingStage));
 }
 
 QStringList BackTestLines(const BackTestResult &result)

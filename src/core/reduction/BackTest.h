@@ -30,7 +30,7 @@ struct BackTestResult
 // number group line throws SsqError before anything is tested.
 BackTestResult RunBackTest(const ConditionSet &conditions, const TBeenCodesRecArr &history, int k);
 
-// "通过", "第5步" for a stage, "号码无效" for a draw that is not six distinct reds.
+// "通过", "第9步 奇偶比" for a stage, "号码无效" for a draw that is not six distinct reds.
 QString BackTestVerdict(int failingStage);
 
 // The batch tool's lines: "ISSUE\tR R R R R R\tRESULT" (RESULT "通过" or the stage number),

@@ -1,0 +1,56 @@
+#include "reduction/StageStatsTable.h"
+
+#include "reduction/StageNames.h"
+
+#include <QHeaderView>
+
+TStageStatsTable::TStageStatsTable(QWidget *parent)
+    : QTableWidget(kStageCount, 4, parent)
+{
+    setObjectName(QStringLiteral("StageStatsTable"));
+    setHorizontalHeaderLabels({QStringLiteral("条件"), QStringLiteral("状态"), QStringLiteral("剔除"),
+                               QStringLiteral("剩余")});
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setFocusPolicy(Qt::NoFocus);
+    verticalHeader()->setDefaultSectionSize(20);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    horizontalHeader()->setStretchLastSection(true);
+    for (int s = 0; s < kStageCount; ++s) {
+        setVerticalHeaderItem(s, new QTableWidgetItem(QString::number(s + 1)));
+        setItem(s, 0, new QTableWidgetItem(StageName(s + 1)));
+        for (int c = 1; c < 4; ++c) {
+            auto *cell = new QTableWidgetItem;
+            cell->setTextAlignment(c == 1 ? Qt::Alignment(Qt::AlignCenter) : Qt::AlignRight | Qt::AlignVCenter);
+            setItem(s, c, cell);
+        }
+    }
+    ClearStages();
+}
+
+void TStageStatsTable::ShowStages(const StageOutcomes &stages)
+{
+    for (int s = 0; s < kStageCount; ++s) {
+        const StageOutcome &o = stages[std::size_t(s)];
+        item(s, 1)->setText(o.active ? QStringLiteral("启用") : QStringLiteral("未用"));
+        item(s, 2)->setText(QString::number(o.removed));
+        item(s, 3)->setText(QString::number(o.left));
+        const QColor ink = o.active ? palette().color(QPalette::Text) : palette().color(QPalette::PlaceholderText);
+        for (int c = 0; c < 4; ++c)
+            item(s, c)->setForeground(ink);
+    }
+}
+
+void TStageStatsTable::ClearStages()
+{
+    for (int s = 0; s < kStageCount; ++s)
+        for (int c = 1; c < 4; ++c)
+            item(s, c)->setText(QString());
+}
+
+QSize TStageStatsTable::sizeHint() const
+{
+    // Wide enough for the longest condition and seven-digit counts, every row visible.
+    return {300, horizontalHeader()->height() + kStageCount * 20 + 2 * frameWidth()};
+}
