@@ -62,3 +62,4 @@ int CmdQuery(CliContext &ctx);
 int CmdReduce(CliContext &ctx);
 int CmdBackTest(CliContext &ctx);
 int CmdPrizes(CliContext &ctx);
+int CmdRecommend(CliContext &ctx);

@@ -60,6 +60,9 @@ const QList<CliCommandInfo> &CliCommands()
         {"prizes", "prizes ISSUE|\"r r r r r r+b\" [--blues LIST] [REDUCE OPTIONS]\n"
                    "                             what the survivors win on a draw",
          CmdPrizes, kReduceValues + QSet<QString>{"--blues"}, {}},
+        {"recommend", "recommend CMD              the memo lines of a recommendation command:\n"
+                      "                             cold hot must banker single multi23 multi15 multi12",
+         CmdRecommend, {}, {}},
     };
     return commands;
 }

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "charts/ChartReporter.h"
+
+#include <QStringList>
+
+// Keeps the messages in the order they came; for the batch tool and for tests.
+class ChartMessageList : public ChartReporter
+{
+public:
+    void report(const QString &message) override { messages.append(message); }
+    QStringList messages;
+};

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "charts/H2NetModel.h"
+#include "charts/MessageBoxReporter.h"
+
+#include <QAbstractScrollArea>
+
+// The scrolling table of the chart pages: fixed header rows with merged captions on top,
+// dynamic rows that scroll under them with the vertical scroll bar. Read-only; a chart
+// routine fills model() and then calls Resize(). Bad cell indices are shown in a modal
+// message box.
+class TH2Net : public QAbstractScrollArea
+{
+    Q_OBJECT
+
+public:
+    explicit TH2Net(QWidget *parent = nullptr);
+    ~TH2Net() override;
+
+    H2NetModel &model() { return m_model; }
+    const H2NetModel &model() const { return m_model; }
+    // Takes over the content of a table filled elsewhere and lays it out.
+    void setModel(const H2NetModel &model);
+
+    void Clear();
+    // The relayout after a refill or a change of size: row slots, grid extent, scroll
+    // range (the scroll position is kept inside the new range), repaint.
+    void Resize();
+
+signals:
+    // After every relayout.
+    void changed();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    void onScrollAction(int action);
+    void syncScrollBar();
+
+    MessageBoxReporter m_reporter{this};
+    H2NetModel m_model;
+    bool m_syncing = false;
+};
