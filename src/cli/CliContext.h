@@ -63,3 +63,4 @@ int CmdReduce(CliContext &ctx);
 int CmdBackTest(CliContext &ctx);
 int CmdPrizes(CliContext &ctx);
 int CmdRecommend(CliContext &ctx);
+int CmdChart(CliContext &ctx);

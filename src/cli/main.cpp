@@ -52,6 +52,8 @@ const QList<CliCommandInfo> &CliCommands()
     static const QList<CliCommandInfo> commands = {
         {"check", "check                      parse the history: draw count and issue range", CmdCheck, {}, {}},
         {"query", "query ISSUE COUNT          the lines of the query panel from ISSUE on", CmdQuery, {}, {}},
+        {"chart", "chart PAGE N [--start S]   the chart of page PAGE (0..12) over the N newest draws, as JSON",
+         CmdChart, {"--start"}, {}},
         {"reduce", "reduce [REDUCE OPTIONS] [--export FILE] [--stats]\n"
                    "                             one reduction: the report of \"缩水计算\"",
          CmdReduce, kReduceValues + QSet<QString>{"--export"}, {"--stats"}},

@@ -1,0 +1,140 @@
+#include "reduction/ConditionFile.h"
+
+#include "code/SsqError.h"
+#include "reduction/GbkIniFile.h"
+#include "reduction/GroupLines.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+const QString &section()
+{
+    static const QString name = QString::fromUtf16(kConditionSection);
+    return name;
+}
+
+// Visits every key in file order. The visitor has group(key, lines), flag(key, list, item)
+// and range(key, range); it may stop the walk by throwing.
+template <typename Visitor>
+void visitKeys(ConditionSet &c, Visitor &&v)
+{
+    namespace I = ConditionItems;
+    auto flags = [&](const QString &name, CheckList &list, int items) {
+        for (int i = 0; i < items; ++i)
+            v.flag(name + QString::number(i), list, i);
+    };
+    v.group(QStringLiteral("选号匹配"), c.CodeSel1);
+    for (int z = 0; z < 3; ++z)
+        flags(QStringLiteral("3区间") + QString::number(z), c.ZoneCounts[z], I::Zone);
+    flags(QStringLiteral("6区间分段出现"), c.SixZoneSpread, I::SixZone);
+    flags(QStringLiteral("6区间奇偶出现"), c.SixZoneOddEven, I::SixZone);
+    for (int r = 0; r < 3; ++r)
+        flags(QStringLiteral("除3余") + QString::number(r), c.Mod3Counts[r], I::Mod3);
+    flags(QStringLiteral("除6余分组出现组数"), c.Mod6Groups, I::Mod6);
+    v.range(QStringLiteral("AC值设计"), c.AcRange);
+    v.range(QStringLiteral("最大间隔"), c.MaxGapRange);
+    flags(QStringLiteral("奇偶设计"), c.OddEvenRatio, I::Ratio);
+    flags(QStringLiteral("号码大小比"), c.BigSmallRatio, I::Ratio);
+    flags(QStringLiteral("连号"), c.ConsecCount, I::ConsecCount);
+    flags(QStringLiteral("连号组数"), c.ConsecGroups, I::ConsecGroups);
+    v.range(QStringLiteral("总和值"), c.SumRange);
+    flags(QStringLiteral("尾数相同个数"), c.SameTailCount, I::SameTail);
+    flags(QStringLiteral("尾数与上期相同个数"), c.PrevTailSame, I::PrevTailSame);
+    v.range(QStringLiteral("尾数和"), c.TailSumRange);
+    flags(QStringLiteral("尾数分组组合"), c.TailMod5Groups, I::TailMod5);
+    flags(QStringLiteral("尾数大小比"), c.TailBigSmallRatio, I::Ratio);
+}
+
+struct KeyLister
+{
+    QStringList keys;
+    void group(const QString &key, QStringList &) { keys.append(key); }
+    void flag(const QString &key, CheckList &, int) { keys.append(key); }
+    void range(const QString &key, ValueRange &) { keys.append(key); }
+};
+
+struct Writer
+{
+    GbkIniFile &ini;
+    void group(const QString &key, QStringList &lines) { ini.writeString(section(), key, GroupLinesToText(lines)); }
+    void flag(const QString &key, CheckList &list, int item) { ini.writeFlag(section(), key, list.isChecked(item)); }
+    void range(const QString &key, ValueRange &r) { ini.writeString(section(), key, RangeText(r)); }
+};
+
+struct Reader
+{
+    const GbkIniFile &ini;
+    void group(const QString &key, QStringList &lines)
+    {
+        lines = GroupLinesFromText(ini.readString(section(), key, QString()));
+    }
+    void flag(const QString &key, CheckList &list, int item)
+    {
+        list.setChecked(item, ini.readFlag(section(), key, false));
+    }
+    void range(const QString &key, ValueRange &r)
+    {
+        const QString text = ini.readString(section(), key, QString());
+        if (!text.isEmpty())
+            SetRangeFromText(r, text);
+    }
+};
+
+} // namespace
+
+QStringList ConditionFileKeys()
+{
+    ConditionSet scratch;
+    KeyLister lister;
+    visitKeys(scratch, lister);
+    return lister.keys;
+}
+
+QByteArray ConditionsToIni(const ConditionSet &conditions, const QByteArray &existing)
+{
+    GbkIniFile ini(existing);
+    ConditionSet copy = conditions;
+    visitKeys(copy, Writer{ini});
+    return ini.toBytes();
+}
+
+void ApplyConditionIni(const QByteArray &bytes, ConditionSet &conditions)
+{
+    const GbkIniFile ini(bytes);
+    visitKeys(conditions, Reader{ini});
+}
+
+void ExportConditionFile(const QString &path, const ConditionSet &conditions)
+{
+    QByteArray existing;
+    if (QFile::exists(path)) {
+        QFile old(path);
+        if (!old.open(QIODevice::ReadOnly))
+            throw SsqError(QStringLiteral("无法读取条件配置文件“%1”：%2！！").arg(path, old.errorString()));
+        existing = old.readAll();
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw SsqError(QStringLiteral("无法写入条件配置文件“%1”：%2！！").arg(path, file.errorString()));
+    file.write(ConditionsToIni(conditions, existing));
+    if (!file.commit())
+        throw SsqError(QStringLiteral("无法写入条件配置文件“%1”：%2！！").arg(path, file.errorString()));
+}
+
+void ImportConditionFile(const QString &path, ConditionSet &conditions)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw SsqError(QStringLiteral("无法读取条件配置文件“%1”：%2！！").arg(path, file.errorString()));
+    ApplyConditionIni(file.readAll(), conditions);
+}
+
+QString ConditionFileCaption(const QString &path)
+{
+    qsizetype cut = -1;
+    for (const QChar sep : {QLatin1Char('/'), QLatin1Char('\\'), QLatin1Char(':')})
+        cut = std::max(cut, path.lastIndexOf(sep));
+    return QStringLiteral("晨帆选号通  v2005 - ") + path.mid(cut + 1);
+}

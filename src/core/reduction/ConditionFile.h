@@ -1,0 +1,37 @@
+#pragma once
+
+// The condition file ("条件导出" / "条件导入"): an INI file in GBK with the one section
+// "条件设置" and 104 keys: the first list of chosen-number groups, every flag of the
+// check lists of the tab "条件缩水" and the four ranges. It carries neither the number
+// range, nor the match-count boxes, nor the second group list: an import leaves them.
+
+#include "reduction/ConditionSet.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+inline constexpr char16_t kConditionSection[] = u"条件设置";
+
+// The keys in the order the export writes them and the import reads them.
+QStringList ConditionFileKeys();
+
+// The file's new content: `existing` is what the file holds now (empty for a new file);
+// its other sections and keys are kept, the condition keys replaced where they stand.
+QByteArray ConditionsToIni(const ConditionSet &conditions, const QByteArray &existing = {});
+
+// Reads the keys in order into `conditions`: the group list is replaced, every flag
+// overwritten (absent or not an integer: unchecked), a range only when its value is not
+// empty. A range piece that is no integer throws SsqError with the conversion message;
+// what was read before it stays applied and nothing after it is read.
+void ApplyConditionIni(const QByteArray &ini, ConditionSet &conditions);
+
+// The file on disk. Export writes a temporary file and renames it over the old one, so a
+// failed write leaves the old file as it was. Both throw SsqError with a Chinese message
+// when the file cannot be read or written.
+void ExportConditionFile(const QString &path, const ConditionSet &conditions);
+void ImportConditionFile(const QString &path, ConditionSet &conditions);
+
+// The main window's caption after an export or import: "晨帆选号通  v2005 - " and the
+// file's name without its folder.
+QString ConditionFileCaption(const QString &path);

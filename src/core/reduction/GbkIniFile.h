@@ -1,0 +1,43 @@
+#pragma once
+
+// A small INI document over the raw bytes of a GBK text file. It keeps every line it
+// does not change exactly as it was (other sections, comments, blank lines, the order of
+// keys), replaces a key where it stands and adds a new key at the end of its section, and
+// writes CR LF line ends. Section and key names match case-insensitively in their ASCII
+// letters, as INI readers do; values are read whole, trimmed of blanks.
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <optional>
+
+class GbkIniFile
+{
+public:
+    GbkIniFile() = default;
+    explicit GbkIniFile(const QByteArray &bytes);
+
+    // The value of `key` in `section`, nothing when the key is absent (the first one
+    // counts when a key occurs twice).
+    std::optional<QString> value(const QString &section, const QString &key) const;
+    QString readString(const QString &section, const QString &key, const QString &fallback) const;
+    // An integer read: absent, empty or not an integer gives `fallback`; non-zero is true.
+    bool readFlag(const QString &section, const QString &key, bool fallback) const;
+
+    void writeString(const QString &section, const QString &key, const QString &value);
+    void writeFlag(const QString &section, const QString &key, bool on);
+
+    // The whole file, every line ended by CR LF.
+    QByteArray toBytes() const;
+
+private:
+    struct Found
+    {
+        qsizetype sectionLine = -1;   // the "[...]" line
+        qsizetype endLine = -1;       // one past the section's last key or comment line
+        qsizetype keyLine = -1;
+    };
+    Found find(const QByteArray &section, const QByteArray &key) const;
+
+    QList<QByteArray> m_lines;   // without line ends
+};

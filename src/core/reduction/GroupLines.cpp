@@ -1,0 +1,92 @@
+#include "reduction/GroupLines.h"
+
+#include "code/SsqError.h"
+#include "reduction/IntText.h"
+
+namespace {
+
+constexpr int kMaxCount = 6;
+
+// Splits one part at "," and converts every piece; answers false with the reason set.
+bool parsePart(const QString &part, int lo, int hi, const QString &what, std::uint64_t &bits,
+               QString &problem)
+{
+    const QStringList pieces = SplitStr(QStringLiteral(","), part);
+    if (pieces.isEmpty()) {
+        problem = QStringLiteral("没有") + what;
+        return false;
+    }
+    for (const QString &piece : pieces) {
+        const auto value = ParseDecimal(piece);
+        if (!value) {
+            problem = QStringLiteral("“%1”不是整数").arg(piece);
+            return false;
+        }
+        if (*value < lo || *value > hi) {
+            problem = QStringLiteral("%1%2不在%3-%4之间").arg(what).arg(*value).arg(lo).arg(hi);
+            return false;
+        }
+        bits |= std::uint64_t{1} << *value;
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<ChosenGroup> ParseGroupLine(const QString &line, QString *problem)
+{
+    QString reason;
+    const QStringList parts = SplitStr(QStringLiteral("&"), line);
+    std::uint64_t numbers = 0;
+    std::uint64_t counts = 0;
+    if (parts.size() != 2)
+        reason = QStringLiteral("应写成“号码&匹配个数”，如01,08,09&1,2");
+    else if (parsePart(parts[0], 1, 33, QStringLiteral("号码"), numbers, reason)
+             && parsePart(parts[1], 0, kMaxCount, QStringLiteral("匹配个数"), counts, reason))
+        return ChosenGroup{numbers, static_cast<std::uint32_t>(counts)};
+    if (problem)
+        *problem = reason;
+    return std::nullopt;
+}
+
+std::vector<ChosenGroup> ParseGroupList(const QStringList &lines, int listNo)
+{
+    std::vector<ChosenGroup> groups;
+    groups.reserve(lines.size());
+    for (qsizetype row = 0; row < lines.size(); ++row) {
+        QString problem;
+        const auto group = ParseGroupLine(lines[row], &problem);
+        if (!group)
+            throw SsqError(QStringLiteral("选号匹配列表%1的第%2行“%3”有错误：%4！！")
+                               .arg(listNo)
+                               .arg(row + 1)
+                               .arg(lines[row], problem));
+        groups.push_back(*group);
+    }
+    return groups;
+}
+
+QString MakeGroupLine(const QString &numberText, const QString &countText)
+{
+    return numberText + QLatin1Char('&') + countText;
+}
+
+void SplitGroupLine(const QString &line, QString &numberPart, QString &countPart)
+{
+    const QString text = line.trimmed();
+    const qsizetype at = text.indexOf(QLatin1Char('&'));
+    numberPart = (at < 0 ? text : text.left(at)).trimmed();
+    countPart = at < 0 ? QString() : text.mid(at + 1).trimmed();
+}
+
+QString GroupLinesToText(const QStringList &lines)
+{
+    QString text;
+    JoinStr(QStringLiteral("#"), lines, text);
+    return text;
+}
+
+QStringList GroupLinesFromText(const QString &text)
+{
+    return SplitStr(QStringLiteral("#"), text);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+// Everything behind `ssq-cli reduce`: the same conditions, engine, report and export as
+// the reduction panel, without a widget.
+
+#include "history/DrawRecord.h"
+#include "reduction/ReductionEngine.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+struct ReduceOptions
+{
+    QString conditionsFile;              // --conditions: imported as "条件导入" does
+    std::optional<QString> range;        // --range "1,2,3": the checked numbers of the number range
+    std::optional<QString> groups1;      // --groups1 lines joined by "#": replaces list 1
+    std::optional<QString> groups2;      // --groups2: replaces list 2
+    QString exportFile;                  // --export: the file "导出结果" writes
+    bool stats = false;                  // --stats: one line per stage after the report
+};
+
+// The conditions of a batch run: the defaults of "清除条件", then the condition file,
+// the range and the group lists. Throws SsqError (unreadable file, bad range value).
+ConditionSet ReduceConditions(const ReduceOptions &options);
+
+// One whole reduction. Answers the lines to print: the report exactly as the result memo
+// holds it, then with --stats the lines "STAGE\tactive|inactive\tREMOVED\tLEFT".
+// Throws SsqError with the message the desktop program would show (a malformed
+// chosen-number group, an unreadable condition file, an export that cannot be written).
+QStringList RunReduceCommand(const TBeenCodesRecArr &history, const ReduceOptions &options,
+                             const QDateTime &now = QDateTime::currentDateTime());
+
+// The --stats lines of a run.
+QStringList StageStatLines(const StageOutcomes &stages);

@@ -1,0 +1,38 @@
+#pragma once
+
+// The result commands' logic: the export file ("导出结果"), the lines that "打印结果"
+// prints, and the prize check's search ("结果兑奖", FindInMemo).
+
+#include "reduction/ReductionEngine.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// "缩水结果有<n>注号码" and then every survivor, five to a line, and one empty line;
+// not limited to the 20000 combinations the memo lists.
+QStringList ExportLines(const TCodeList &list);
+// The file's bytes: the lines in GBK, each ended by CR LF.
+QByteArray ExportFileBytes(const TCodeList &list);
+// Writes the file through a temporary file and a rename; throws SsqError when it fails
+// (the old file then stays as it was).
+void ExportResultFile(const QString &path, const TCodeList &list);
+
+// "打印结果" hands the memo's lines unchanged (MemoLines of history/HistoryFile.h) to the
+// print routine with this title and font size.
+inline constexpr char16_t kResultPrintTitle[] = u"晨帆选号通 ";
+inline constexpr int kResultPrintFontSize = 12;
+
+// The prize check's search over the memo's whole text: an exact, case-sensitive
+// substring search from the start (header lines included).
+struct FindOutcome
+{
+    bool searched = false;   // false for an empty text: nothing happens at all
+    bool found = false;
+    qsizetype start = -1;    // 0-based character position of the selection
+    qsizetype length = 0;
+    QString status;          // the text of the first status bar panel
+};
+FindOutcome FindInMemo(const QString &memoText, const QString &text);
+
+inline constexpr char16_t kPrizeCheckCaption[] = u"输入开奖号码";

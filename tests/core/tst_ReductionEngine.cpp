@@ -1,0 +1,588 @@
+#include "ReferenceReduction.h"
+
+#include "code/SsqError.h"
+#include "reduction/ReductionEngine.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <algorithm>
+#include <functional>
+#include <bit>
+
+namespace {
+
+using Combo = std::array<int, 6>;
+
+// Properties counted directly from the six ascending numbers, independent of unit Code.
+namespace Brute {
+template <typename P>
+int countIf(const Combo &a, P p)
+{
+    int k = 0;
+    for (int n : a)
+        k += p(n) ? 1 : 0;
+    return k;
+}
+template <typename C>
+int distinct(const Combo &a, C cls)
+{
+    unsigned seen = 0;
+    for (int n : a)
+        seen |= 1U << cls(n);
+    return std::popcount(seen);
+}
+int zone(const Combo &a, int z) { return countIf(a, [z](int n) { return n >= 11 * z + 1 && n <= 11 * z + 11; }); }
+int ac(const Combo &a)
+{
+    std::uint64_t d = 0;
+    for (int i = 0; i < 6; ++i)
+        for (int j = i + 1; j < 6; ++j)
+            d |= std::uint64_t{1} << (a[j] - a[i]);
+    return std::popcount(d) - 5;
+}
+int maxGap(const Combo &a)
+{
+    int g = 0;
+    for (int i = 0; i < 5; ++i)
+        g = std::max(g, a[i + 1] - a[i]);
+    return g;
+}
+// runs[L] = number of maximal runs of exactly L consecutive numbers (L >= 2).
+std::array<int, 7> runs(const Combo &a)
+{
+    std::array<int, 7> r{};
+    int len = 1;
+    for (int i = 1; i <= 6; ++i) {
+        if (i < 6 && a[i] == a[i - 1] + 1) {
+            ++len;
+            continue;
+        }
+        if (len >= 2)
+            ++r[len];
+        len = 1;
+    }
+    return r;
+}
+int sum(const Combo &a) { return a[0] + a[1] + a[2] + a[3] + a[4] + a[5]; }
+int tailSum(const Combo &a)
+{
+    int s = 0;
+    for (int n : a)
+        s += n % 10;
+    return s;
+}
+int sameTailMax(const Combo &a)
+{
+    int best = 0;
+    for (int t = 0; t < 10; ++t)
+        best = std::max(best, countIf(a, [t](int n) { return n % 10 == t; }));
+    return best;
+}
+bool has(const Combo &a, int n) { return std::find(a.begin(), a.end(), n) != a.end(); }
+} // namespace Brute
+
+CheckList checks(std::initializer_list<int> items)
+{
+    CheckList l;
+    for (int i : items)
+        l.setChecked(i, true);
+    return l;
+}
+
+struct Case
+{
+    const char *name;
+    std::function<void(ConditionSet &)> set;
+    std::function<bool(const Combo &)> keep;
+    bool active;
+};
+
+// The newest draw of the test history, written out of order as a history line may be.
+const Combo kNewest = {12, 1, 33, 5, 28, 20};
+
+TBeenCodesRecArr testHistory()
+{
+    DrawRecord older;
+    older.Year = 2005;
+    older.No = 1;
+    older.Red = {2, 3, 4, 6, 7, 8};
+    DrawRecord newest;
+    newest.Year = 2005;
+    newest.No = 2;
+    for (int i = 0; i < 6; ++i)
+        newest.Red[static_cast<std::size_t>(i)] = static_cast<std::int8_t>(kNewest[static_cast<std::size_t>(i)]);
+    return {older, newest};
+}
+
+const std::vector<Case> &cases()
+{
+    using namespace Brute;
+    static const std::vector<Case> list = {
+        {"nothing", [](ConditionSet &) {}, [](const Combo &) { return true; }, false},
+        {"range five numbers", [](ConditionSet &c) { for (int n = 1; n <= 5; ++n) c.NumberRange[n - 1] = true; },
+         [](const Combo &) { return false; }, true},
+        {"range six numbers", [](ConditionSet &c) { for (int n : {3, 9, 14, 20, 27, 33}) c.NumberRange[n - 1] = true; },
+         [](const Combo &a) { return a == Combo{3, 9, 14, 20, 27, 33}; }, true},
+        {"range odd numbers", [](ConditionSet &c) { for (int n = 1; n <= 33; n += 2) c.NumberRange[n - 1] = true; },
+         [](const Combo &a) { return countIf(a, [](int n) { return n % 2 == 1; }) == 6; }, true},
+        {"zone 0 two", [](ConditionSet &c) { c.ZoneCounts[0] = checks({2}); },
+         [](const Combo &a) { return zone(a, 0) == 2; }, true},
+        {"zone 1 all items", [](ConditionSet &c) { c.ZoneCounts[1] = checks({0, 1, 2, 3, 4}); },
+         [](const Combo &a) { return zone(a, 1) <= 4; }, true},
+        {"zone rows 0 and 2", [](ConditionSet &c) { c.ZoneCounts[0] = checks({1, 2}); c.ZoneCounts[2] = checks({0, 3}); },
+         [](const Combo &a) { return (zone(a, 0) == 1 || zone(a, 0) == 2) && (zone(a, 2) == 0 || zone(a, 2) == 3); }, true},
+        {"six zones value 6", [](ConditionSet &c) { c.SixZoneSpread = checks({5}); },
+         [](const Combo &a) { return distinct(a, [](int n) { return (n - 1) / 6; }) == 6; }, true},
+        {"odd-even halves 1 or 2", [](ConditionSet &c) { c.SixZoneOddEven = checks({0, 1}); },
+         [](const Combo &a) { return distinct(a, [](int n) { return 2 * ((n - 1) / 11) + n % 2; }) <= 2; }, true},
+        {"mod3 boxes 0 and 2", [](ConditionSet &c) { c.Mod3Counts[0] = checks({2}); c.Mod3Counts[2] = checks({0, 1, 2, 3, 4, 5}); },
+         [](const Combo &a) {
+             return countIf(a, [](int n) { return n % 3 == 0; }) == 2 && countIf(a, [](int n) { return n % 3 == 2; }) <= 5;
+         }, true},
+        {"mod3 box 1 six fails", [](ConditionSet &c) { c.Mod3Counts[1] = checks({0, 1, 2, 3, 4, 5}); },
+         [](const Combo &a) { return countIf(a, [](int n) { return n % 3 == 1; }) <= 5; }, true},
+        {"mod6 groups 3 or 4", [](ConditionSet &c) { c.Mod6Groups = checks({2, 3}); },
+         [](const Combo &a) { int v = distinct(a, [](int n) { return n % 6; }); return v == 3 || v == 4; }, true},
+        {"ac 3..10 inactive", [](ConditionSet &c) { c.AcRange = {3, 10}; }, [](const Combo &) { return true; }, false},
+        {"ac 2..11 inactive", [](ConditionSet &c) { c.AcRange = {2, 11}; }, [](const Combo &) { return true; }, false},
+        {"ac 4..10", [](ConditionSet &c) { c.AcRange = {4, 10}; }, [](const Combo &a) { return ac(a) >= 4; }, true},
+        {"ac 3..9", [](ConditionSet &c) { c.AcRange = {3, 9}; },
+         [](const Combo &a) { return ac(a) >= 3 && ac(a) <= 9; }, true},
+        {"ac 7..5 empty", [](ConditionSet &c) { c.AcRange = {7, 5}; }, [](const Combo &) { return false; }, true},
+        {"gap 1..28 inactive", [](ConditionSet &c) { c.MaxGapRange = {1, 28}; }, [](const Combo &) { return true; }, false},
+        {"gap 2..28", [](ConditionSet &c) { c.MaxGapRange = {2, 28}; }, [](const Combo &a) { return maxGap(a) >= 2; }, true},
+        {"gap 1..27", [](ConditionSet &c) { c.MaxGapRange = {1, 27}; }, [](const Combo &a) { return maxGap(a) <= 27; }, true},
+        {"gap 5..10", [](ConditionSet &c) { c.MaxGapRange = {5, 10}; },
+         [](const Combo &a) { return maxGap(a) >= 5 && maxGap(a) <= 10; }, true},
+        {"odd 3:3", [](ConditionSet &c) { c.OddEvenRatio = checks({3}); },
+         [](const Combo &a) { return countIf(a, [](int n) { return n % 2; }) == 3; }, true},
+        {"big 6:0", [](ConditionSet &c) { c.BigSmallRatio = checks({6}); },
+         [](const Combo &a) { return a[0] >= 17; }, true},
+        {"big 1:5 or 5:1", [](ConditionSet &c) { c.BigSmallRatio = checks({1, 5}); },
+         [](const Combo &a) { int v = countIf(a, [](int n) { return n >= 17; }); return v == 1 || v == 5; }, true},
+        {"consec pairs none", [](ConditionSet &c) { c.ConsecCount = checks({1}); c.ConsecGroups = checks({0}); },
+         [](const Combo &a) { return runs(a)[2] == 0; }, true},
+        {"consec item 0 keeps all", [](ConditionSet &c) { c.ConsecCount = checks({0}); c.ConsecGroups = checks({0, 2}); },
+         [](const Combo &) { return true; }, true},
+        {"consec no groups keeps all", [](ConditionSet &c) { c.ConsecCount = checks({1, 2}); },
+         [](const Combo &) { return true; }, true},
+        {"consec groups only inactive", [](ConditionSet &c) { c.ConsecGroups = checks({1}); },
+         [](const Combo &) { return true; }, false},
+        {"consec item 0 without 0 group", [](ConditionSet &c) { c.ConsecCount = checks({0}); c.ConsecGroups = checks({1}); },
+         [](const Combo &) { return false; }, true},
+        {"consec two pairs or two triples", [](ConditionSet &c) { c.ConsecCount = checks({1, 2}); c.ConsecGroups = checks({2}); },
+         [](const Combo &a) { return runs(a)[2] == 2 || runs(a)[3] == 2; }, true},
+        {"consec triple one", [](ConditionSet &c) { c.ConsecCount = checks({2, 5}); c.ConsecGroups = checks({1}); },
+         [](const Combo &a) { return runs(a)[3] == 1 || runs(a)[6] == 1; }, true},
+        {"sum 21..180 inactive", [](ConditionSet &c) { c.SumRange = {21, 180}; }, [](const Combo &) { return true; }, false},
+        {"sum 21..183 inactive", [](ConditionSet &c) { c.SumRange = {21, 183}; }, [](const Combo &) { return true; }, false},
+        {"sum 22..180", [](ConditionSet &c) { c.SumRange = {22, 180}; },
+         [](const Combo &a) { return sum(a) >= 22 && sum(a) <= 180; }, true},
+        {"sum 21..179", [](ConditionSet &c) { c.SumRange = {21, 179}; }, [](const Combo &a) { return sum(a) <= 179; }, true},
+        {"sum 100..120", [](ConditionSet &c) { c.SumRange = {100, 120}; },
+         [](const Combo &a) { return sum(a) >= 100 && sum(a) <= 120; }, true},
+        {"same tail 1", [](ConditionSet &c) { c.SameTailCount = checks({1}); },
+         [](const Combo &a) { return sameTailMax(a) == 1; }, true},
+        {"same tail 0 only", [](ConditionSet &c) { c.SameTailCount = checks({0}); }, [](const Combo &) { return false; }, true},
+        {"same tail 3 or 4", [](ConditionSet &c) { c.SameTailCount = checks({3, 4}); },
+         [](const Combo &a) { return sameTailMax(a) >= 3; }, true},
+        {"newest draw none", [](ConditionSet &c) { c.PrevTailSame = checks({0}); },
+         [](const Combo &a) { return std::none_of(kNewest.begin(), kNewest.end(), [&](int n) { return Brute::has(a, n); }); }, true},
+        {"newest draw two", [](ConditionSet &c) { c.PrevTailSame = checks({2}); },
+         [](const Combo &a) { return std::count_if(kNewest.begin(), kNewest.end(), [&](int n) { return Brute::has(a, n); }) == 2; }, true},
+        {"tail sum 3..51 inactive", [](ConditionSet &c) { c.TailSumRange = {3, 51}; }, [](const Combo &) { return true; }, false},
+        {"tail sum 4..51", [](ConditionSet &c) { c.TailSumRange = {4, 51}; }, [](const Combo &a) { return tailSum(a) >= 4; }, true},
+        {"tail sum 3..50", [](ConditionSet &c) { c.TailSumRange = {3, 50}; }, [](const Combo &a) { return tailSum(a) <= 50; }, true},
+        {"tail sum 20..30", [](ConditionSet &c) { c.TailSumRange = {20, 30}; },
+         [](const Combo &a) { return tailSum(a) >= 20 && tailSum(a) <= 30; }, true},
+        {"tail mod5 five", [](ConditionSet &c) { c.TailMod5Groups = checks({4}); },
+         [](const Combo &a) { return distinct(a, [](int n) { return (n % 10) % 5; }) == 5; }, true},
+        {"big tails 0:6", [](ConditionSet &c) { c.TailBigSmallRatio = checks({0}); },
+         [](const Combo &a) { return countIf(a, [](int n) { return n % 10 >= 5; }) == 0; }, true},
+        {"group 01 02 03 none", [](ConditionSet &c) { c.CodeSel1 = {QStringLiteral("01,02,03&0")}; },
+         [](const Combo &a) { return !Brute::has(a, 1) && !Brute::has(a, 2) && !Brute::has(a, 3); }, true},
+        {"group at most one", [](ConditionSet &c) { c.CodeSel2 = {QStringLiteral("1,2,3&0,1")}; },
+         [](const Combo &a) { return Brute::has(a, 1) + Brute::has(a, 2) + Brute::has(a, 3) <= 1; }, true},
+        {"groups both lists", [](ConditionSet &c) {
+             c.CodeSel1 = {QStringLiteral("1,2,3,4,5,6,7,8,9,10,11&2,3"), QStringLiteral("33&1")};
+             c.CodeSel2 = {QStringLiteral("12,13,14&0")}; },
+         [](const Combo &a) {
+             const int z = zone(a, 0);
+             return (z == 2 || z == 3) && Brute::has(a, 33) && !Brute::has(a, 12) && !Brute::has(a, 13) && !Brute::has(a, 14);
+         }, true},
+    };
+    return list;
+}
+
+// Stage numbers (0-based) that each case makes active, for the activity check.
+int caseStage(const ConditionSet &c)
+{
+    const ConditionSet d = DefaultConditions();
+    if (c.NumberRange != d.NumberRange) return 0;
+    if (c.ZoneCounts != d.ZoneCounts) return 1;
+    if (c.SixZoneSpread != d.SixZoneSpread) return 2;
+    if (c.SixZoneOddEven != d.SixZoneOddEven) return 3;
+    if (c.Mod3Counts != d.Mod3Counts) return 4;
+    if (c.Mod6Groups != d.Mod6Groups) return 5;
+    if (c.AcRange != d.AcRange) return 6;
+    if (c.MaxGapRange != d.MaxGapRange) return 7;
+    if (c.OddEvenRatio != d.OddEvenRatio) return 8;
+    if (c.BigSmallRatio != d.BigSmallRatio) return 9;
+    if (c.ConsecCount != d.ConsecCount || c.ConsecGroups != d.ConsecGroups) return 10;
+    if (c.SumRange != d.SumRange) return 11;
+    if (c.SameTailCount != d.SameTailCount) return 12;
+    if (c.PrevTailSame != d.PrevTailSame) return 13;
+    if (c.TailSumRange != d.TailSumRange) return 14;
+    if (c.TailMod5Groups != d.TailMod5Groups) return 15;
+    if (c.TailBigSmallRatio != d.TailBigSmallRatio) return 16;
+    if (c.CodeSel1 != d.CodeSel1) return 17;
+    if (c.CodeSel2 != d.CodeSel2) return 18;
+    return -1;
+}
+
+class RecordingProgress : public ReductionProgress
+{
+public:
+    QString title;
+    int maximum = -1;
+    QList<int> positions;
+    int starts = 0;
+    int finishes = 0;
+    void start(const QString &t, int max) override { title = t; maximum = max; ++starts; }
+    void setPosition(int p) override { positions.append(p); }
+    void finish() override { ++finishes; }
+};
+
+Combo comboOf(const TCodeRedArr &code)
+{
+    Combo a;
+    for (int i = 0; i < 6; ++i)
+        a[static_cast<std::size_t>(i)] = code[static_cast<std::size_t>(i)];
+    return a;
+}
+
+} // namespace
+
+class TestReductionEngine : public QObject
+{
+    Q_OBJECT
+
+private:
+    TCodeList m_base;
+
+    void resetAlive(TCodeList &list) { std::fill(list.Alive.begin(), list.Alive.end(), std::uint8_t{1}); }
+
+    void compareWithReference(const ConditionSet &c, const TBeenCodesRecArr &history)
+    {
+        TCodeList fast = m_base;
+        const StageOutcomes stages = ReductionFilter(c, history).apply(fast, nullptr, 2);
+        TCodeList single = m_base;
+        ReductionFilter(c, history).apply(single, nullptr, 1);
+        QVERIFY(single.Alive == fast.Alive);
+
+        TCodeList ref = m_base;
+        const Reference::Outcome expected = Reference::reduce(c, history, ref);
+        for (int s = 0; s < kStageCount; ++s) {
+            QCOMPARE(stages[static_cast<std::size_t>(s)].active, expected.active[static_cast<std::size_t>(s)]);
+            QCOMPARE(stages[static_cast<std::size_t>(s)].removed, expected.removed[static_cast<std::size_t>(s)]);
+        }
+        QVERIFY(ref.Alive == fast.Alive);
+        QCOMPARE(stages.back().left, AliveCount(fast));
+
+        // The single-combination form agrees with the pass (a sample, to keep it quick).
+        const ReductionFilter filter(c, history);
+        for (int i = 0; i < kCombinationCount; i += 101) {
+            const int stage = filter.firstFailingStage(m_base.Codes[static_cast<std::size_t>(i)]);
+            QCOMPARE(stage == 0, fast.Alive[static_cast<std::size_t>(i)] != 0);
+        }
+    }
+
+private slots:
+    void initTestCase() { BuildBaseList(m_base); }
+
+    void baseList()
+    {
+        QCOMPARE(m_base.Count, 1107568);
+        QCOMPARE(int(m_base.Codes.size()), 1107568);
+        QCOMPARE(AliveCount(m_base), 1107568);
+        QCOMPARE(RedArrToStr(m_base.Codes.front()), QStringLiteral("01 02 03 04 05 06"));
+        QCOMPARE(RedArrToStr(m_base.Codes[1]), QStringLiteral("01 02 03 04 05 07"));
+        QCOMPARE(RedArrToStr(m_base.Codes.back()), QStringLiteral("28 29 30 31 32 33"));
+        for (std::size_t i = 1; i < m_base.Codes.size(); ++i) {
+            const auto &a = m_base.Codes[i];
+            if (!(m_base.Codes[i - 1] < a) || !std::is_sorted(a.begin(), a.end()) || a[0] < 1 || a[5] > 33)
+                QFAIL(qPrintable(QStringLiteral("entry %1 out of order").arg(i)));
+        }
+        // Rebuilding a used list gives the same list with every flag set again.
+        TCodeList again = m_base;
+        again.Alive.assign(again.Alive.size(), 0);
+        BuildBaseList(again);
+        QVERIFY(again.Codes == m_base.Codes);
+        QCOMPARE(AliveCount(again), 1107568);
+    }
+
+    void singleStage_data()
+    {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < int(cases().size()); ++i)
+            QTest::newRow(cases()[static_cast<std::size_t>(i)].name) << i;
+    }
+
+    void singleStage()
+    {
+        QFETCH(int, index);
+        const Case &tc = cases()[static_cast<std::size_t>(index)];
+        ConditionSet c = DefaultConditions();
+        tc.set(c);
+        TCodeList list = m_base;
+        const StageOutcomes stages = ReductionFilter(c, testHistory()).apply(list);
+
+        int expected = 0;
+        for (int i = 0; i < kCombinationCount; ++i) {
+            const bool keep = tc.keep(comboOf(m_base.Codes[static_cast<std::size_t>(i)]));
+            expected += keep;
+            if (keep != (list.Alive[static_cast<std::size_t>(i)] != 0))
+                QFAIL(qPrintable(QStringLiteral("%1 wrongly %2")
+                                     .arg(RedArrToStr(m_base.Codes[static_cast<std::size_t>(i)]),
+                                          keep ? QStringLiteral("removed") : QStringLiteral("kept"))));
+        }
+        QCOMPARE(AliveCount(list), expected);
+        // The case's stage is the only active one (both group lists make two).
+        const int stage = caseStage(c);
+        const int also = stage == 17 && !c.CodeSel2.isEmpty() ? 18 : stage;
+        int removed = 0;
+        for (int s = 0; s < kStageCount; ++s) {
+            const bool active = tc.active && (s == stage || s == also);
+            QCOMPARE(stages[static_cast<std::size_t>(s)].active, active);
+            if (!active)
+                QCOMPARE(stages[static_cast<std::size_t>(s)].removed, 0);
+            removed += stages[static_cast<std::size_t>(s)].removed;
+        }
+        QCOMPARE(removed, kCombinationCount - expected);
+    }
+
+    void knownCounts_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("survivors");
+        QTest::newRow("range 1..20") << 0 << 38760;
+        QTest::newRow("odd 3:3") << 1 << 17 * 16 * 15 / 6 * (16 * 15 * 14 / 6);
+        QTest::newRow("big 6:0") << 2 << 12376;
+    }
+
+    void knownCounts()
+    {
+        QFETCH(int, index);
+        QFETCH(int, survivors);
+        ConditionSet c;
+        if (index == 0)
+            for (int n = 1; n <= 20; ++n)
+                c.NumberRange[n - 1] = true;
+        if (index == 1)
+            c.OddEvenRatio = checks({3});
+        if (index == 2)
+            c.BigSmallRatio = checks({6});
+        TCodeList list;
+        QCOMPARE(RunReduction(c, {}, list).survivors, survivors);
+    }
+
+    void emptyHistorySkipsNewestDrawStage()
+    {
+        ConditionSet c;
+        c.PrevTailSame = checks({0});
+        TCodeList list = m_base;
+        const StageOutcomes stages = ReductionFilter(c, {}).apply(list);
+        QVERIFY(!stages[13].active);
+        QCOMPARE(AliveCount(list), kCombinationCount);
+    }
+
+    void newestDrawIsTheLastOne()
+    {
+        // Only the last draw counts: the older one shares nothing with 01 05 12 20 28 33.
+        ConditionSet c;
+        c.PrevTailSame = checks({6});
+        TCodeList list;
+        const ReductionRun run = RunReduction(c, testHistory(), list);
+        QCOMPARE(run.survivors, 1);
+        QCOMPARE(run.report.at(4), QStringLiteral("01 05 12 20 28 33, "));
+    }
+
+    void agreesWithReference_data()
+    {
+        QTest::addColumn<int>("seed");
+        QTest::newRow("fixed mix") << 0;
+        QTest::newRow("random 1") << 1;
+        QTest::newRow("random 2") << 2;
+        QTest::newRow("random 3") << 3;
+    }
+
+    void agreesWithReference()
+    {
+        QFETCH(int, seed);
+        ConditionSet c;
+        if (seed == 0) {
+            for (int n = 1; n <= 33; ++n)
+                c.NumberRange[n - 1] = n != 7 && n != 19;
+            c.ZoneCounts[0] = checks({1, 2, 3});
+            c.Mod3Counts[1] = checks({1, 2, 3});
+            c.AcRange = {5, 10};
+            c.OddEvenRatio = checks({2, 3, 4});
+            c.ConsecCount = checks({1});
+            c.ConsecGroups = checks({0, 1});
+            c.SumRange = {70, 140};
+            c.PrevTailSame = checks({0, 1});
+            c.TailBigSmallRatio = checks({2, 3, 4});
+            c.CodeSel1 = {QStringLiteral("01,08,09,12&0,1"), QStringLiteral("20,21,22,23&1,2")};
+            c.CodeSel2 = {QStringLiteral("30,31,32,33&0,1,2")};
+        } else {
+            // Each stage active with some chance, keeping items with a high chance so
+            // that the later stages still see many combinations.
+            QRandomGenerator rng(static_cast<quint32>(seed));
+            auto maybe = [&](CheckList &l, int items) {
+                if (rng.bounded(2) == 0)
+                    return;
+                for (int i = 0; i < items; ++i)
+                    l.setChecked(i, rng.bounded(10) < 7);
+            };
+            for (auto &z : c.ZoneCounts) maybe(z, 5);
+            maybe(c.SixZoneSpread, 6);
+            maybe(c.SixZoneOddEven, 6);
+            for (auto &m : c.Mod3Counts) maybe(m, 6);
+            maybe(c.Mod6Groups, 6);
+            c.AcRange = {int(rng.bounded(6)), 8 + int(rng.bounded(4))};
+            c.MaxGapRange = {1 + int(rng.bounded(3)), 18 + int(rng.bounded(12))};
+            maybe(c.OddEvenRatio, 7);
+            maybe(c.BigSmallRatio, 7);
+            maybe(c.ConsecCount, 6);
+            maybe(c.ConsecGroups, 4);
+            c.SumRange = {int(rng.bounded(60)), 130 + int(rng.bounded(60))};
+            maybe(c.SameTailCount, 5);
+            maybe(c.PrevTailSame, 7);
+            c.TailSumRange = {int(rng.bounded(15)), 40 + int(rng.bounded(15))};
+            maybe(c.TailMod5Groups, 5);
+            maybe(c.TailBigSmallRatio, 7);
+            if (rng.bounded(2))
+                c.CodeSel1 = {QStringLiteral("%1,%2,%3&0,1,2").arg(rng.bounded(1, 12)).arg(rng.bounded(12, 23)).arg(rng.bounded(23, 34))};
+        }
+        compareWithReference(c, testHistory());
+    }
+
+    void report_data()
+    {
+        QTest::addColumn<int>("rangeTop");
+        QTest::addColumn<int>("sumMin");
+        QTest::addColumn<int>("sumMax");
+        QTest::addColumn<int>("survivors");
+        QTest::addColumn<bool>("listed");
+        QTest::newRow("no condition") << 33 << 21 << 180 << 1107568 << false;
+        QTest::newRow("exactly 20000") << 20 << 22 << 63 << 20000 << true;
+        QTest::newRow("20001") << 20 << 21 << 63 << 20001 << false;
+        QTest::newRow("nothing survives") << 33 << 300 << 400 << 0 << true;
+        QTest::newRow("seven") << 7 << 21 << 180 << 7 << true;
+    }
+
+    void report()
+    {
+        QFETCH(int, rangeTop);
+        QFETCH(int, sumMin);
+        QFETCH(int, sumMax);
+        QFETCH(int, survivors);
+        QFETCH(bool, listed);
+        ConditionSet c;
+        if (rangeTop < 33)
+            for (int n = 1; n <= rangeTop; ++n)
+                c.NumberRange[n - 1] = true;
+        c.SumRange = {sumMin, sumMax};
+        TCodeList list;
+        const QDateTime when(QDate(2005, 6, 1), QTime(9, 5, 7));
+        const ReductionRun run = RunReduction(c, {}, list, nullptr, when);
+        QCOMPARE(run.survivors, survivors);
+        QCOMPARE(run.report.at(0), QStringLiteral("晨帆选号通  2005.06.01 09:05:07"));
+        QCOMPARE(run.report.at(1), QStringLiteral("缩水基础号码总共1107568注号码"));
+        QCOMPARE(run.report.at(2), QString());
+        QCOMPARE(run.report.at(3), QStringLiteral("缩水结果为总共%1注号码").arg(survivors));
+        if (!listed) {
+            QCOMPARE(run.report.size(), 5);
+            QCOMPARE(run.report.at(4), QStringLiteral("缩水结果超过20000注号码，忽略显示."));
+            return;
+        }
+        if (survivors == 0) {
+            QCOMPARE(run.report.size(), 4);
+            return;
+        }
+        const int lines = (survivors + 4) / 5;
+        QCOMPARE(run.report.size(), 4 + lines + 1);
+        QCOMPARE(run.report.last(), QString());
+        for (int i = 4; i < 4 + lines; ++i) {
+            QVERIFY(run.report.at(i).endsWith(QStringLiteral(", ")));
+            const int onLine = i < 3 + lines || survivors % 5 == 0 ? 5 : survivors % 5;
+            QCOMPARE(run.report.at(i).size(), onLine * 19);
+        }
+        if (survivors == 7) {
+            QCOMPARE(run.report.at(4), QStringLiteral("01 02 03 04 05 06, 01 02 03 04 05 07, 01 02 03 04 06 07, "
+                                                      "01 02 03 05 06 07, 01 02 04 05 06 07, "));
+            QCOMPARE(run.report.at(5), QStringLiteral("01 03 04 05 06 07, 02 03 04 05 06 07, "));
+        }
+    }
+
+    void progressWindow()
+    {
+        RecordingProgress progress;
+        ConditionSet c;
+        c.AcRange = {4, 10};
+        TCodeList list;
+        RunReduction(c, {}, list, &progress, QDateTime::currentDateTime(), 2);
+        QCOMPARE(progress.starts, 1);
+        QCOMPARE(progress.finishes, 1);
+        QCOMPARE(progress.title, QStringLiteral("正在进行缩水计算..."));
+        QCOMPARE(progress.maximum, 1760);
+        QVERIFY(!progress.positions.isEmpty());
+        QCOMPARE(progress.positions.first(), 0);
+        QCOMPARE(progress.positions.last(), 1760);
+        QVERIFY(progress.positions.size() <= 1762);
+        for (int i = 1; i < progress.positions.size(); ++i)
+            QVERIFY(progress.positions[i] > progress.positions[i - 1]);
+    }
+
+    void badGroupLineChangesNothing_data()
+    {
+        QTest::addColumn<int>("list");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("empty number part") << 1 << QStringLiteral("&0");
+        QTest::newRow("letter") << 2 << QStringLiteral("1,x,3&1");
+        QTest::newRow("number 40") << 1 << QStringLiteral("1,40&1");
+    }
+
+    void badGroupLineChangesNothing()
+    {
+        QFETCH(int, list);
+        QFETCH(QString, line);
+        ConditionSet good;
+        for (int n = 1; n <= 7; ++n)
+            good.NumberRange[n - 1] = true;
+        TCodeList result;
+        RunReduction(good, {}, result);
+        QCOMPARE(AliveCount(result), 7);
+
+        ConditionSet bad;
+        const QStringList lines = {QStringLiteral("1,2&1"), line};
+        if (list == 1)
+            bad.CodeSel1 = lines;
+        else
+            bad.CodeSel2 = lines;
+        RecordingProgress progress;
+        try {
+            RunReduction(bad, {}, result, &progress);
+            QFAIL("a bad group line must stop the run");
+        } catch (const SsqError &e) {
+            QVERIFY2(e.text().startsWith(QStringLiteral("选号匹配列表%1的第2行“%2”有错误：").arg(list).arg(line)),
+                     qPrintable(e.text()));
+        }
+        QCOMPARE(progress.starts, 0);
+        QCOMPARE(AliveCount(result), 7);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestReductionEngine)
+#include "tst_ReductionEngine.moc"

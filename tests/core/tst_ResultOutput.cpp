@@ -1,0 +1,167 @@
+#include "code/SsqError.h"
+#include "history/HistoryFile.h"
+#include "reduction/ResultOutput.h"
+
+#include <QFile>
+#include <QStringDecoder>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// A base list in which exactly the first `alive` combinations of `picks` survive.
+TCodeList listWith(const std::vector<int> &aliveIndexes)
+{
+    TCodeList list;
+    BuildBaseList(list);
+    std::fill(list.Alive.begin(), list.Alive.end(), std::uint8_t{0});
+    for (int i : aliveIndexes)
+        list.Alive[static_cast<std::size_t>(i)] = 1;
+    return list;
+}
+
+std::vector<int> firstN(int n)
+{
+    std::vector<int> v;
+    for (int i = 0; i < n; ++i)
+        v.push_back(i * 37);
+    return v;
+}
+
+} // namespace
+
+class TestResultOutput : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void exportOfThree()
+    {
+        const TCodeList list = listWith({0, 1, kCombinationCount - 1});
+        const QByteArray bytes = ExportFileBytes(list);
+        QStringDecoder decoder("GBK");
+        const QString text = decoder.decode(bytes);
+        QCOMPARE(text, QStringLiteral("缩水结果有3注号码\r\n"
+                                      "01 02 03 04 05 06, 01 02 03 04 05 07, 28 29 30 31 32 33, \r\n"
+                                      "\r\n"));
+        QVERIFY(bytes.startsWith("\xcb\xf5\xcb\xae")); // 缩水 in GBK
+    }
+
+    void exportIsNotLimited_data()
+    {
+        QTest::addColumn<int>("survivors");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("none") << 0 << 1;
+        QTest::newRow("five") << 5 << 3;
+        QTest::newRow("six") << 6 << 4;
+        QTest::newRow("25000") << 25000 << 1 + 5000 + 1;
+    }
+
+    void exportIsNotLimited()
+    {
+        QFETCH(int, survivors);
+        QFETCH(int, lines);
+        const QStringList out = ExportLines(listWith(firstN(survivors)));
+        QCOMPARE(out.size(), lines);
+        QCOMPARE(out.first(), QStringLiteral("缩水结果有%1注号码").arg(survivors));
+        if (survivors > 0)
+            QCOMPARE(out.last(), QString());
+        int written = 0;
+        for (const QString &line : out.mid(1))
+            written += line.count(QStringLiteral(", "));
+        QCOMPARE(written, survivors);
+    }
+
+    void exportBeforeAnyRun()
+    {
+        const TCodeList empty;
+        QCOMPARE(ExportLines(empty), QStringList{QStringLiteral("缩水结果有0注号码")});
+    }
+
+    void exportFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("结果.txt"));
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("an older and much longer text that must be replaced whole\r\n");
+        old.close();
+        const TCodeList list = listWith({0, 1, 2});
+        ExportResultFile(path, list);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), ExportFileBytes(list));
+        QVERIFY_THROWS_EXCEPTION(SsqError, ExportResultFile(dir.filePath(QStringLiteral("no/dir/x.txt")), list));
+    }
+
+    void memoLines_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("empty") << QString() << QStringList();
+        QTest::newRow("final break") << QStringLiteral("a\nb\n") << QStringList{QStringLiteral("a"), QStringLiteral("b")};
+        QTest::newRow("lf, blank line kept") << QStringLiteral("a\n\nb") << QStringList{QStringLiteral("a"), QString(), QStringLiteral("b")};
+        QTest::newRow("report end") << QStringLiteral("x, \n\n") << QStringList{QStringLiteral("x, "), QString()};
+    }
+
+    void memoLines()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, lines);
+        QCOMPARE(MemoLines(text), lines);
+        QCOMPARE(QString::fromUtf16(kResultPrintTitle), QStringLiteral("晨帆选号通 "));
+        QCOMPARE(kResultPrintFontSize, 12);
+    }
+
+    void prizeCheck_data()
+    {
+        const QString memo = QStringLiteral("晨帆选号通  2005.06.01 09:05:07\n缩水基础号码总共1107568注号码\n\n"
+                                            "缩水结果为总共2注号码\n01 02 03 04 05 06, 01 05 12 18 23 30, \n\n");
+        QTest::addColumn<QString>("memo");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("searched");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("found") << memo << QStringLiteral("01 05 12 18 23 30") << true << int(memo.indexOf(QStringLiteral("01 05 12")))
+                               << QStringLiteral("恭喜，找到号码01 05 12 18 23 30");
+        QTest::newRow("first") << memo << QStringLiteral("01 02 03 04 05 06") << true << int(memo.indexOf(QStringLiteral("01 02 03")))
+                               << QStringLiteral("恭喜，找到号码01 02 03 04 05 06");
+        QTest::newRow("unpadded") << memo << QStringLiteral("1 2 3 4 5 6") << true << -1
+                                  << QStringLiteral("抱歉，没有找到号码1 2 3 4 5 6");
+        QTest::newRow("header") << memo << QStringLiteral("缩水") << true << int(memo.indexOf(QStringLiteral("缩水")))
+                                << QStringLiteral("恭喜，找到号码缩水");
+        QTest::newRow("case matters") << QStringLiteral("abc") << QStringLiteral("ABC") << true << -1
+                                      << QStringLiteral("抱歉，没有找到号码ABC");
+        QTest::newRow("empty does nothing") << memo << QString() << false << -1 << QString();
+    }
+
+    void prizeCheck()
+    {
+        QFETCH(QString, memo);
+        QFETCH(QString, text);
+        QFETCH(bool, searched);
+        QFETCH(int, start);
+        QFETCH(QString, status);
+        const FindOutcome outcome = FindInMemo(memo, text);
+        QCOMPARE(outcome.searched, searched);
+        QCOMPARE(outcome.found, start >= 0);
+        QCOMPARE(int(outcome.start), start);
+        QCOMPARE(int(outcome.length), start >= 0 ? int(text.size()) : 0);
+        QCOMPARE(outcome.status, status);
+    }
+
+    void limitMessageHidesTheCombinations()
+    {
+        ConditionSet c;
+        c.SumRange = {100, 110};
+        TCodeList list;
+        const ReductionRun run = RunReduction(c, {}, list);
+        QVERIFY(run.survivors > 20000);
+        const QString memo = run.report.join(QLatin1Char('\n'));
+        QVERIFY(!FindInMemo(memo, RedArrToStr(list.Codes[static_cast<std::size_t>(std::find(list.Alive.begin(), list.Alive.end(), 1) - list.Alive.begin())])).found);
+        QCOMPARE(MemoLines(memo), run.report);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestResultOutput)
+#include "tst_ResultOutput.moc"
