@@ -1,0 +1,315 @@
+#include "controls/MultiSe.h"
+
+#include "code/Code.h"
+#include "code/SsqError.h"
+#include "controls/ItemGrid.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QSpinBox>
+#include <QStyleOptionComplex>
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+// A piece of a values text as an integer: blanks around it are allowed (a user may
+// write "3, 10" in a condition file), anything else that is not a decimal integer
+// is refused with the usual conversion message.
+int PieceToInt(const QString &piece)
+{
+    bool ok = false;
+    const int value = piece.trimmed().toInt(&ok, 10);
+    if (!ok)
+        throw SsqError(QStringLiteral("'%1' is not a valid integer value").arg(piece));
+    return value;
+}
+
+// The panel's boxes are narrow (40 and 45 pixels, as its fixed layout wants) and
+// must still show a three-digit sum: the up/down buttons give a few pixels of
+// their width to the text field.
+class CompactSpinStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl part,
+                         const QWidget *widget) const override
+    {
+        QRect rect = QProxyStyle::subControlRect(control, option, part, widget);
+        if (control != CC_SpinBox)
+            return rect;
+        const QRect up = QProxyStyle::subControlRect(control, option, SC_SpinBoxUp, widget);
+        const int given = std::clamp(up.width() - MinButtonWidth, 0, MaxGiven);
+        if (part == SC_SpinBoxEditField)
+            rect.setRight(rect.right() + given);
+        else if (part == SC_SpinBoxUp || part == SC_SpinBoxDown)
+            rect.setLeft(rect.left() + given);
+        return rect;
+    }
+
+private:
+    static constexpr int MinButtonWidth = 10;
+    static constexpr int MaxGiven = 4;
+};
+
+// One style for all boxes, alive as long as the application.
+QStyle *SpinStyle()
+{
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new CompactSpinStyle(QApplication::style()->name());
+        style->setParent(qApp);
+    }
+    return style;
+}
+
+} // namespace
+
+TMultiSpinEdit::TMultiSpinEdit(QWidget *parent)
+    : QWidget(parent)
+{
+    // Not a tab stop: the panel's tab order runs over its check lists; a click
+    // still gives the control the focus.
+    setFocusPolicy(Qt::NoFocus);
+    setFont(ItemGrid::ControlFont());
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    SetCols(3);
+    Relayout();
+}
+
+TMultiSpinEdit::~TMultiSpinEdit() = default;
+
+QSpinBox *TMultiSpinEdit::NewSpinEdit()
+{
+    auto *edit = new QSpinBox(this);
+    edit->setStyle(SpinStyle());
+    edit->setFocusPolicy(Qt::ClickFocus);
+    // Any integer is accepted; the engine decides what a range means.
+    edit->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+    edit->setSingleStep(1);
+    edit->setValue(0);
+    edit->setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
+    edit->resize(30, ItemHeight);
+    edit->show();
+    return edit;
+}
+
+void TMultiSpinEdit::AddItem(const QString &caption)
+{
+    SpinEdits.push_back(NewSpinEdit());
+    Captions.append(caption);
+    ++Count;
+    Rows = ItemGrid::RowsFor(Count, Cols);
+    Relayout();
+}
+
+void TMultiSpinEdit::CheckIndex(int index, const char *message) const
+{
+    if (index < 0 || index >= Count)
+        throw SsqError(QString::fromLatin1(message));
+}
+
+void TMultiSpinEdit::SetItem(int index, const QString &caption, int value)
+{
+    CheckIndex(index, "SetItem Error!");
+    SpinEdits[static_cast<std::size_t>(index)]->setValue(value);
+    Captions[index] = caption;
+    update();
+}
+
+int TMultiSpinEdit::GetValue(int index) const
+{
+    if (index < 0 || index >= Count)
+        return 0;
+    // What the box shows is what counts: a text that is not an integer (the user
+    // emptied the box and pressed a button elsewhere) reads as 0.
+    const QSpinBox *edit = SpinEdits[static_cast<std::size_t>(index)];
+    return edit->hasAcceptableInput() ? edit->value() : 0;
+}
+
+void TMultiSpinEdit::SetValuesText(const QString &separator, const QString &text)
+{
+    const QStringList pieces = SplitStr(separator, text);
+    // Pieces beyond the last item have nowhere to go and are ignored. All pieces
+    // are converted before any is given, so a bad text leaves every value as it was.
+    const int used = std::min(static_cast<int>(pieces.size()), Count);
+    std::vector<int> values;
+    values.reserve(static_cast<std::size_t>(used));
+    for (int k = 0; k < used; ++k)
+        values.push_back(PieceToInt(pieces.at(k)));
+    for (int k = 0; k < used; ++k)
+        SpinEdits[static_cast<std::size_t>(k)]->setValue(values[static_cast<std::size_t>(k)]);
+}
+
+QString TMultiSpinEdit::GetValuesText(const QString &separator) const
+{
+    QStringList values;
+    for (int i = 0; i < Count; ++i)
+        values.append(QString::number(GetValue(i)));
+    return values.join(separator);
+}
+
+void TMultiSpinEdit::SetCols(int n)
+{
+    // No columns would leave the row count undefined, so 0 is refused as well.
+    if (n <= 0)
+        throw SsqError(QStringLiteral("SetCols Error!"));
+    if (n == Cols)
+        return;
+    Cols = n;
+    Rows = ItemGrid::RowsFor(Count, Cols);
+    Relayout();
+}
+
+void TMultiSpinEdit::SetCapWidth(int n)
+{
+    if (n < 0)
+        throw SsqError(QStringLiteral("SetCapWidth Error!"));
+    if (n == CapWidth)
+        return;
+    CapWidth = n;
+    Relayout();
+}
+
+void TMultiSpinEdit::SetSpinWidth(int n)
+{
+    if (n < 0)
+        throw SsqError(QStringLiteral("SetSpinWidth Error!"));
+    if (n == SpinWidth)
+        return;
+    SpinWidth = n;
+    Relayout();
+}
+
+int TMultiSpinEdit::ItemWidth() const
+{
+    return 2 * Spacing + SpinWidth + CapWidth;
+}
+
+QRect TMultiSpinEdit::RectOfSpinEd(int index) const
+{
+    CheckIndex(index, "RectOfSpinEd Index Error!");
+    const int left = ItemWidth() * (index % Cols) + Spacing + CapWidth;
+    const int top = (ItemHeight + Spacing) * (index / Cols) + Spacing;
+    return QRect(left, top, SpinWidth, ItemHeight);
+}
+
+QRect TMultiSpinEdit::RectOfCap(int index) const
+{
+    CheckIndex(index, "RectOfCap Index Error!");
+    const QRect edit = RectOfSpinEd(index);
+    return QRect(edit.left() - CapWidth + Spacing, edit.top(), CapWidth, ItemHeight);
+}
+
+QString TMultiSpinEdit::caption(int index) const
+{
+    return index >= 0 && index < Count ? Captions.at(index) : QString();
+}
+
+QSpinBox *TMultiSpinEdit::spinEdit(int index) const
+{
+    return index >= 0 && index < Count ? SpinEdits[static_cast<std::size_t>(index)] : nullptr;
+}
+
+QSize TMultiSpinEdit::LayoutSize() const
+{
+    return QSize(ItemWidth() * Cols + Spacing, (ItemHeight + Spacing) * Rows + Spacing);
+}
+
+QSize TMultiSpinEdit::sizeHint() const
+{
+    return LayoutSize();
+}
+
+QSize TMultiSpinEdit::minimumSizeHint() const
+{
+    return LayoutSize();
+}
+
+void TMultiSpinEdit::PlaceSpinEdits()
+{
+    for (int i = 0; i < Count; ++i)
+        SpinEdits[static_cast<std::size_t>(i)]->setGeometry(RectOfSpinEd(i));
+}
+
+void TMultiSpinEdit::Relayout()
+{
+    setFixedSize(LayoutSize());
+    updateGeometry();
+    // The boxes are placed here rather than while painting: a control that was
+    // never shown still has them where the captions leave room for them.
+    PlaceSpinEdits();
+    if (FocusIndex < 0 || FocusIndex >= Count)
+        FocusIndex = 0;
+    update();
+    emit changed();
+}
+
+void TMultiSpinEdit::paintEvent(QPaintEvent *)
+{
+    // Opaque in the colour it inherits from the box it sits on: the panel places
+    // its controls over runs of blanks in its labels, and they must cover them.
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(backgroundRole()));
+    painter.setFont(font());
+    painter.setPen(palette().color(foregroundRole()));
+    const QFontMetrics metrics(painter.font());
+    for (int i = 0; i < Count; ++i) {
+        const QRect caption = RectOfCap(i);
+        const int top = ItemGrid::CentredTextTop(caption, metrics.height());
+        painter.drawText(caption.left(), top + metrics.ascent(), Captions.at(i));
+    }
+}
+
+void TMultiSpinEdit::mousePressEvent(QMouseEvent *event)
+{
+    QWidget::mousePressEvent(event);
+    event->accept();
+    m_pressed = true;
+    update();
+}
+
+void TMultiSpinEdit::mouseReleaseEvent(QMouseEvent *event)
+{
+    QWidget::mouseReleaseEvent(event);
+    event->accept();
+    // A click (press and release on the control) takes the focus; the press
+    // alone does not.
+    const bool clicked = m_pressed && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    if (clicked && !hasFocus())
+        setFocus(Qt::MouseFocusReason);
+}
+
+void TMultiSpinEdit::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (ItemGrid::IsPassedOn(key)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (ItemGrid::IsRelayoutKey(key))
+        Relayout();
+    else
+        FocusIndex = ItemGrid::MovedFocus(key, FocusIndex, Count, Cols);
+    event->accept();
+    update();
+    emit changed();
+}
+
+void TMultiSpinEdit::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void TMultiSpinEdit::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
+}
