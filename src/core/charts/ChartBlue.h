@@ -1,0 +1,24 @@
+#pragma once
+
+#include "charts/ChartReporter.h"
+#include "history/DrawRecord.h"
+
+class G2NetModel;
+class H2NetModel;
+
+// The frequency bar charts and the blue trend table over the N newest draws. Each returns
+// false, and leaves its control as it was, when N exceeds the history.
+
+// "红球统计图" (tab 7): how often each red 1..33 was drawn, one bar each.
+bool FillRedStatChart(G2NetModel &chart, const TBeenCodesRecArr &CodeArr, int N, ChartReporter *reporter);
+
+// "蓝球统计图" (tab 10): how often each blue 1..16 was drawn.
+bool FillBlueStatChart(G2NetModel &chart, const TBeenCodesRecArr &CodeArr, int N, ChartReporter *reporter);
+
+// "蓝球走势图" (tab 9): the blue of each draw with its parity, remainder by 3 and zones.
+bool FillBlueTrendChart(H2NetModel &table, const TBeenCodesRecArr &CodeArr, int N, ChartReporter *reporter);
+
+// The value axis of a frequency chart whose tallest bar is maxCount: the number of bands
+// (between minBands and 20) and the value units per pixel for bands 20 pixels high.
+int StatBandCount(int maxCount, int minBands);
+float StatScale(int maxCount, int bandCount);

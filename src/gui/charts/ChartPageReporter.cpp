@@ -1,0 +1,8 @@
+#include "charts/ChartPageReporter.h"
+
+#include "app/MsgBox.h"
+
+void ChartPageReporter::report(const QString &message)
+{
+    MsgBox::information(m_parent, message);
+}
