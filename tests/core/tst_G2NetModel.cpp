@@ -158,6 +158,11 @@ private slots:
             << QList<int>{0, 2, 5, 8, 10, 12, 15, 18, 20, 22, 25};
         QTest::newRow("blue, largest count 12") << 20 << 6 << float(12.0 / 120.0)
             << QList<int>{0, 2, 4, 6, 8, 10, 12};
+        // 5 / 120 in single precision makes the half at band 3 a hair above 2.5.
+        QTest::newRow("blue, largest count 5") << 20 << 6 << float(5.0 / 120.0)
+            << QList<int>{0, 1, 2, 2, 3, 4, 5};
+        QTest::newRow("red, largest count 90") << 20 << 20 << float(90.0 / 400.0)
+            << QList<int>{0, 4, 9, 14, 18, 22, 27, 32, 36, 40, 45, 50, 54, 58, 63, 68, 72, 76, 81, 86, 90};
         QTest::newRow("scale 0") << 20 << 10 << 0.0f << QList<int>(11, 0);
     }
     void axisLabels()

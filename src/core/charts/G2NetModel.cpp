@@ -167,8 +167,12 @@ int G2NetModel::AxisLabel(int i) const
 {
     if (!(FScale > 0.0f))
         return 0;
-    // rint rounds a half to the even neighbour: 2.5 -> 2, 7.5 -> 8.
-    const double value = double(FBandHeight) * i * double(FScale);
+    // rint rounds a half to the even neighbour: 2.5 -> 2, 7.5 -> 8. The scale is a
+    // single-precision float, so a true half such as 3 x 20 x (5 / 120) arrives as
+    // 2.50000008; cutting the product to four decimals first lets it round as the half it
+    // is, instead of labelling two bands "3".
+    const double raw = double(FBandHeight) * i * double(FScale);
+    const double value = std::round(raw * 1e4) / 1e4;
     return int(std::clamp(std::rint(value), -kMaxBarPixels, kMaxBarPixels));
 }
 
