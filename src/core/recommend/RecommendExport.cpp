@@ -1,19 +1,7 @@
 #include "recommend/RecommendExport.h"
 
+#include "app/TextFile.h"
 #include "code/SsqError.h"
-
-#include <QDir>
-#include <QSaveFile>
-#include <QStringEncoder>
-
-namespace {
-
-QString cannotWrite(const QString &path, const QString &reason)
-{
-    return QStringLiteral("无法写入文件“%1”：%2！！").arg(QDir::toNativeSeparators(path), reason);
-}
-
-} // namespace
 
 QStringList RecommendMemoLines(const QString &memoText)
 {
@@ -37,23 +25,16 @@ QString RecommendMemoText(const QStringList &lines)
 
 QByteArray RecommendFileBytes(const QStringList &lines)
 {
-    QStringEncoder encoder("GBK");
     QByteArray bytes;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        bytes += encoder.encode(lines[i]);
-        if (encoder.hasError())
-            throw SsqError(QStringLiteral("第%1行有GBK编码无法保存的字符，请修改后再导出！！").arg(i + 1));
-        bytes += "\r\n";
-    }
+    int badLine = 0;
+    if (!GbkLinesBytes(lines, bytes, &badLine))
+        throw SsqError(QStringLiteral("第%1行有GBK编码无法保存的字符，请修改后再导出！！").arg(badLine));
     return bytes;
 }
 
 void ExportRecommendFile(const QString &path, const QStringList &lines)
 {
-    const QByteArray bytes = RecommendFileBytes(lines);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw SsqError(cannotWrite(path, file.errorString()));
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw SsqError(cannotWrite(path, file.errorString()));
+    QString error;
+    if (!WriteFileAtomically(path, RecommendFileBytes(lines), error))
+        throw SsqError(CannotWriteMessage(path, error));
 }

@@ -1,11 +1,11 @@
 #include "reduction/ConditionFile.h"
 
+#include "app/TextFile.h"
 #include "code/SsqError.h"
 #include "reduction/GbkIniFile.h"
 #include "reduction/GroupLines.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -115,12 +115,9 @@ void ExportConditionFile(const QString &path, const ConditionSet &conditions)
             throw SsqError(QStringLiteral("无法读取条件配置文件“%1”：%2！！").arg(path, old.errorString()));
         existing = old.readAll();
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw SsqError(QStringLiteral("无法写入条件配置文件“%1”：%2！！").arg(path, file.errorString()));
-    file.write(ConditionsToIni(conditions, existing));
-    if (!file.commit())
-        throw SsqError(QStringLiteral("无法写入条件配置文件“%1”：%2！！").arg(path, file.errorString()));
+    QString error;
+    if (!WriteFileAtomically(path, ConditionsToIni(conditions, existing), error))
+        throw SsqError(QStringLiteral("无法写入条件配置文件“%1”：%2！！").arg(path, error));
 }
 
 void ImportConditionFile(const QString &path, ConditionSet &conditions)

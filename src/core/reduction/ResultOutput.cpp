@@ -1,9 +1,7 @@
 #include "reduction/ResultOutput.h"
 
+#include "app/TextFile.h"
 #include "code/SsqError.h"
-
-#include <QSaveFile>
-#include <QStringEncoder>
 
 QStringList ExportLines(const TCodeList &list)
 {
@@ -15,23 +13,16 @@ QStringList ExportLines(const TCodeList &list)
 
 QByteArray ExportFileBytes(const TCodeList &list)
 {
-    QStringEncoder encoder("GBK");
     QByteArray bytes;
-    for (const QString &line : ExportLines(list)) {
-        bytes += encoder.encode(line);
-        bytes += "\r\n";
-    }
+    GbkLinesBytes(ExportLines(list), bytes); // digits, blanks and GBK's own Chinese only
     return bytes;
 }
 
 void ExportResultFile(const QString &path, const TCodeList &list)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw SsqError(QStringLiteral("无法写入文件“%1”：%2！！").arg(path, file.errorString()));
-    file.write(ExportFileBytes(list));
-    if (!file.commit())
-        throw SsqError(QStringLiteral("无法写入文件“%1”：%2！！").arg(path, file.errorString()));
+    QString error;
+    if (!WriteFileAtomically(path, ExportFileBytes(list), error))
+        throw SsqError(CannotWriteMessage(path, error));
 }
 
 FindOutcome FindInMemo(const QString &memoText, const QString &text)
