@@ -1,0 +1,80 @@
+#pragma once
+
+#include "history/DrawRecord.h"
+#include "reduction/ConditionSet.h"
+
+#include <QWidget>
+#include <array>
+
+class QGroupBox;
+class QScrollArea;
+class TGapLabel;
+class TMultiChk;
+class TMultiSpinEdit;
+
+// The tab "条件缩水" (RcmSheet1): four group boxes stacked on a coloured panel, with the
+// check lists and value ranges of the reduction placed over the blank runs of their
+// labels. The layout is fixed; a window too small for it scrolls.
+class TConditionSheet : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TConditionSheet(QWidget *parent = nullptr);
+
+    // Creates the check lists and ranges in the order of the condition set. Called once
+    // at start-up; the labels and group boxes exist from construction.
+    void CreateControls();
+    bool hasControls() const { return SixZoneSpread != nullptr; }
+
+    // Every condition of this tab, read from or written to the controls.
+    void readInto(ConditionSet &conditions) const;
+    void writeFrom(const ConditionSet &conditions);
+
+    // Shows the newest draw's reds beside "尾数与上期相同个数：" (plain caption when the
+    // history is empty).
+    void RcmSheet1Show(const TBeenCodesRecArr &history);
+
+    QScrollArea *RcmSheet1Scroll = nullptr;
+    QWidget *RcmSheet1Panel = nullptr;
+    QGroupBox *GroupBox1 = nullptr;
+    QGroupBox *GroupBox2 = nullptr;
+    QGroupBox *GroupBox3 = nullptr;
+    QGroupBox *GroupBox4 = nullptr;
+    TGapLabel *SameTailCountLbl = nullptr;
+
+    std::array<TMultiChk *, 3> ZoneCounts{};
+    TMultiChk *SixZoneSpread = nullptr;
+    TMultiChk *SixZoneOddEven = nullptr;
+    std::array<TMultiChk *, 3> Mod3Counts{};
+    TMultiChk *Mod6Groups = nullptr;
+    TMultiSpinEdit *AcRange = nullptr;
+    TMultiSpinEdit *MaxGapRange = nullptr;
+    TMultiChk *OddEvenRatio = nullptr;
+    TMultiChk *BigSmallRatio = nullptr;
+    TMultiChk *ConsecCount = nullptr;
+    TMultiChk *ConsecGroups = nullptr;
+    TMultiSpinEdit *SumRange = nullptr;
+    TMultiChk *SameTailCount = nullptr;
+    TMultiChk *PrevTailSame = nullptr;
+    TMultiSpinEdit *TailSumRange = nullptr;
+    TMultiChk *TailMod5Groups = nullptr;
+    TMultiChk *TailBigSmallRatio = nullptr;
+
+signals:
+    // The tab became visible (the moment the newest draw is shown again).
+    void shown();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QGroupBox *newGroupBox(const QString &caption, int top, int height);
+    TGapLabel *newLabel(QGroupBox *box, const QString &caption, int left, int top);
+    void placeObstacles();
+    void fitPanelWidth();
+
+    QList<TGapLabel *> m_labels;
+    int m_contentWidth = 680;
+};

@@ -1,0 +1,46 @@
+#include "reduction/RcmDialogs.h"
+
+#include "app/PrintLines.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+
+namespace {
+
+QString runFileDialog(QWidget *parent, const FileDialogRequest &request, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(parent, request.title, request.folder,
+                       request.filterName + QStringLiteral(" (") + request.pattern + QLatin1Char(')'));
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
+                                                       : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.confirmOverwrite)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+TRcmDialogs TRcmDialogs::standard()
+{
+    TRcmDialogs dialogs;
+    dialogs.saveFile = [](QWidget *parent, const FileDialogRequest &request) {
+        return runFileDialog(parent, request, QFileDialog::AcceptSave);
+    };
+    dialogs.openFile = [](QWidget *parent, const FileDialogRequest &request) {
+        return runFileDialog(parent, request, QFileDialog::AcceptOpen);
+    };
+    dialogs.askText = [](QWidget *parent, const QString &caption) {
+        bool ok = false;
+        const QString text = QInputDialog::getText(parent, caption, QString(), QLineEdit::Normal,
+                                                   QString(), &ok);
+        return ok ? text : QString();
+    };
+    dialogs.print = [](QWidget *parent, const QString &title, const QStringList &lines, int fontSize) {
+        PrintLines(parent, title, lines, fontSize);
+    };
+    return dialogs;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QWidget;
+
+// What the reduction panel asks of the user and the printer, replaceable in tests.
+struct FileDialogRequest
+{
+    QString title;
+    QString filterName;        // "配置文件"
+    QString pattern;           // "*.ini"
+    QString defaultSuffix;     // "ini"
+    QString folder;            // initial folder, empty for the last one used
+    bool confirmOverwrite = false;
+};
+
+class TRcmDialogs
+{
+public:
+    // Answers the chosen path, empty when cancelled.
+    std::function<QString(QWidget *parent, const FileDialogRequest &request)> saveFile;
+    std::function<QString(QWidget *parent, const FileDialogRequest &request)> openFile;
+    // The one-line input box; empty when cancelled.
+    std::function<QString(QWidget *parent, const QString &caption)> askText;
+    std::function<void(QWidget *parent, const QString &title, const QStringList &lines, int fontSize)>
+        print;
+
+    // The real dialogs and the print routine.
+    static TRcmDialogs standard();
+};
