@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -57,7 +58,7 @@ private slots:
         TBackTestTab tab;
         ConditionSet conditions = DefaultConditions();
         conditions.OddEvenRatio.setChecked(3, true);
-        tab.SetSources([&] { return conditions; }, &m_history);
+        tab.SetSources([&] { return conditions; }, [this]() -> const TBeenCodesRecArr & { return m_history; });
         tab.resize(520, 360);
         tab.BackTestSe->setValue(100);
         QTest::mouseClick(tab.BackTestBt, Qt::LeftButton);
@@ -89,7 +90,7 @@ private slots:
         TBackTestTab tab;
         ConditionSet conditions = DefaultConditions();
         conditions.CodeSel2 = QStringList{QStringLiteral("1,2,x&1")};
-        tab.SetSources([&] { return conditions; }, &m_history);
+        tab.SetSources([&] { return conditions; }, [this]() -> const TBeenCodesRecArr & { return m_history; });
         tab.BackTestBtClick();
         QCOMPARE(m_messages.size(), 1);
         QVERIFY(m_messages[0].contains(QStringLiteral("选号匹配列表2")));
@@ -100,7 +101,7 @@ private slots:
     {
         TCodeList results;
         TPrizeStatsBox box;
-        box.SetSources(&results, &m_history);
+        box.SetSources(&results, [this]() -> const TBeenCodesRecArr & { return m_history; });
         box.PrizeStatBtClick();
         QCOMPARE(m_messages.size(), 1); // no reduction yet
         m_messages.clear();

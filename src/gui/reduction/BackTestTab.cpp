@@ -62,10 +62,10 @@ TBackTestTab::TBackTestTab(QWidget *parent)
     connect(BackTestPrintBt, &QPushButton::clicked, this, &TBackTestTab::BackTestPrintBtClick);
 }
 
-void TBackTestTab::SetSources(std::function<ConditionSet()> readConditions, const TBeenCodesRecArr *history)
+void TBackTestTab::SetSources(std::function<ConditionSet()> readConditions, HistorySource history)
 {
     m_readConditions = std::move(readConditions);
-    m_history = history;
+    m_history = std::move(history);
 }
 
 void TBackTestTab::BackTestBtClick()
@@ -76,11 +76,11 @@ void TBackTestTab::BackTestBtClick()
     int survivorsNow = 0;
     try {
         const ConditionSet conditions = m_readConditions();
-        result = RunBackTest(conditions, *m_history, BackTestSe->value());
+        result = RunBackTest(conditions, m_history(), BackTestSe->value());
         // The share that survives now comes from a run of its own; the result list of
         // "缩水计算" is left alone.
         TCodeList scratch;
-        survivorsNow = RunReduction(conditions, *m_history, scratch).survivors;
+        survivorsNow = RunReduction(conditions, m_history(), scratch).survivors;
     } catch (const SsqError &e) {
         MsgBox::error(this, e.text());
         return;

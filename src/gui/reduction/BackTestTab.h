@@ -1,6 +1,6 @@
 #pragma once
 
-#include "history/DrawRecord.h"
+#include "reduction/HistorySource.h"
 #include "reduction/BackTest.h"
 
 #include <QWidget>
@@ -21,7 +21,7 @@ public:
 
     // Where the conditions and the history come from: the panel reads its controls at the
     // moment the user presses "验证".
-    void SetSources(std::function<ConditionSet()> readConditions, const TBeenCodesRecArr *history);
+    void SetSources(std::function<ConditionSet()> readConditions, HistorySource history);
 
     QSpinBox *BackTestSe = nullptr;
     QPushButton *BackTestBt = nullptr;
@@ -40,7 +40,7 @@ public:
 
 private:
     std::function<ConditionSet()> m_readConditions;
-    const TBeenCodesRecArr *m_history = nullptr;
+    HistorySource m_history;
     BackTestResult m_result;
     QString m_summary;
 };

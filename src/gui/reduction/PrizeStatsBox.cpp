@@ -66,16 +66,16 @@ TPrizeStatsBox::TPrizeStatsBox(QWidget *parent)
     connect(PrizeDrawEd, &QLineEdit::returnPressed, this, &TPrizeStatsBox::PrizeStatBtClick);
 }
 
-void TPrizeStatsBox::SetSources(const TCodeList *results, const TBeenCodesRecArr *history)
+void TPrizeStatsBox::SetSources(const TCodeList *results, HistorySource history)
 {
     m_results = results;
-    m_history = history;
+    m_history = std::move(history);
 }
 
 void TPrizeStatsBox::SuggestNewestDraw()
 {
-    if (m_history && !m_history->empty() && PrizeDrawEd->text().trimmed().isEmpty())
-        PrizeDrawEd->setText(m_history->back().issueText());
+    if (m_history && !m_history().empty() && PrizeDrawEd->text().trimmed().isEmpty())
+        PrizeDrawEd->setText(m_history().back().issueText());
 }
 
 void TPrizeStatsBox::PrizeStatBtClick()
@@ -87,7 +87,7 @@ void TPrizeStatsBox::PrizeStatBtClick()
         return;
     }
     QString error;
-    const auto draw = ParsePrizeDraw(PrizeDrawEd->text(), *m_history, error);
+    const auto draw = ParsePrizeDraw(PrizeDrawEd->text(), m_history(), error);
     if (!draw) {
         MsgBox::error(this, error);
         return;

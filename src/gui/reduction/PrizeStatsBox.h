@@ -1,6 +1,6 @@
 #pragma once
 
-#include "history/DrawRecord.h"
+#include "reduction/HistorySource.h"
 #include "reduction/PrizeStats.h"
 
 #include <QGroupBox>
@@ -18,7 +18,7 @@ class TPrizeStatsBox : public QGroupBox
 public:
     explicit TPrizeStatsBox(QWidget *parent = nullptr);
 
-    void SetSources(const TCodeList *results, const TBeenCodesRecArr *history);
+    void SetSources(const TCodeList *results, HistorySource history);
     // Puts the newest draw's issue into the draw field (after a reduction).
     void SuggestNewestDraw();
 
@@ -32,5 +32,5 @@ public:
 
 private:
     const TCodeList *m_results = nullptr;
-    const TBeenCodesRecArr *m_history = nullptr;
+    HistorySource m_history;
 };

@@ -1,7 +1,12 @@
 #include "reduction/ResultSheet.h"
 
 #include "history/HistoryFile.h"
+#include "reduction/PrizeStatsBox.h"
 #include "reduction/ResultOutput.h"
+#include "reduction/StageStatsTable.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
 
 #include <QPlainTextEdit>
 #include <QTextCursor>
@@ -15,9 +20,20 @@ TResultSheet::TResultSheet(QWidget *parent)
     RcmMemo->setObjectName(QStringLiteral("RcmMemo"));
     // A line holds five combinations; wrapping would break them apart.
     RcmMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    auto *layout = new QVBoxLayout(this);
+
+    StageStats = new TStageStatsTable(this);
+    PrizeStats = new TPrizeStatsBox(this);
+    auto *side = new QVBoxLayout;
+    side->setContentsMargins(4, 2, 2, 2);
+    side->addWidget(new QLabel(QStringLiteral("缩水统计："), this));
+    side->addWidget(StageStats);
+    side->addWidget(PrizeStats, 1);
+
+    auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(RcmMemo);
+    layout->setSpacing(0);
+    layout->addWidget(RcmMemo, 1);
+    layout->addLayout(side);
 }
 
 void TResultSheet::setReport(const QStringList &lines)

@@ -4,9 +4,13 @@
 #include <QWidget>
 
 class QPlainTextEdit;
+class TPrizeStatsBox;
+class TStageStatsTable;
 
 // The tab "缩水结果" (RcmSheet4): the memo RcmMemo with the report of the last reduction.
 // It is an ordinary editable memo; printing and the prize check read what it shows.
+// Beside it stand what each stage of the run removed ("缩水统计") and the prize
+// statistics of the survivors ("中奖统计").
 class TResultSheet : public QWidget
 {
     Q_OBJECT
@@ -25,4 +29,6 @@ public:
     QString FindInMemo(const QString &text);
 
     QPlainTextEdit *RcmMemo = nullptr;
+    TStageStatsTable *StageStats = nullptr;
+    TPrizeStatsBox *PrizeStats = nullptr;
 };

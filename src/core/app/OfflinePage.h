@@ -1,0 +1,9 @@
+#pragma once
+
+#include "history/DrawRecord.h"
+
+#include <QString>
+
+// The page the web panel shows when the support site cannot be reached: the program's
+// name and version, the newest draw of the history and how to reach the help.
+QString OfflinePageHtml(const TBeenCodesRecArr &CodeArr);

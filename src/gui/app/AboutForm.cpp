@@ -1,0 +1,79 @@
+#include "app/AboutForm.h"
+
+#include "app/AppInfo.h"
+#include "app/AppResources.h"
+#include "app/SystemOpen.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+TAboutForm::TAboutForm(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("AboutForm"));
+    setWindowTitle(QStringLiteral("关于"));
+    setFixedSize(421, 165);
+    QFont f(QStringLiteral("宋体"));
+    f.setPixelSize(14);
+    setFont(f);
+
+    auto *bevel = new QFrame(this);
+    bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    bevel->setGeometry(8, 8, 167, 47);
+    LogoImg = new QLabel(bevel);
+    LogoImg->setObjectName(QStringLiteral("LogoImg"));
+    LogoImg->setGeometry(3, 3, 161, 41);
+    LogoImg->setPixmap(AppResources::logoPicture());
+    LogoImg->setCursor(Qt::PointingHandCursor);
+    LogoImg->installEventFilter(this);
+
+    SoftNameLbl = new QLabel(QString::fromUtf16(AppInfo::kProgramName) + QLatin1Char(' '), this);
+    SoftNameLbl->setObjectName(QStringLiteral("SoftNameLbl"));
+    QFont nameFont = font();
+    nameFont.setPixelSize(20);
+    nameFont.setBold(true);
+    SoftNameLbl->setFont(nameFont);
+    SoftNameLbl->setStyleSheet(QStringLiteral("color: red;"));
+    SoftNameLbl->setGeometry(190, 14, 226, 28);
+
+    VersionLbl = new QLabel(QString::fromUtf16(AppInfo::kVersionText), this);
+    VersionLbl->setObjectName(QStringLiteral("VersionLbl"));
+    VersionLbl->setGeometry(190, 56, 226, 20);
+
+    DateLbl = new QLabel(QString::fromUtf16(AppInfo::kDateText), this);
+    DateLbl->setObjectName(QStringLiteral("DateLbl"));
+    DateLbl->setGeometry(190, 80, 226, 20);
+
+    WebSiteLbl = new QLabel(AppInfo::supportSite(), this);
+    WebSiteLbl->setObjectName(QStringLiteral("WebSiteLbl"));
+    WebSiteLbl->setStyleSheet(QStringLiteral("color: blue;"));
+    WebSiteLbl->setCursor(Qt::PointingHandCursor);
+    WebSiteLbl->setGeometry(190, 104, 228, 20);
+    WebSiteLbl->installEventFilter(this);
+
+    CloseBt = new QPushButton(QStringLiteral("关闭"), this);
+    CloseBt->setObjectName(QStringLiteral("CloseBt"));
+    CloseBt->setGeometry(320, 125, 85, 28);
+    CloseBt->setDefault(true);
+    // Esc (the cancel key) closes a QDialog by itself.
+    connect(CloseBt, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TAboutForm::WebSiteLblClick()
+{
+    SystemOpen::open(QUrl(AppInfo::supportHomePage()));
+}
+
+bool TAboutForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if ((watched == LogoImg || watched == WebSiteLbl)
+        && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        WebSiteLblClick();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}

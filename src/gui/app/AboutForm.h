@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+// The about box: the maker's logo, the program's name, version, date and the support
+// site's address. The logo and the address open the site in the system's web browser.
+class TAboutForm : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TAboutForm(QWidget *parent = nullptr);
+
+    QLabel *LogoImg = nullptr;
+    QLabel *SoftNameLbl = nullptr;
+    QLabel *VersionLbl = nullptr;
+    QLabel *DateLbl = nullptr;
+    QLabel *WebSiteLbl = nullptr;
+    QPushButton *CloseBt = nullptr;
+
+    void WebSiteLblClick();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};

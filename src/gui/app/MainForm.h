@@ -1,0 +1,108 @@
+#pragma once
+
+#include "history/DrawRecord.h"
+#include "history/HistoryParser.h"
+
+#include <QMainWindow>
+#include <QUrl>
+#include <array>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QToolBar;
+class QToolButton;
+class TAboutForm;
+class TDataPanel;
+class TGridPctl;
+class TPridictPanel;
+class TProgressForm;
+class TRcmPanel;
+class TSmForm;
+class TSqlPanel;
+class TWebPanel;
+
+// The main window: menus, the large-icon tool bar, the status bar with three panels and
+// six content panels lying on top of one another in the client area. It owns the
+// history CodeArr, every panel and the auxiliary windows. Parser messages are shown in
+// modal message boxes (it is the parser's reporter).
+class TMainForm : public QMainWindow, public ParseReporter
+{
+    Q_OBJECT
+public:
+    // appDir: the folder of "ssq.dxt", "tmp.txt" and "readme.txt"; empty means the
+    // executable's folder.
+    explicit TMainForm(const QString &appDir = QString(), QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    // ---- what the panels and the other modules use --------------------------------
+    const TBeenCodesRecArr &CodeArr() const { return m_codeArr; }
+    void setStatusText(int panel, const QString &text);
+    QString statusText(int panel) const;
+    TProgressForm *ProgressForm() const { return m_progressForm; }
+    TSmForm *SmForm() const { return m_smForm; }
+    QString appDir() const { return m_appDir; }
+    QString historyFileName() const;
+
+    // ---- the content panels -------------------------------------------------------
+    TWebPanel *WebPanel = nullptr;
+    TDataPanel *DataPanel = nullptr;
+    TSqlPanel *SqlPanel = nullptr;
+    TGridPctl *GridPctl = nullptr;
+    TRcmPanel *RcmPanel = nullptr;
+    TPridictPanel *PridictPanel = nullptr;
+
+    QToolBar *MainTbr = nullptr;
+
+    // Hides every content panel except the web panel.
+    void HideContentPanels();
+    // Brings one panel forward; pageIndex > -1 also selects that page of its page control.
+    void ShowContentPanel(QWidget *panel, int pageIndex = -1);
+    // The panel the user sees (the front-most visible one).
+    QWidget *frontPanel() const;
+
+    // Brings the web panel forward and sends its browser to `url`.
+    void ShowWebPage(const QUrl &url);
+
+    // ---- handlers -----------------------------------------------------------------
+    void FileMenuManulClick();
+    void FileMenuDownClick();
+    void FileMenuExitClick();
+    void GridMenuItemClick(int tag);
+    void GridMenuBtClick();
+    void ScaleMenuClick();
+    void RcmMenuClick();
+    void SqlMenuClick();
+    void HelpMenuTopicClick();
+    void HelpMenuWebSiteClick();
+    void HelpMenuRecmClick();
+    void HelpMenuAboutClick();
+
+    // ParseReporter: every parser message in a modal message box.
+    void report(const QString &message) override;
+
+protected:
+    bool event(QEvent *event) override;
+
+private:
+    void FormCreate();
+    void createMenus();
+    void createToolBar();
+    void createStatusBar();
+    void createContentPanels();
+    // Start-up place for the chart controls of the thirteen chart pages; the chart pages
+    // fill it.
+    void CreateChartControls();
+    // The hidden windows made after the main window: progress, explanation and (with the
+    // reduction) the number picker.
+    void CreateAuxiliaryWindows();
+    QAction *addMenuAction(QMenu *menu, const QString &name, const QString &caption,
+                           const QKeySequence &key, const QString &hint);
+
+    QString m_appDir;
+    TBeenCodesRecArr m_codeArr;
+    std::array<QLabel *, 3> m_statusPanels{};
+    QWidget *m_client = nullptr;
+    TProgressForm *m_progressForm = nullptr;
+    TSmForm *m_smForm = nullptr;
+};

@@ -1,0 +1,345 @@
+#include "app/RcmPanel.h"
+
+#include "app/MainForm.h"
+#include "app/MsgBox.h"
+#include "app/ToolBarButtons.h"
+#include "code/SsqError.h"
+#include "reduction/CodeSelSheet.h"
+#include "reduction/CodeSetForm.h"
+#include "reduction/ConditionFile.h"
+#include "reduction/ConditionSheet.h"
+#include "reduction/ConditionWidgets.h"
+#include "reduction/NumberRangeSheet.h"
+#include "app/ProgressForm.h"
+#include "reduction/ProgressFormDriver.h"
+#include "reduction/ResultOutput.h"
+#include "reduction/BackTestTab.h"
+#include "reduction/PrizeStatsBox.h"
+#include "reduction/ResultSheet.h"
+#include "reduction/StageStatsTable.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+const TBeenCodesRecArr kNoHistory;
+}
+
+TRcmPanel::TRcmPanel(QWidget *parent)
+    : QWidget(parent), m_dialogs(TRcmDialogs::standard())
+{
+    setObjectName(QStringLiteral("RcmPanel"));
+    RcmPanelTbr = new QToolBar(this);
+    RcmPanelTbr->setObjectName(QStringLiteral("RcmPanelTbr"));
+    ToolBarButtons::setUp(RcmPanelTbr);
+    createToolBar();
+
+    RcmPctl = new QTabWidget(this);
+    RcmPctl->setObjectName(QStringLiteral("RcmPctl"));
+    RcmSheet1 = new TConditionSheet;
+    RcmSheet2 = new TCodeSelSheet;
+    TabSheet3 = new TNumberRangeSheet;
+    RcmSheet4 = new TResultSheet;
+    RcmPctl->addTab(RcmSheet1, QStringLiteral("条件缩水"));
+    RcmPctl->addTab(RcmSheet2, QStringLiteral("自选号码"));
+    RcmPctl->addTab(TabSheet3, QStringLiteral("选号范围"));
+    RcmPctl->addTab(RcmSheet4, QStringLiteral("缩水结果"));
+    BackTestSheet = new TBackTestTab;
+    RcmPctl->addTab(BackTestSheet, QStringLiteral("历史验证"));
+    BackTestSheet->SetSources([this] { return Conditions(); }, [this]() -> const TBeenCodesRecArr & { return history(); });
+    RcmSheet4->PrizeStats->SetSources(&m_resultList, [this]() -> const TBeenCodesRecArr & { return history(); });
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(RcmPanelTbr);
+    layout->addWidget(RcmPctl, 1);
+
+    RcmSheet2->setPickerSource([this] { return codeSetForm(); });
+    connect(RcmSheet1, &TConditionSheet::shown, this, &TRcmPanel::RcmSheet1Show);
+    connect(TabSheet3, &TNumberRangeSheet::exportBindsClicked, this,
+            &TRcmPanel::RcmPanelExportBindsBtClick);
+    // Every accessor of the conditions needs the controls, so they exist from here on;
+    // the start-up's own call then finds them made.
+    CreateConditionControls();
+}
+
+void TRcmPanel::createToolBar()
+{
+    auto add = [this](const char *name, const QString &caption, const char *icon) {
+        return ToolBarButtons::add(RcmPanelTbr, QString::fromLatin1(name), caption,
+                                   QString::fromLatin1(icon));
+    };
+    RcmPanelClearBindsBt = add("RcmPanelClearBindsBt", QStringLiteral("清除条件"), "clear");
+    RcmPanelImportBindsBt = add("RcmPanelImportBindsBt", QStringLiteral("条件导入"), "import");
+    RcmPanelExportBindsBt = add("RcmPanelExportBindsBt", QStringLiteral("条件导出"), "save");
+    RcmPanelTbr->addSeparator();
+    RcmPanelExportBt = add("RcmPanelExportBt", QStringLiteral("导出结果"), "save");
+    RcmPanelCheckBt = add("RcmPanelCheckBt", QStringLiteral("结果兑奖"), "query");
+    RcmPanelPrintBt = add("RcmPanelPrintBt", QStringLiteral("打印结果"), "data");
+    RcmPanelTbr->addSeparator();
+    RcmPanelScaleBt = add("RcmPanelScaleBt", QStringLiteral("缩水计算"), "scale");
+    RcmPanelViewCodeBt = add("RcmPanelViewCodeBt", QStringLiteral("查看结果"), "chart");
+    RcmPanelCodeRcmBt = add("RcmPanelCodeRcmBt", QStringLiteral("超级推荐"), "recommend");
+    RcmPanelTbr->actions().constLast()->setVisible(false);
+    RcmPanelCodeRcmCountSe = new QSpinBox(RcmPanelTbr);
+    RcmPanelCodeRcmCountSe->setObjectName(QStringLiteral("RcmPanelCodeRcmCountSe"));
+    RcmPanelCodeRcmCountSe->setRange(2, 7);
+    RcmPanelCodeRcmCountSe->setValue(2);
+    RcmPanelTbr->addWidget(RcmPanelCodeRcmCountSe)->setVisible(false);
+
+    connect(RcmPanelClearBindsBt, &QToolButton::clicked, this, &TRcmPanel::RcmPanelClearBindsBtClick);
+    connect(RcmPanelImportBindsBt, &QToolButton::clicked, this, &TRcmPanel::RcmPanelImportBindsBtClick);
+    connect(RcmPanelExportBindsBt, &QToolButton::clicked, this, &TRcmPanel::RcmPanelExportBindsBtClick);
+    connect(RcmPanelExportBt, &QToolButton::clicked, this, &TRcmPanel::RcmPanelExportBtClick);
+    connect(RcmPanelCheckBt, &QToolButton::clicked, this, &TRcmPanel::RcmPanelCheckBtClick);
+    connect(RcmPanelPrintBt, &QToolButton::clicked, this, &TRcmPanel::RcmPanelPrintBtClick);
+    connect(RcmPanelScaleBt, &QToolButton::clicked, this, &TRcmPanel::RcmPanelScaleBtClick);
+    connect(RcmPanelViewCodeBt, &QToolButton::clicked, this, &TRcmPanel::RcmPanelViewCodeBtClick);
+}
+
+void TRcmPanel::CreateConditionControls()
+{
+    if (m_controlsCreated)
+        return;
+    m_controlsCreated = true;
+    RcmSheet1->CreateControls();
+    RcmSheet2->CreateControls();
+    TabSheet3->CreateControls();
+}
+
+void TRcmPanel::ResetConditions()
+{
+    RcmPanelClearBindsBtClick();
+}
+
+// ---- what the panel uses of its window ----------------------------------------------
+
+void TRcmPanel::setProgressForm(TProgressForm *form)
+{
+    m_progressForm = form;
+}
+
+void TRcmPanel::setCodeSetForm(TCodeSetForm *form)
+{
+    m_codeSetForm = form;
+}
+
+void TRcmPanel::setCaptionWindow(QWidget *window)
+{
+    m_captionWindow = window;
+}
+
+TMainForm *TRcmPanel::mainForm() const
+{
+    return qobject_cast<TMainForm *>(window());
+}
+
+const TBeenCodesRecArr &TRcmPanel::history() const
+{
+    if (m_history)
+        return *m_history;
+    if (const TMainForm *form = mainForm())
+        return form->CodeArr();
+    return kNoHistory;
+}
+
+void TRcmPanel::showStatus(const QString &text)
+{
+    if (m_statusSink)
+        m_statusSink(text);
+    else if (TMainForm *form = mainForm())
+        form->setStatusText(0, text);
+}
+
+TCodeSetForm *TRcmPanel::codeSetForm()
+{
+    // The main window makes the picker at start-up; a panel on its own makes one when
+    // it is first needed.
+    if (!m_codeSetForm)
+        m_codeSetForm = new TCodeSetForm(window());
+    return m_codeSetForm;
+}
+
+void TRcmPanel::setFileCaption(const QString &path)
+{
+    QWidget *target = m_captionWindow ? m_captionWindow.data() : window();
+    target->setWindowTitle(ConditionFileCaption(path));
+}
+
+// ---- the conditions ------------------------------------------------------------------
+
+ConditionSet TRcmPanel::Conditions() const
+{
+    ConditionSet c;
+    RcmSheet1->readInto(c);
+    c.NumberRange = TabSheet3->numbers();
+    c.MatchCount1 = ConditionWidgets::readChecks(RcmSheet2->RcmSheet2Gbx1->MatchCount);
+    c.MatchCount2 = ConditionWidgets::readChecks(RcmSheet2->RcmSheet2Gbx2->MatchCount);
+    c.CodeSel1 = RcmSheet2->RcmSheet2Gbx1->lines();
+    c.CodeSel2 = RcmSheet2->RcmSheet2Gbx2->lines();
+    return c;
+}
+
+void TRcmPanel::SetConditions(const ConditionSet &c)
+{
+    RcmSheet1->writeFrom(c);
+    TabSheet3->setNumbers(c.NumberRange);
+    ConditionWidgets::writeChecks(RcmSheet2->RcmSheet2Gbx1->MatchCount, c.MatchCount1);
+    ConditionWidgets::writeChecks(RcmSheet2->RcmSheet2Gbx2->MatchCount, c.MatchCount2);
+    RcmSheet2->RcmSheet2Gbx1->setLines(c.CodeSel1);
+    RcmSheet2->RcmSheet2Gbx2->setLines(c.CodeSel2);
+}
+
+// ---- handlers ------------------------------------------------------------------------
+
+void TRcmPanel::RcmPanelClearBindsBtClick()
+{
+    SetConditions(DefaultConditions(Conditions()));
+}
+
+void TRcmPanel::RcmSheet1Show()
+{
+    RcmSheet1->RcmSheet1Show(history());
+}
+
+FileDialogRequest TRcmPanel::conditionFileRequest(const QString &title) const
+{
+    FileDialogRequest request;
+    request.title = title;
+    request.filterName = QStringLiteral("配置文件");
+    request.pattern = QStringLiteral("*.ini");
+    request.defaultSuffix = QStringLiteral("ini");
+    request.folder = m_conditionFolder.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                 : m_conditionFolder;
+    // An existing file is updated in place (its other sections stay), so there is
+    // nothing to warn about.
+    request.confirmOverwrite = false;
+    return request;
+}
+
+void TRcmPanel::RcmPanelExportBindsBtClick()
+{
+    const QString path = m_dialogs.saveFile(
+        this, conditionFileRequest(QStringLiteral("将条件配置保存到指定的配置文件")));
+    if (!path.isEmpty())
+        ExportConditions(path);
+}
+
+void TRcmPanel::RcmPanelImportBindsBtClick()
+{
+    const QString path =
+        m_dialogs.openFile(this, conditionFileRequest(QStringLiteral("打开条件配置文件，导入配置")));
+    if (!path.isEmpty())
+        ImportConditions(path);
+}
+
+bool TRcmPanel::ExportConditions(const QString &path)
+{
+    try {
+        ExportConditionFile(path, Conditions());
+    } catch (const SsqError &e) {
+        MsgBox::error(this, e.text());
+        return false;
+    }
+    setFileCaption(path);
+    return true;
+}
+
+bool TRcmPanel::ImportConditions(const QString &path)
+{
+    ConditionSet c = Conditions();
+    bool ok = true;
+    try {
+        ImportConditionFile(path, c);
+    } catch (const SsqError &e) {
+        // What was read before the bad value stays applied; the caption stays.
+        SetConditions(c);
+        MsgBox::error(this, e.text());
+        ok = false;
+    }
+    if (!ok)
+        return false;
+    SetConditions(c);
+    setFileCaption(path);
+    return true;
+}
+
+void TRcmPanel::RcmPanelScaleBtClick()
+{
+    TProgressForm *form = m_progressForm ? m_progressForm.data()
+                                         : (mainForm() ? mainForm()->ProgressForm() : nullptr);
+    TProgressFormDriver progress(form);
+    try {
+        const ReductionRun run = RunReduction(Conditions(), history(), m_resultList, &progress);
+        m_lastStages = run.stages;
+        RcmSheet4->setReport(run.report);
+        RcmSheet4->StageStats->ShowStages(run.stages);
+        RcmSheet4->PrizeStats->SuggestNewestDraw();
+    } catch (const SsqError &e) {
+        // A bad chosen-number group is found before anything changes: the memo and the
+        // last result stay as they were.
+        MsgBox::error(this, e.text());
+        return;
+    }
+    emit reductionDone();
+}
+
+void TRcmPanel::RcmPanelExportBtClick()
+{
+    FileDialogRequest request;
+    request.title = QStringLiteral("导出结果");
+    request.filterName = QStringLiteral("文本文件");
+    request.pattern = QStringLiteral("*.txt");
+    request.defaultSuffix = QStringLiteral("txt");
+    // The export replaces the chosen file.
+    request.confirmOverwrite = true;
+    const QString path = m_dialogs.saveFile(this, request);
+    if (!path.isEmpty())
+        ExportResult(path);
+}
+
+bool TRcmPanel::ExportResult(const QString &path)
+{
+    try {
+        ExportResultFile(path, m_resultList);
+    } catch (const SsqError &e) {
+        MsgBox::error(this, e.text());
+        return false;
+    }
+    return true;
+}
+
+void TRcmPanel::RcmPanelPrintBtClick()
+{
+    m_dialogs.print(this, QString::fromUtf16(kResultPrintTitle), RcmSheet4->memoLines(),
+                    kResultPrintFontSize);
+}
+
+void TRcmPanel::RcmPanelViewCodeBtClick()
+{
+    RcmPctl->setCurrentWidget(RcmSheet4);
+}
+
+void TRcmPanel::RcmPanelCheckBtClick()
+{
+    RcmPctl->setCurrentWidget(RcmSheet4);
+    RcmSheet4->caretToStart();
+    const QString text = m_dialogs.askText(this, QString::fromUtf16(kPrizeCheckCaption));
+    if (text.isEmpty())
+        return;
+    RcmPctl->setCurrentWidget(RcmSheet4);
+    FindInMemo(text);
+}
+
+void TRcmPanel::FindInMemo(const QString &text)
+{
+    const QString status = RcmSheet4->FindInMemo(text);
+    if (!status.isEmpty())
+        showStatus(status);
+}

@@ -1,0 +1,127 @@
+#pragma once
+
+#include "history/DrawRecord.h"
+#include "reduction/ConditionSet.h"
+#include "reduction/RcmDialogs.h"
+#include "reduction/ReductionEngine.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+
+class QSpinBox;
+class QTabWidget;
+class QToolBar;
+class QToolButton;
+class TBackTestTab;
+class TCodeSelSheet;
+class TCodeSetForm;
+class TConditionSheet;
+class TMainForm;
+class TNumberRangeSheet;
+class TProgressForm;
+class TResultSheet;
+
+// The reduction panel: the tool bar RcmPanelTbr and the page control RcmPctl with the
+// tabs "条件缩水", "自选号码", "选号范围" and "缩水结果". The controls are a view of a
+// ConditionSet: read into one when a run starts or the conditions are exported, written
+// from one on "清除条件" and on an import. All rules live in the reduction core.
+//
+// What the panel needs of its window (the history, the status bar, the progress window,
+// the number picker, the window whose caption names the condition file) is given with
+// the setters; what is not given is taken from the TMainForm the panel lies on.
+class TRcmPanel : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TRcmPanel(QWidget *parent = nullptr);
+
+    QToolBar *RcmPanelTbr = nullptr;
+    QTabWidget *RcmPctl = nullptr;
+
+    QToolButton *RcmPanelClearBindsBt = nullptr;
+    QToolButton *RcmPanelImportBindsBt = nullptr;
+    QToolButton *RcmPanelExportBindsBt = nullptr;
+    QToolButton *RcmPanelExportBt = nullptr;
+    QToolButton *RcmPanelCheckBt = nullptr;
+    QToolButton *RcmPanelPrintBt = nullptr;
+    QToolButton *RcmPanelScaleBt = nullptr;
+    QToolButton *RcmPanelViewCodeBt = nullptr;
+    QToolButton *RcmPanelCodeRcmBt = nullptr;        // hidden
+    QSpinBox *RcmPanelCodeRcmCountSe = nullptr;      // hidden
+
+    TConditionSheet *RcmSheet1 = nullptr;
+    TCodeSelSheet *RcmSheet2 = nullptr;
+    TNumberRangeSheet *TabSheet3 = nullptr;
+    TResultSheet *RcmSheet4 = nullptr;
+    TBackTestTab *BackTestSheet = nullptr;   // "历史验证"
+
+    // Creates and places the condition controls. The constructor already calls it, so
+    // the start-up's call (before the history is loaded) finds them made.
+    void CreateConditionControls();
+
+    // Resets every condition to its default, as "清除条件" does (last step of start-up).
+    void ResetConditions();
+
+    // ---- what the panel uses of its window ---------------------------------------------
+    void setHistory(const TBeenCodesRecArr *history) { m_history = history; }
+    void setStatusSink(std::function<void(const QString &)> sink) { m_statusSink = std::move(sink); }
+    void setProgressForm(TProgressForm *form);
+    void setCodeSetForm(TCodeSetForm *form);
+    void setCaptionWindow(QWidget *window);
+    // Dialogs and printing; tests replace them.
+    TRcmDialogs &dialogs() { return m_dialogs; }
+    // Where the condition files are looked for first (the program's folder by default).
+    void setConditionFolder(const QString &folder) { m_conditionFolder = folder; }
+
+    // ---- the conditions ------------------------------------------------------------
+    ConditionSet Conditions() const;
+    void SetConditions(const ConditionSet &conditions);
+
+    // The survivors of the last reduction (empty before the first one) and what each
+    // stage of it removed.
+    const TCodeList &ResultList() const { return m_resultList; }
+    const StageOutcomes &LastStages() const { return m_lastStages; }
+
+    // ---- handlers ------------------------------------------------------------------
+    void RcmPanelClearBindsBtClick();
+    void RcmPanelImportBindsBtClick();
+    void RcmPanelExportBindsBtClick();
+    void RcmPanelExportBtClick();
+    void RcmPanelCheckBtClick();
+    void RcmPanelPrintBtClick();
+    void RcmPanelScaleBtClick();
+    void RcmPanelViewCodeBtClick();
+    void RcmSheet1Show();
+
+    // The file commands after the dialog: true when the file was written or read.
+    bool ExportConditions(const QString &path);
+    bool ImportConditions(const QString &path);
+    bool ExportResult(const QString &path);
+    // The prize check's search with a text already asked for.
+    void FindInMemo(const QString &text);
+
+signals:
+    // A reduction has finished and its report is in the memo.
+    void reductionDone();
+
+private:
+    void createToolBar();
+    TMainForm *mainForm() const;
+    const TBeenCodesRecArr &history() const;
+    void showStatus(const QString &text);
+    TCodeSetForm *codeSetForm();
+    void setFileCaption(const QString &path);
+    FileDialogRequest conditionFileRequest(const QString &title) const;
+
+    const TBeenCodesRecArr *m_history = nullptr;
+    std::function<void(const QString &)> m_statusSink;
+    QPointer<TProgressForm> m_progressForm;
+    QPointer<TCodeSetForm> m_codeSetForm;
+    QPointer<QWidget> m_captionWindow;
+    TRcmDialogs m_dialogs;
+    QString m_conditionFolder;
+    TCodeList m_resultList;
+    StageOutcomes m_lastStages{};
+    bool m_controlsCreated = false;
+};

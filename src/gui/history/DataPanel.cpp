@@ -1,0 +1,167 @@
+#include "history/DataPanel.h"
+
+#include "app/AppInfo.h"
+#include "app/MsgBox.h"
+#include "app/ToolBarButtons.h"
+#include "history/HistoryDownloader.h"
+#include "history/HistoryParser.h"
+
+#include <QEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+TDataPanel::TDataPanel(TBeenCodesRecArr &CodeArr, ParseReporter &reporter, QWidget *parent)
+    : QWidget(parent), m_codeArr(CodeArr), m_reporter(reporter),
+      m_updateSource(AppInfo::updateAddress())
+{
+    setObjectName(QStringLiteral("DataPanel"));
+    Sheet1Tbr = new QToolBar(this);
+    Sheet1Tbr->setObjectName(QStringLiteral("Sheet1Tbr"));
+    ToolBarButtons::setUp(Sheet1Tbr);
+    Sheet1TbrDownBt = ToolBarButtons::add(Sheet1Tbr, QStringLiteral("Sheet1TbrDownBt"),
+                                          QStringLiteral("在线更新"), QStringLiteral("download"));
+    Sheet1Tbr->addSeparator();
+    Sheet1TbrClearBt = ToolBarButtons::add(Sheet1Tbr, QStringLiteral("Sheet1TbrClearBt"),
+                                           QStringLiteral("清空数据"), QStringLiteral("clear"));
+    Sheet1TbrOmportBt = ToolBarButtons::add(Sheet1Tbr, QStringLiteral("Sheet1TbrOmportBt"),
+                                            QStringLiteral("导入数据"), QStringLiteral("import"));
+    Sheet1TbrSaveBt = ToolBarButtons::add(Sheet1Tbr, QStringLiteral("Sheet1TbrSaveBt"),
+                                          QStringLiteral("保存数据"), QStringLiteral("save"));
+
+    DataMemo = new QPlainTextEdit(this);
+    DataMemo->setObjectName(QStringLiteral("DataMemo"));
+    DataMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    DataMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    DataMemo->installEventFilter(this);
+    DataMemo->viewport()->installEventFilter(this);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(Sheet1Tbr);
+    layout->addWidget(DataMemo, 1);
+
+    m_downloader = new THistoryDownloader(this, this);
+    m_chooseImportFile = [](QWidget *dialogParent) {
+        return QFileDialog::getOpenFileName(dialogParent, QStringLiteral("导入数据"), QString(),
+                                            QStringLiteral("文本文件 (*.txt)"));
+    };
+
+    connect(Sheet1TbrDownBt, &QToolButton::clicked, this, &TDataPanel::Sheet1TbrDownBtClick);
+    connect(Sheet1TbrClearBt, &QToolButton::clicked, this, &TDataPanel::Sheet1TbrClearBtClick);
+    connect(Sheet1TbrOmportBt, &QToolButton::clicked, this, &TDataPanel::Sheet1TbrOmportBtClick);
+    connect(Sheet1TbrSaveBt, &QToolButton::clicked, this, &TDataPanel::Sheet1TbrSaveBtClick);
+}
+
+void TDataPanel::setMemoText(const QString &text)
+{
+    DataMemo->setPlainText(text);
+}
+
+void TDataPanel::LoadHistoryFile()
+{
+    const TextFileRead read = ReadGbkTextFile(m_historyFileName);
+    const QString name = QFileInfo(m_historyFileName).fileName();
+    switch (read.status) {
+    case TextFileRead::Ok:
+        if (!read.text.isEmpty())
+            setMemoText(read.text);
+        break;
+    case TextFileRead::Missing:
+        emit statusText(QStringLiteral("没有找到开奖数据文件") + name
+                        + QStringLiteral("，开奖数据为空"));
+        break;
+    case TextFileRead::Unreadable:
+        emit statusText(QStringLiteral("无法读取开奖数据文件") + name + QStringLiteral("：")
+                        + read.error);
+        break;
+    }
+    DataTxtToCodeArr();
+}
+
+bool TDataPanel::DataTxtToCodeArr()
+{
+    return ::DataTxtToCodeArr(MemoLines(DataMemo->toPlainText()), m_codeArr, m_reporter);
+}
+
+bool TDataPanel::LoadTextFileIntoMemo(const QString &path)
+{
+    const TextFileRead read = ReadGbkTextFile(path);
+    if (read.status != TextFileRead::Ok) {
+        MsgBox::error(this, QStringLiteral("无法读取文件") + QDir::toNativeSeparators(path)
+                                + QStringLiteral("：")
+                                + (read.status == TextFileRead::Missing
+                                       ? QStringLiteral("文件不存在")
+                                       : read.error));
+        return false;
+    }
+    DataMemo->clear();
+    setMemoText(read.text);
+    return DataTxtToCodeArr();
+}
+
+void TDataPanel::Sheet1TbrDownBtClick()
+{
+    // A stale copy of an earlier update must not be mistaken for this one's.
+    if (QFile::exists(m_updateFileName))
+        QFile::remove(m_updateFileName);
+    QString error;
+    if (!m_downloader->download(m_updateSource, m_updateFileName, error)) {
+        emit statusText(QStringLiteral("在线更新失败：") + error);
+        MsgBox::information(this, QStringLiteral("晨帆选号通 在线更新开奖数据 失败!"));
+        return;
+    }
+    MsgBox::information(this, QStringLiteral("晨帆选号通 在线更新开奖数据 成功!"));
+    LoadTextFileIntoMemo(m_updateFileName);
+}
+
+void TDataPanel::Sheet1TbrClearBtClick()
+{
+    DataMemo->clear();
+    DataTxtToCodeArr();
+}
+
+void TDataPanel::Sheet1TbrOmportBtClick()
+{
+    const QString path = m_chooseImportFile(this);
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        return;
+    LoadTextFileIntoMemo(path);
+}
+
+void TDataPanel::Sheet1TbrSaveBtClick()
+{
+    QString error;
+    if (!SaveHistoryFile(m_historyFileName, DataMemo->toPlainText(), error)) {
+        // The old file is still whole; the memo and the history stay as they are.
+        MsgBox::error(this, QStringLiteral("无法保存开奖数据文件")
+                                + QDir::toNativeSeparators(m_historyFileName)
+                                + QStringLiteral("：\n") + error);
+        return;
+    }
+    emit statusText(QStringLiteral("保存文档完毕"));
+    DataTxtToCodeArr();
+}
+
+void TDataPanel::ShowCaretPos()
+{
+    const QTextCursor caret = DataMemo->textCursor();
+    emit statusText(QStringLiteral("第%1行%2列")
+                        .arg(caret.blockNumber() + 1)
+                        .arg(caret.positionInBlock() + 1));
+}
+
+bool TDataPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if ((watched == DataMemo && event->type() == QEvent::KeyRelease)
+        || (watched == DataMemo->viewport() && event->type() == QEvent::MouseButtonRelease))
+        ShowCaretPos();
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "history/DrawRecord.h"
+#include "history/HistoryFile.h"
+
+#include <QUrl>
+#include <QWidget>
+#include <functional>
+
+class ParseReporter;
+class QPlainTextEdit;
+class QToolBar;
+class QToolButton;
+class THistoryDownloader;
+
+// The history editor: the tool bar Sheet1Tbr and the memo DataMemo. The memo is the
+// working copy of the history: CodeArr is parsed from it at start-up, on save, clear,
+// import and after an online update; the history file is written from it on save only.
+class TDataPanel : public QWidget
+{
+    Q_OBJECT
+public:
+    TDataPanel(TBeenCodesRecArr &CodeArr, ParseReporter &reporter, QWidget *parent = nullptr);
+
+    QToolBar *Sheet1Tbr = nullptr;
+    QToolButton *Sheet1TbrDownBt = nullptr;
+    QToolButton *Sheet1TbrClearBt = nullptr;
+    QToolButton *Sheet1TbrOmportBt = nullptr;
+    QToolButton *Sheet1TbrSaveBt = nullptr;
+    QPlainTextEdit *DataMemo = nullptr;
+
+    // "ssq.dxt" beside the executable; set once at start-up.
+    void setHistoryFileName(const QString &path) { m_historyFileName = path; }
+    const QString &historyFileName() const { return m_historyFileName; }
+
+    // The online update: where it downloads from and the local copy ("tmp.txt").
+    void setUpdateSource(const QUrl &url) { m_updateSource = url; }
+    const QUrl &updateSource() const { return m_updateSource; }
+    void setUpdateFileName(const QString &path) { m_updateFileName = path; }
+    THistoryDownloader *downloader() const { return m_downloader; }
+
+    // The import's file choice; tests replace the open dialog.
+    using FileChooser = std::function<QString(QWidget *parent)>;
+    void setImportFileChooser(FileChooser chooser) { m_chooseImportFile = std::move(chooser); }
+
+    // Start-up: loads the history file into the memo (an empty file changes nothing) and
+    // parses it. A missing or unreadable file leaves an empty history and says so in the
+    // status bar.
+    void LoadHistoryFile();
+
+    // Parses the memo's lines into CodeArr, reporting errors through the reporter.
+    bool DataTxtToCodeArr();
+
+    // Empties the memo, loads a text file's lines into it and parses them.
+    bool LoadTextFileIntoMemo(const QString &path);
+
+    void Sheet1TbrDownBtClick();
+    void Sheet1TbrClearBtClick();
+    void Sheet1TbrOmportBtClick();
+    void Sheet1TbrSaveBtClick();
+    // "第N行M列" for the memo's caret.
+    void ShowCaretPos();
+
+signals:
+    // A text for status bar panel 0.
+    void statusText(const QString &text);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void setMemoText(const QString &text);
+
+    TBeenCodesRecArr &m_codeArr;
+    ParseReporter &m_reporter;
+    QString m_historyFileName;
+    QString m_updateFileName;
+    QUrl m_updateSource;
+    FileChooser m_chooseImportFile;
+    THistoryDownloader *m_downloader = nullptr;
+};

@@ -1,0 +1,150 @@
+#include "history/HistoryFile.h"
+
+#include <QFile>
+#include <QStringDecoder>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return "<missing>";
+    return f.readAll();
+}
+
+void writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+} // namespace
+
+class TestHistoryFile : public QObject
+{
+    Q_OBJECT
+private slots:
+    void memoLines_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("empty") << QString() << QStringList{};
+        QTest::newRow("one line") << "a" << QStringList{"a"};
+        QTest::newRow("final break starts no line") << "a\nb\n" << QStringList{"a", "b"};
+        QTest::newRow("blank lines kept") << "a\n\nb" << QStringList{"a", "", "b"};
+        QTest::newRow("only a break") << "\n" << QStringList{""};
+    }
+
+    void memoLines()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, lines);
+        QCOMPARE(MemoLines(text), lines);
+    }
+
+    void fileBytesAreGbkWithCrLfAfterEveryLine()
+    {
+        QCOMPARE(HistoryFileBytes(QString()), QByteArray());
+        QCOMPARE(HistoryFileBytes(QStringLiteral("2005013 02 09 15 18 25 33 07\n2005014 01")),
+                 QByteArray("2005013 02 09 15 18 25 33 07\r\n2005014 01\r\n"));
+        // "开奖" in GBK
+        QCOMPARE(HistoryFileBytes(QStringLiteral("开奖")), QByteArray("\xBF\xAA\xBD\xB1\r\n"));
+    }
+
+    void readDecodesGbkAndNormalisesLineEnds()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("x.txt"));
+        writeAll(path, QByteArray("\xBF\xAA\xBD\xB1\r\n2005013\r\nA\rB\n"));
+        const TextFileRead read = ReadGbkTextFile(path);
+        QCOMPARE(read.status, TextFileRead::Ok);
+        QCOMPARE(read.text, QStringLiteral("开奖\n2005013\nA\nB\n"));
+    }
+
+    void readMissingAndEmpty()
+    {
+        QTemporaryDir dir;
+        QCOMPARE(ReadGbkTextFile(dir.filePath(QStringLiteral("none.dxt"))).status,
+                 TextFileRead::Missing);
+        const QString empty = dir.filePath(QStringLiteral("empty.dxt"));
+        writeAll(empty, {});
+        const TextFileRead read = ReadGbkTextFile(empty);
+        QCOMPARE(read.status, TextFileRead::Ok);
+        QVERIFY(read.text.isEmpty());
+    }
+
+    void saveRoundTrip()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("ssq.dxt"));
+        writeAll(path, "old\r\n");
+        QString error;
+        QVERIFY(SaveHistoryFile(path, QStringLiteral("2005013 02 09 15 18 25 33 07\n"), error));
+        QCOMPARE(readAll(path), QByteArray("2005013 02 09 15 18 25 33 07\r\n"));
+        QVERIFY(SaveHistoryFile(path, QString(), error));
+        QCOMPARE(readAll(path), QByteArray());   // an empty memo gives a file of length 0
+        // Nothing but the history file is left in the folder.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"ssq.dxt"});
+    }
+
+    void saveIntoReadOnlyFolderKeepsOldFile()
+    {
+        if (::geteuid() == 0)
+            QSKIP("folder permissions do not hold for root; see failedWriteKeepsOldFile");
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("ssq.dxt"));
+        writeAll(path, "old history\r\n");
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+        QString error;
+        const bool saved = SaveHistoryFile(path, QStringLiteral("new"), error);
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(!saved);
+        QVERIFY2(!error.isEmpty(), "the system's reason is given");
+        QCOMPARE(readAll(path), QByteArray("old history\r\n"));
+    }
+
+    void failedWriteKeepsOldFile()
+    {
+        // A write that fails half-way (as on a full disk): the file size limit of the
+        // process makes the write of the new text fail, even for root.
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("ssq.dxt"));
+        writeAll(path, "old history\r\n");
+        const QString big = QString(QStringLiteral("2005013 02 09 15 18 25 33 07\n")).repeated(2000);
+
+        rlimit old{};
+        QVERIFY(::getrlimit(RLIMIT_FSIZE, &old) == 0);
+        auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = old;
+        small.rlim_cur = 4096;
+        QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
+        QString error;
+        const bool saved = SaveHistoryFile(path, big, error);
+        ::setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
+
+        QVERIFY(!saved);
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(readAll(path), QByteArray("old history\r\n"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"ssq.dxt"});
+    }
+
+    void saveIntoMissingFolderReportsReason()
+    {
+        QTemporaryDir dir;
+        QString error;
+        QVERIFY(!SaveHistoryFile(dir.filePath(QStringLiteral("no/such/ssq.dxt")), QStringLiteral("x"),
+                                 error));
+        QVERIFY(!error.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHistoryFile)
+#include "tst_HistoryFile.moc"
