@@ -3,7 +3,7 @@
 #include "app/GridPctl.h"
 #include "app/MainForm.h"
 #include "app/MsgBox.h"
-#include "app/PridictPanel.h"
+#include "recommend/PridictContent.h"
 #include "app/ProgressForm.h"
 #include "app/RcmPanel.h"
 #include "app/SmForm.h"

@@ -32,6 +32,12 @@
 #include <QTemporaryDir>
 #include <QStringEncoder>
 #include <QTest>
+
+#include "reduction/PrizeStatsBox.h"
+#include "reduction/StageStatsTable.h"
+
+#include <QLineEdit>
+#include <QTableWidget>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -228,12 +234,14 @@ private slots:
         QCOMPARE(m_panel->RcmPanelCodeRcmCountSe->value(), 2);
 
         QTabWidget *tabs = m_panel->RcmPctl;
-        QCOMPARE(tabs->count(), 4);
+        QCOMPARE(tabs->count(), 5);
         const QStringList tabCaptions{QStringLiteral("条件缩水"), QStringLiteral("自选号码"),
-                                      QStringLiteral("选号范围"), QStringLiteral("缩水结果")};
+                                      QStringLiteral("选号范围"), QStringLiteral("缩水结果"),
+                                      QStringLiteral("历史验证")};
         const QStringList tabNames{QStringLiteral("RcmSheet1"), QStringLiteral("RcmSheet2"),
-                                   QStringLiteral("TabSheet3"), QStringLiteral("RcmSheet4")};
-        for (int i = 0; i < 4; ++i) {
+                                   QStringLiteral("TabSheet3"), QStringLiteral("RcmSheet4"),
+                                   QStringLiteral("BackTestSheet")};
+        for (int i = 0; i < 5; ++i) {
             QCOMPARE(tabs->tabText(i), tabCaptions[i]);
             QCOMPARE(tabs->widget(i)->objectName(), tabNames[i]);
         }
@@ -583,6 +591,14 @@ private slots:
         QCOMPARE(m_progress->TitleLbl->text(), QStringLiteral("正在进行缩水计算..."));
         QCOMPARE(m_progress->ProgressBar->maximum(), 1760);
         QCOMPARE(m_progress->ProgressBar->value(), 1760);
+        // Beside the memo: what each stage removed, and the newest draw for the prizes.
+        QTableWidget *stats = m_panel->RcmSheet4->StageStats;
+        QCOMPARE(stats->item(0, 1)->text(), QStringLiteral("启用"));
+        QCOMPARE(stats->item(0, 2)->text(), QString::number(1107568 - 28));
+        QCOMPARE(stats->item(17, 3)->text(), QStringLiteral("13"));
+        QCOMPARE(stats->item(18, 1)->text(), QStringLiteral("未用"));
+        if (!m_history.empty())
+            QCOMPARE(m_panel->RcmSheet4->PrizeStats->PrizeDrawEd->text(), m_history.back().issueText());
     }
 
     void everythingSurvives()

@@ -12,14 +12,6 @@ TGridPctl::TGridPctl(QWidget *parent)
     : QTabWidget(parent)
 {
     setObjectName(QStringLiteral("GridPctl"));
-    for (int i = 0; i < kPageCount; ++i) {
-        auto *page = new QWidget(this);
-        page->setObjectName(QStringLiteral("ExTabSheet") + QString::number(i + 1));
-        m_pages[size_t(i)] = page;
-        addTab(page, pageCaption(i));
-    }
-    // The page selected when the charts are first shown by the tool button.
-    setCurrentIndex(1);
 }
 
 QString TGridPctl::pageCaption(int index)

@@ -1,11 +1,10 @@
 #pragma once
 
 #include <QTabWidget>
-#include <array>
 
 // The chart page control: thirteen pages ExTabSheet1..ExTabSheet13, one per item of the
-// "常用图表(&G)" menu (the item's tag is the page index). Each page is an empty widget
-// here; the chart pages place their query strip and chart controls on it.
+// "常用图表(&G)" menu (the item's tag is the page index). The chart pages add themselves
+// (with their query strips and chart controls) when the main window creates them.
 class TGridPctl : public QTabWidget
 {
     Q_OBJECT
@@ -14,12 +13,9 @@ public:
 
     explicit TGridPctl(QWidget *parent = nullptr);
 
-    // The page with index 0..12 (ExTabSheet1 is page 0).
-    QWidget *ExTabSheet(int index) const { return m_pages.at(size_t(index)); }
+    // The page with index 0..12 (ExTabSheet1 is page 0); nullptr before the pages exist.
+    QWidget *ExTabSheet(int index) const { return widget(index); }
 
     // The tab captions, which are also the captions of the chart menu items.
     static QString pageCaption(int index);
-
-private:
-    std::array<QWidget *, kPageCount> m_pages{};
 };

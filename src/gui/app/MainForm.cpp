@@ -5,9 +5,11 @@
 #include "app/AppResources.h"
 #include "app/GridPctl.h"
 #include "app/MsgBox.h"
-#include "app/PridictPanel.h"
 #include "app/ProgressForm.h"
 #include "app/RcmPanel.h"
+#include "charts/ChartPages.h"
+#include "recommend/PridictContent.h"
+#include "reduction/CodeSetForm.h"
 #include "app/SmForm.h"
 #include "app/SplashForm.h"
 #include "app/SqlPanel.h"
@@ -112,8 +114,9 @@ void TMainForm::FormCreate()
 
 void TMainForm::CreateChartControls()
 {
-    // Empty place: the chart pages create their table and bar chart controls on
-    // GridPctl->ExTabSheet(0..12) here.
+    // The pages read the history at the moment they are shown; "区域分布图" is the page
+    // selected when the charts are first shown by the tool button.
+    m_chartPages = BuildChartPages(GridPctl, &m_codeArr);
 }
 
 void TMainForm::CreateAuxiliaryWindows()
@@ -122,7 +125,11 @@ void TMainForm::CreateAuxiliaryWindows()
     m_progressForm->hide();
     m_smForm = new TSmForm(this);
     m_smForm->hide();
-    // Empty place: the number picker of the chosen-number groups comes with the reduction.
+    m_chartPages->SetExplanationForm(m_smForm);
+    auto *picker = new TCodeSetForm(this);
+    picker->hide();
+    RcmPanel->setCodeSetForm(picker);
+    RcmPanel->setProgressForm(m_progressForm);
 }
 
 QString TMainForm::historyFileName() const
@@ -147,7 +154,12 @@ void TMainForm::createContentPanels()
     SqlPanel = new TSqlPanel(m_codeArr, m_client);
     GridPctl = new TGridPctl(m_client);
     RcmPanel = new TRcmPanel(m_client);
-    PridictPanel = new TPridictPanel(m_client);
+    PridictPanel = new TPridictContent(&m_codeArr, [this](const QString &text) { setStatusText(0, text); },
+                                       {}, m_client);
+    PridictPanel->setObjectName(QStringLiteral("PridictPanel"));
+    RcmPanel->setHistory(&m_codeArr);
+    RcmPanel->setStatusSink([this](const QString &text) { setStatusText(0, text); });
+    RcmPanel->setCaptionWindow(this);
     for (QWidget *panel : {static_cast<QWidget *>(WebPanel), static_cast<QWidget *>(DataPanel),
                            static_cast<QWidget *>(SqlPanel), static_cast<QWidget *>(GridPctl),
                            static_cast<QWidget *>(RcmPanel),

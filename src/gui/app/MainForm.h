@@ -15,7 +15,8 @@ class QToolButton;
 class TAboutForm;
 class TDataPanel;
 class TGridPctl;
-class TPridictPanel;
+class TChartPages;
+class TPridictContent;
 class TProgressForm;
 class TRcmPanel;
 class TSmForm;
@@ -41,6 +42,7 @@ public:
     QString statusText(int panel) const;
     TProgressForm *ProgressForm() const { return m_progressForm; }
     TSmForm *SmForm() const { return m_smForm; }
+    TChartPages *ChartPages() const { return m_chartPages; }
     QString appDir() const { return m_appDir; }
     QString historyFileName() const;
 
@@ -50,7 +52,7 @@ public:
     TSqlPanel *SqlPanel = nullptr;
     TGridPctl *GridPctl = nullptr;
     TRcmPanel *RcmPanel = nullptr;
-    TPridictPanel *PridictPanel = nullptr;
+    TPridictContent *PridictPanel = nullptr;
 
     QToolBar *MainTbr = nullptr;
 
@@ -105,4 +107,5 @@ private:
     QWidget *m_client = nullptr;
     TProgressForm *m_progressForm = nullptr;
     TSmForm *m_smForm = nullptr;
+    TChartPages *m_chartPages = nullptr;
 };
