@@ -1,11 +1,21 @@
 // Starts the main window as the program does and saves a picture of the screen after a
 // few seconds, for looking at the window under a virtual X server:
 //   xvfb-run -a -s "-screen 0 1280x800x24" guibench_screenshot OUT.png [APPDIR] [PANEL]
-// PANEL: web (default), data, sql, grid, scale, rcm, about.
+// PANEL: web (default), data, sql, grid, grid0..grid12 (one chart page), scale, result
+// (a reduction with a few conditions, its result tab and prize statistics), backtest,
+// rcm, rcm-single (the single-ticket recommendation), about.
 #include "app/AppResources.h"
 #include "app/MainForm.h"
 #include "app/AboutForm.h"
+#include "app/RcmPanel.h"
 #include "app/SqlPanel.h"
+#include "recommend/PridictContent.h"
+#include "reduction/BackTestTab.h"
+#include "reduction/PrizeStatsBox.h"
+#include "reduction/ResultSheet.h"
+
+#include <QPushButton>
+#include <QTabWidget>
 
 #include <QApplication>
 #include <QScreen>
@@ -29,6 +39,32 @@ int main(int argc, char *argv[])
     }
     else if (panel == QLatin1String("grid"))
         form.GridMenuBtClick();
+    else if (panel.startsWith(QLatin1String("grid")))
+        form.GridMenuItemClick(panel.mid(4).toInt());
+    else if (panel == QLatin1String("result") || panel == QLatin1String("backtest")) {
+        form.ScaleMenuClick();
+        ConditionSet c = DefaultConditions();
+        for (int i : {2, 3, 4})
+            c.OddEvenRatio.setChecked(i, true);
+        c.SumRange = {80, 130};
+        c.AcRange = {5, 10};
+        c.PrevTailSame.setChecked(0, true);
+        c.PrevTailSame.setChecked(1, true);
+        c.CodeSel1 = QStringList{QStringLiteral("1,2,3,4,5,6,7,8,9,10,11&1,2,3")};
+        form.RcmPanel->SetConditions(c);
+        form.RcmPanel->RcmPanelScaleBtClick();
+        if (panel == QLatin1String("result")) {
+            form.RcmPanel->RcmPctl->setCurrentWidget(form.RcmPanel->RcmSheet4);
+            form.RcmPanel->RcmSheet4->PrizeStats->PrizeStatBtClick();
+        } else {
+            form.RcmPanel->RcmPctl->setCurrentWidget(form.RcmPanel->BackTestSheet);
+            form.RcmPanel->BackTestSheet->BackTestBtClick();
+        }
+    }
+    else if (panel == QLatin1String("rcm-single")) {
+        form.RcmMenuClick();
+        form.PridictPanel->RcmDzBtClick();
+    }
     else if (panel == QLatin1String("scale"))
         form.ScaleMenuClick();
     else if (panel == QLatin1String("rcm"))

@@ -115,7 +115,7 @@ private slots:
         SystemOpen::setHook([&](const QUrl &url) { opened << url; });
         TAboutForm about;
         QCOMPARE(about.windowTitle(), QStringLiteral("关于"));
-        QCOMPARE(about.size(), QSize(421, 165));
+        QCOMPARE(about.size(), QSize(421, 189));
         QCOMPARE(about.SoftNameLbl->text(), QStringLiteral("晨帆选号通 "));
         QCOMPARE(about.VersionLbl->text(), QStringLiteral("发行版本:2005"));
         QCOMPARE(about.DateLbl->text(), QStringLiteral("发行日期:2005年04月28日"));
@@ -123,6 +123,12 @@ private slots:
         QCOMPARE(about.CloseBt->text(), QStringLiteral("关闭"));
         QVERIFY(about.CloseBt->isDefault());
         QCOMPARE(about.LogoImg->pixmap().size(), QSize(161, 41));
+        about.SetHistoryFile(QStringLiteral("/home/user/.local/share/ssq/ssq.dxt"));
+        QCOMPARE(about.DataFileLbl->text(), QStringLiteral("开奖数据文件：/home/user/.local/share/ssq/ssq.dxt"));
+        const QString deep = QStringLiteral("/a/very/long/folder/name/that/goes/on/and/on/and/on/for/ever/ssq.dxt");
+        about.SetHistoryFile(deep);
+        QVERIFY(about.DataFileLbl->text().endsWith(QStringLiteral("ssq.dxt")));
+        QCOMPARE(about.DataFileLbl->toolTip(), deep);
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         render(&about, QStringLiteral("about"));

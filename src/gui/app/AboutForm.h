@@ -5,8 +5,8 @@
 class QLabel;
 class QPushButton;
 
-// The about box: the maker's logo, the program's name, version, date and the support
-// site's address. The logo and the address open the site in the system's web browser.
+// The about box: the maker's logo, the program's name, version, date, the support
+// site's address and where the history file is kept. The logo and the address open the site in the system's web browser.
 class TAboutForm : public QDialog
 {
     Q_OBJECT
@@ -19,6 +19,10 @@ public:
     QLabel *DateLbl = nullptr;
     QLabel *WebSiteLbl = nullptr;
     QPushButton *CloseBt = nullptr;
+    QLabel *DataFileLbl = nullptr;
+
+    // Where the history file lives, shown under the address.
+    void SetHistoryFile(const QString &path);
 
     void WebSiteLblClick();
 

@@ -1,6 +1,7 @@
 #include "app/MainForm.h"
 
 #include "app/AboutForm.h"
+#include "app/AppPaths.h"
 #include "app/AppInfo.h"
 #include "app/AppResources.h"
 #include "app/GridPctl.h"
@@ -65,7 +66,10 @@ QString str(const char16_t *text)
 
 TMainForm::TMainForm(const QString &appDir, QWidget *parent)
     : QMainWindow(parent),
-      m_appDir(appDir.isEmpty() ? QCoreApplication::applicationDirPath() : appDir)
+      // Beside the program in a build folder, in the user's data folder when installed.
+      m_appDir(appDir.isEmpty() ? AppPaths::DataFolder() : appDir),
+      m_helpFile(appDir.isEmpty() ? AppPaths::HelpFile()
+                                  : QDir(appDir).filePath(QString::fromUtf16(AppInfo::kHelpFileName)))
 {
     setObjectName(QStringLiteral("MainForm"));
     AppResources::installFontSubstitutes();
@@ -403,9 +407,8 @@ void TMainForm::SqlMenuClick()
 
 void TMainForm::HelpMenuTopicClick()
 {
-    const QString path = QDir(m_appDir).filePath(QString::fromUtf16(AppInfo::kHelpFileName));
-    if (QFileInfo::exists(path))
-        SystemOpen::open(QUrl::fromLocalFile(path));
+    if (QFileInfo::exists(m_helpFile))
+        SystemOpen::open(QUrl::fromLocalFile(m_helpFile));
 }
 
 void TMainForm::HelpMenuWebSiteClick()
@@ -421,6 +424,7 @@ void TMainForm::HelpMenuRecmClick()
 void TMainForm::HelpMenuAboutClick()
 {
     TAboutForm about(this);
+    about.SetHistoryFile(historyFileName());
     about.exec();
 }
 

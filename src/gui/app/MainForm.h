@@ -32,7 +32,8 @@ class TMainForm : public QMainWindow, public ParseReporter
     Q_OBJECT
 public:
     // appDir: the folder of "ssq.dxt", "tmp.txt" and "readme.txt"; empty means the
-    // executable's folder.
+    // program's own data folder (beside the executable in a build folder, the user's
+    // data folder when installed) and its installed user's guide.
     explicit TMainForm(const QString &appDir = QString(), QWidget *parent = nullptr);
     ~TMainForm() override;
 
@@ -102,6 +103,7 @@ private:
                            const QKeySequence &key, const QString &hint);
 
     QString m_appDir;
+    QString m_helpFile;
     TBeenCodesRecArr m_codeArr;
     std::array<QLabel *, 3> m_statusPanels{};
     QWidget *m_client = nullptr;
