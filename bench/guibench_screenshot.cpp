@@ -2,7 +2,7 @@
 // few seconds, for looking at the window under a virtual X server:
 //   xvfb-run -a -s "-screen 0 1280x800x24" guibench_screenshot OUT.png [APPDIR] [PANEL]
 // PANEL: web (default), data, sql, grid, grid0..grid12 (one chart page), scale, result
-// (a reduction with a few conditions, its result tab and prize statistics), backtest,
+// (a reduction with a few conditions and its stage statistics), prizes, backtest,
 // rcm, rcm-single (the single-ticket recommendation), about.
 #include "app/AppResources.h"
 #include "app/MainForm.h"
@@ -41,7 +41,8 @@ int main(int argc, char *argv[])
         form.GridMenuBtClick();
     else if (panel.startsWith(QLatin1String("grid")))
         form.GridMenuItemClick(panel.mid(4).toInt());
-    else if (panel == QLatin1String("result") || panel == QLatin1String("backtest")) {
+    else if (panel == QLatin1String("result") || panel == QLatin1String("prizes")
+             || panel == QLatin1String("backtest")) {
         form.ScaleMenuClick();
         ConditionSet c = DefaultConditions();
         for (int i : {2, 3, 4})
@@ -53,9 +54,10 @@ int main(int argc, char *argv[])
         c.CodeSel1 = QStringList{QStringLiteral("1,2,3,4,5,6,7,8,9,10,11&1,2,3")};
         form.RcmPanel->SetConditions(c);
         form.RcmPanel->RcmPanelScaleBtClick();
-        if (panel == QLatin1String("result")) {
+        if (panel != QLatin1String("backtest")) {
             form.RcmPanel->RcmPctl->setCurrentWidget(form.RcmPanel->RcmSheet4);
             form.RcmPanel->RcmSheet4->PrizeStats->PrizeStatBtClick();
+            form.RcmPanel->RcmSheet4->SideTabs->setCurrentIndex(panel == QLatin1String("result") ? 0 : 1);
         } else {
             form.RcmPanel->RcmPctl->setCurrentWidget(form.RcmPanel->BackTestSheet);
             form.RcmPanel->BackTestSheet->BackTestBtClick();

@@ -10,7 +10,7 @@ export QTWEBENGINE_DISABLE_SANDBOX=1
 out=docs/screenshots
 mkdir -p "$out"
 # The web page is left out: the support site's page depends on the network.
-for panel in data grid0 grid1 grid12 scale result backtest rcm-single sql; do
+for panel in data grid0 grid1 grid12 scale result prizes backtest rcm-single sql; do
   xvfb-run -a -s "-screen 0 1280x800x24" build/bin/guibench_screenshot "$out/$panel.png" "" "$panel"
   echo "$out/$panel.png"
 done

@@ -280,6 +280,7 @@ void TRcmPanel::RcmPanelScaleBtClick()
         m_lastStages = run.stages;
         RcmSheet4->setReport(run.report);
         RcmSheet4->StageStats->ShowStages(run.stages);
+        RcmSheet4->SideTabs->setCurrentWidget(RcmSheet4->StageStats);
         RcmSheet4->PrizeStats->SuggestNewestDraw();
     } catch (const SsqError &e) {
         // A bad chosen-number group is found before anything changes: the memo and the

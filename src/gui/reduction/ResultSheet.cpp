@@ -6,7 +6,7 @@
 #include "reduction/StageStatsTable.h"
 
 #include <QHBoxLayout>
-#include <QLabel>
+#include <QTabWidget>
 
 #include <QPlainTextEdit>
 #include <QTextCursor>
@@ -21,19 +21,22 @@ TResultSheet::TResultSheet(QWidget *parent)
     // A line holds five combinations; wrapping would break them apart.
     RcmMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
 
-    StageStats = new TStageStatsTable(this);
-    PrizeStats = new TPrizeStatsBox(this);
-    auto *side = new QVBoxLayout;
-    side->setContentsMargins(4, 2, 2, 2);
-    side->addWidget(new QLabel(QStringLiteral("缩水统计："), this));
-    side->addWidget(StageStats);
-    side->addWidget(PrizeStats, 1);
+    // The statistics stand beside the memo, one page each, so both show whole on a
+    // screen of 800 pixels: the stage table has nineteen rows, the prize table thirteen.
+    SideTabs = new QTabWidget(this);
+    SideTabs->setObjectName(QStringLiteral("ResultSideTabs"));
+    StageStats = new TStageStatsTable;
+    PrizeStats = new TPrizeStatsBox;
+    PrizeStats->setTitle(QString());
+    SideTabs->addTab(StageStats, QStringLiteral("缩水统计"));
+    SideTabs->addTab(PrizeStats, QStringLiteral("中奖统计"));
+    SideTabs->setFixedWidth(340);
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    layout->setSpacing(2);
     layout->addWidget(RcmMemo, 1);
-    layout->addLayout(side);
+    layout->addWidget(SideTabs);
 }
 
 void TResultSheet::setReport(const QStringList &lines)

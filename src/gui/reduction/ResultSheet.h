@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class QPlainTextEdit;
+class QTabWidget;
 class TPrizeStatsBox;
 class TStageStatsTable;
 
@@ -29,6 +30,7 @@ public:
     QString FindInMemo(const QString &text);
 
     QPlainTextEdit *RcmMemo = nullptr;
+    QTabWidget *SideTabs = nullptr;
     TStageStatsTable *StageStats = nullptr;
     TPrizeStatsBox *PrizeStats = nullptr;
 };
