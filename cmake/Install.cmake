@@ -1,5 +1,7 @@
 # Installation into a prefix and the Debian package (cpack -G DEB, or ./run package).
 include(GNUInstallDirs)
+# Installing needs only the program and the batch tool, not every test and benchmark.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
 install(TARGETS ssq ssq-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The shipped history and the user's guide; an installed program copies the history into
