@@ -18,31 +18,9 @@
 
 namespace {
 
-using TableRoutine = bool (*)(H2NetModel &, const TBeenCodesRecArr &, int, ChartReporter *);
 using BarRoutine = bool (*)(G2NetModel &, const TBeenCodesRecArr &, int, ChartReporter *);
 using GridRoutine = bool (*)(std::vector<B0NetModel> &, const TBeenCodesRecArr &, int, ChartReporter *);
 
-TableRoutine tableRoutine(int page)
-{
-    switch (page) {
-    case PageRedTrend:
-        return FillRedTrendChart;
-    case PageZone:
-        return FillZoneChart;
-    case PageTail:
-        return FillTailChart;
-    case PageOddEven:
-        return FillOddEvenChart;
-    case PageBigSmall:
-        return FillBigSmallChart;
-    case PageBlueTrend:
-        return FillBlueTrendChart;
-    case PageAnalysis:
-        return FillAnalysisTable;
-    default:
-        return nullptr;
-    }
-}
 
 QJsonArray oneTable(const H2NetModel &table)
 {
@@ -53,7 +31,7 @@ QJsonArray oneTable(const H2NetModel &table)
 bool pageContent(const TBeenCodesRecArr &CodeArr, int page, int n, int start, ChartReporter &reporter,
                  QJsonObject &object)
 {
-    if (TableRoutine routine = tableRoutine(page)) {
+    if (TableRoutine routine = ChartTableRoutine(page)) {
         H2NetModel table;
         if (!routine(table, CodeArr, n, &reporter))
             return false;
@@ -120,4 +98,26 @@ QJsonObject ChartPageJson(const TBeenCodesRecArr &CodeArr, int page, int n, int 
         return {};
     }
     return object;
+}
+
+TableRoutine ChartTableRoutine(int page)
+{
+    switch (page) {
+    case PageRedTrend:
+        return FillRedTrendChart;
+    case PageZone:
+        return FillZoneChart;
+    case PageTail:
+        return FillTailChart;
+    case PageOddEven:
+        return FillOddEvenChart;
+    case PageBigSmall:
+        return FillBigSmallChart;
+    case PageBlueTrend:
+        return FillBlueTrendChart;
+    case PageAnalysis:
+        return FillAnalysisTable;
+    default:
+        return nullptr;
+    }
 }

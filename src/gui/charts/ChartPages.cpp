@@ -1,5 +1,7 @@
 #include "charts/ChartPages.h"
 
+#include "charts/ChartPageJson.h"
+
 #include "app/SmForm.h"
 #include "charts/B0Net.h"
 #include "charts/ChartAnalysis.h"
@@ -31,33 +33,9 @@ namespace {
 constexpr int kQueryPanelHeight = 33;
 constexpr int kNotePanelHeight = 30;
 
-using TableRoutine = bool (*)(H2NetModel &, const TBeenCodesRecArr &, int, ChartReporter *);
-
-TableRoutine tableRoutine(int page)
-{
-    switch (page) {
-    case PageRedTrend:
-        return FillRedTrendChart;
-    case PageZone:
-        return FillZoneChart;
-    case PageTail:
-        return FillTailChart;
-    case PageOddEven:
-        return FillOddEvenChart;
-    case PageBigSmall:
-        return FillBigSmallChart;
-    case PageBlueTrend:
-        return FillBlueTrendChart;
-    case PageAnalysis:
-        return FillAnalysisTable;
-    default:
-        return nullptr;
-    }
-}
-
 bool isTablePage(int page)
 {
-    return tableRoutine(page) != nullptr || page == PageRotation;
+    return ChartTableRoutine(page) != nullptr || page == PageRotation;
 }
 
 // The pages' strips and notes use the program's font at 9 points (12 pixels).
@@ -289,7 +267,7 @@ void TChartPages::refreshTable(int page, int n)
     TH2Net *table = m_tables[std::size_t(page)];
     const bool filled = page == PageRotation
                             ? FillRotationChart(table->model(), *m_codeArr, n, m_startSe->value(), &m_reporter)
-                            : tableRoutine(page)(table->model(), *m_codeArr, n, &m_reporter);
+                            : ChartTableRoutine(page)(table->model(), *m_codeArr, n, &m_reporter);
     if (filled)
         table->Resize();
 }
