@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang and, for each one, replays its seed corpus and
 # then fuzzes for a bounded time. New inputs go to a scratch folder, never into fuzz/.
-#   scripts/fuzz.sh [SECONDS_PER_TARGET]   (default 15; the README names a longer run)
+#   scripts/fuzz.sh [SECONDS_PER_TARGET]   (default $SSQ_FUZZ_SECONDS, else 8)
+#   SSQ_FUZZ_SECONDS=600 scripts/fuzz.sh     a longer session: ten minutes per target
+#   SSQ_FUZZ_DIR=/elsewhere scripts/fuzz.sh  build in another folder (default build-fuzz)
+#   SSQ_FUZZ_ONLY=chart_pages scripts/fuzz.sh   one target only
 set -euo pipefail
 cd "$(dirname "$0")/.."
-seconds=${1:-15}
-dir=build-fuzz
+seconds=${1:-${SSQ_FUZZ_SECONDS:-8}}
+dir=${SSQ_FUZZ_DIR:-build-fuzz}
 if [ ! -f "$dir/build.ninja" ]; then
   CC=clang CXX=clang++ cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSSQ_FUZZ=ON >/dev/null
 fi
@@ -13,6 +16,9 @@ cmake --build "$dir" -j"$(nproc)"
 status=0
 for bin in "$dir"/bin/fuzz_*; do
   name=$(basename "$bin"); name=${name#fuzz_}
+  if [ -n "${SSQ_FUZZ_ONLY:-}" ] && [ "$name" != "$SSQ_FUZZ_ONLY" ]; then continue; fi
+  # A target whose source is gone (renamed) may still lie in the build folder.
+  [ -f "fuzz/fuzz_$name.cpp" ] || continue
   seeds=fuzz/corpus/$name
   scratch=$(mktemp -d)
   mkdir -p "$seeds"

@@ -7,6 +7,10 @@
 #include <QTest>
 #include <functional>
 
+// Declared before the first test that uses it as a data column: a later declaration
+// clashes with the generic one the column has already instantiated.
+Q_DECLARE_METATYPE(std::function<void(TColorMChk &)>)
+
 namespace {
 
 // The number range of the reduction panel (cells 30 by 20, gap 6) or the number
@@ -433,8 +437,6 @@ void TestColorChk::focusMarkWithoutFocus()
     QVERIFY(onFirst.copy(grid.RectOfChk(1)) != onSecond.copy(grid.RectOfChk(1)));
     QCOMPARE(onFirst.copy(grid.RectOfChk(2)), onSecond.copy(grid.RectOfChk(2)));
 }
-
-Q_DECLARE_METATYPE(std::function<void(TColorMChk &)>)
 
 QTEST_MAIN(TestColorChk)
 #include "tst_ColorChk.moc"

@@ -9,6 +9,10 @@
 #include <QTest>
 #include <functional>
 
+// Declared before the first test that uses it as a data column: a later declaration
+// clashes with the generic one the column has already instantiated.
+Q_DECLARE_METATYPE(std::function<void(TMultiChk &)>)
+
 namespace {
 
 QStringList Numbers(int from, int to)
@@ -562,8 +566,6 @@ void TestMultiChk::focusMarkOnlyWithFocus()
     for (int i : {0, 2, 5})
         QCOMPARE(with.copy(list->RectOfCap(i)), without.copy(list->RectOfCap(i)));
 }
-
-Q_DECLARE_METATYPE(std::function<void(TMultiChk &)>)
 
 QTEST_MAIN(TestMultiChk)
 #include "tst_MultiChk.moc"

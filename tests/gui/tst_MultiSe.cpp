@@ -9,6 +9,10 @@
 #include <functional>
 #include <limits>
 
+// Declared before the first test that uses it as a data column: a later declaration
+// clashes with the generic one the column has already instantiated.
+Q_DECLARE_METATYPE(std::function<void(TMultiSpinEdit &)>)
+
 namespace {
 
 // A value range as the condition panel builds it.
@@ -389,8 +393,6 @@ void TestMultiSe::painting()
     QDir().mkpath(QStringLiteral(SSQ_RENDER_DIR));
     QVERIFY(image.save(QDir(QStringLiteral(SSQ_RENDER_DIR)).filePath(QStringLiteral("multise_sum.png"))));
 }
-
-Q_DECLARE_METATYPE(std::function<void(TMultiSpinEdit &)>)
 
 QTEST_MAIN(TestMultiSe)
 #include "tst_MultiSe.moc"

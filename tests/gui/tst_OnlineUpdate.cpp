@@ -5,6 +5,7 @@
 #include "history/HistoryParser.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
@@ -27,6 +28,9 @@ public:
     bool silent = false;
     bool sendLength = true;
     int requests = 0;
+    qsizetype sendOnly = -1;   // >= 0: that many bytes of the body, then the connection ends
+    bool reset = false;        // end it with a reset instead of an orderly close
+    int trickleMs = 0;         // > 0: one chunk of the body per interval
 
     TinyHttpServer()
     {
@@ -43,11 +47,30 @@ public:
                     if (sendLength)
                         head += "Content-Length: " + QByteArray::number(body.size()) + "\r\n";
                     head += "Connection: close\r\n\r\n";
-                    socket->write(head + body);
-                    socket->disconnectFromHost();
+                    if (trickleMs > 0) {
+                        socket->write(head);
+                        trickle(socket, 0);
+                        return;
+                    }
+                    socket->write(head + (sendOnly >= 0 ? body.left(sendOnly) : body));
+                    if (reset && socket->waitForBytesWritten(1000))
+                        socket->abort();
+                    else
+                        socket->disconnectFromHost();
                 });
             }
         });
+    }
+
+    // Sends 16 bytes every trickleMs: a server that answers, but too slowly.
+    void trickle(QTcpSocket *socket, qsizetype from)
+    {
+        if (from >= body.size()) {
+            socket->disconnectFromHost();
+            return;
+        }
+        socket->write(body.mid(from, 16));
+        QTimer::singleShot(trickleMs, socket, [this, socket, from] { trickle(socket, from + 16); });
     }
 
     QUrl url() const
@@ -228,6 +251,52 @@ private slots:
         m_panel->Sheet1TbrDownBt->click();
         QVERIFY(clicked);
         QVERIFY(clock.elapsed() < 5000);
+        QCOMPARE(m_boxes, QStringList{kFail});
+        expectUnchanged();
+    }
+
+    // The connection ends before the announced length has arrived, after an orderly
+    // close or a reset: nothing of the partial file may stand as tmp.txt.
+    void interruptedDownloadFails_data()
+    {
+        QTest::addColumn<bool>("reset");
+        QTest::newRow("truncated") << false;
+        QTest::newRow("reset") << true;
+    }
+    void interruptedDownloadFails()
+    {
+        QFETCH(bool, reset);
+        m_server->body = kNew.repeated(100);
+        m_server->sendOnly = m_server->body.size() / 2;
+        m_server->reset = reset;
+        m_panel->Sheet1TbrDownBt->click();
+        QCOMPARE(m_boxes, QStringList{kFail});
+        expectUnchanged();
+        QVERIFY(!QFile::exists(tmpTxt()));
+    }
+
+    // Bytes keep coming, but the whole file does not within the time-out.
+    void slowDownloadFails()
+    {
+        m_server->body = kNew.repeated(100);
+        m_server->trickleMs = 50;
+        m_panel->downloader()->setRules({16 * 1024 * 1024, 500});
+        QElapsedTimer clock;
+        clock.start();
+        m_panel->Sheet1TbrDownBt->click();
+        QVERIFY(clock.elapsed() < 5000);
+        QCOMPARE(m_boxes, QStringList{kFail});
+        expectUnchanged();
+        QVERIFY(!QFile::exists(tmpTxt()));
+    }
+
+    // A download that cannot be stored (tmp.txt is a folder) fails as well.
+    void unwritableTargetFails()
+    {
+        m_server->body = kNew;
+        m_panel->setUpdateFileName(m_dir->filePath(QStringLiteral("sub")));
+        QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("sub/inside")));
+        m_panel->Sheet1TbrDownBt->click();
         QCOMPARE(m_boxes, QStringList{kFail});
         expectUnchanged();
     }

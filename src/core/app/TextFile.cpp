@@ -7,14 +7,22 @@
 bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString &error)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so that a failing write (a full disk) reports the system's reason; a
+    // buffered write fails only in commit(), whose error text then says "Unknown error".
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         error = file.errorString();
         return false;
     }
-    if (file.write(bytes) != bytes.size()) {
-        error = file.errorString();
-        file.cancelWriting();
-        return false;
+    // A write that fills the disk first comes back short without an error; only the
+    // next one fails and carries the system's reason ("No space left on device").
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) {
+            error = file.errorString();
+            file.cancelWriting();
+            return false;
+        }
+        done += qsizetype(written);
     }
     if (!file.commit()) {
         error = file.errorString();

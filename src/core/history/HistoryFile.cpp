@@ -1,12 +1,19 @@
 #include "history/HistoryFile.h"
 
+#include "app/TextFile.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-TextFileRead ReadGbkTextFile(const QString &path)
+QString TooLargeText(qint64 size, qint64 maxBytes)
+{
+    const auto mb = [](qint64 bytes) { return QString::number(double(bytes) / (1024 * 1024), 'f', 1); };
+    return QStringLiteral("文件大小为%1 MB，超过了开奖数据文件的上限%2 MB").arg(mb(size), mb(maxBytes));
+}
+
+TextFileRead ReadGbkTextFile(const QString &path, qint64 maxBytes)
 {
     TextFileRead result;
     QFile file(path);
@@ -19,7 +26,19 @@ TextFileRead ReadGbkTextFile(const QString &path)
         result.error = file.errorString();
         return result;
     }
-    const QByteArray bytes = file.readAll();
+    // Decided on the size before reading, so a huge file costs no memory. A device that
+    // does not know its size (a pipe) is read up to one byte past the limit.
+    if (file.size() > maxBytes) {
+        result.status = TextFileRead::TooLarge;
+        result.error = TooLargeText(file.size(), maxBytes);
+        return result;
+    }
+    const QByteArray bytes = file.read(maxBytes + 1);
+    if (bytes.size() > maxBytes) {
+        result.status = TextFileRead::TooLarge;
+        result.error = TooLargeText(bytes.size(), maxBytes);
+        return result;
+    }
     if (file.error() != QFileDevice::NoError) {
         result.status = TextFileRead::Unreadable;
         result.error = file.errorString();
@@ -55,20 +74,5 @@ QByteArray HistoryFileBytes(const QString &memoText)
 
 bool SaveHistoryFile(const QString &path, const QString &memoText, QString &error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = file.errorString();
-        return false;
-    }
-    const QByteArray bytes = HistoryFileBytes(memoText);
-    if (file.write(bytes) != bytes.size()) {
-        error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        error = file.errorString();
-        return false;
-    }
-    return true;
+    return WriteFileAtomically(path, HistoryFileBytes(memoText), error);
 }

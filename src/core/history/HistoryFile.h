@@ -6,16 +6,25 @@
 // The history file "ssq.dxt" and the text files that are loaded into the history memo.
 // Files are GBK text with CR LF line ends.
 
+// The largest text file loaded into the history memo. The history of every draw since
+// 2003 is about a hundred kilobytes; a file a hundred times larger is not a history, and
+// loading hundreds of megabytes into the memo would stall the program for minutes.
+inline constexpr qint64 kMaxHistoryTextBytes = 16 * 1024 * 1024;
+
 struct TextFileRead
 {
-    enum Status { Ok, Missing, Unreadable };
+    enum Status { Ok, Missing, Unreadable, TooLarge };
     Status status = Missing;
     QString text;    // decoded, line ends normalised to "\n"
-    QString error;   // the system's reason when Unreadable
+    QString error;   // the system's reason when Unreadable, the size when TooLarge
 };
 
-// Reads a GBK text file whole. An empty file reads as Ok with an empty text.
-TextFileRead ReadGbkTextFile(const QString &path);
+// Reads a GBK text file whole. An empty file reads as Ok with an empty text; a file above
+// `maxBytes` is not read at all (TooLarge).
+TextFileRead ReadGbkTextFile(const QString &path, qint64 maxBytes = kMaxHistoryTextBytes);
+
+// "文件大小为N MB，超过了开奖数据文件的上限16 MB" for a file that TooLarge refused.
+QString TooLargeText(qint64 size, qint64 maxBytes = kMaxHistoryTextBytes);
 
 // The lines of a memo text as the memo holds them: a final line break does not start
 // another line, and an empty text has no lines.

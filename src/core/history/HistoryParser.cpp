@@ -52,6 +52,11 @@ bool toNumber(QStringView text, int &value)
     return true;
 }
 
+// Each message is a modal box in the desktop program: a file of garbage must not bury the
+// user under a box per line or one box taller than the screen.
+constexpr int kListedBadLines = 200;
+constexpr qsizetype kReportedConversions = 10;
+
 enum class LineCheck { Good, Bad };
 
 LineCheck checkLine(const QStringList &fields)
@@ -109,34 +114,37 @@ bool DataTxtToCodeArr(const QStringList &lines, TBeenCodesRecArr &CodeArr, Parse
             work.append(line);
 
     const QString blank = QStringLiteral(" ");
-    std::vector<QStringList> split;
-    split.reserve(work.size());
     int errorCount = 0;
     QString errorText;
     for (qsizetype i = 0; i < work.size(); ++i) {
-        split.push_back(SplitStr(blank, work[i]));
-        if (checkLine(split.back()) == LineCheck::Bad) {
+        // The fields are split again for the conversion rather than kept: a large file
+        // would otherwise hold every field of every line as a string of its own at once.
+        if (checkLine(SplitStr(blank, work[i])) == LineCheck::Bad) {
             ++errorCount;
+            if (errorCount > kListedBadLines)
+                continue;
             errorText += QString::number(i + 1) + QLatin1Char(',');
             if (errorCount % 10 == 0)
                 errorText += QStringLiteral("\r\n");
         }
     }
     if (errorCount > 0) {
+        if (errorCount > kListedBadLines)
+            errorText += QStringLiteral("……共%1行").arg(errorCount);
         reporter.report(QString::fromUtf16(kBadLinesMessage) + QStringLiteral("\r\n") + errorText);
         return false;
     }
 
     TBeenCodesRecArr parsed(work.size());
-    bool converted = true;
+    qsizetype failures = 0;
     for (qsizetype i = 0; i < work.size(); ++i) {
-        if (!convertLine(split[i], parsed[i])) {
+        if (!convertLine(SplitStr(blank, work[i]), parsed[i]) && ++failures <= kReportedConversions)
             reporter.report(QStringLiteral("第") + QString::number(i + 1) + QStringLiteral("行数据有错误！！"));
-            converted = false;
-        }
     }
+    if (failures > kReportedConversions)
+        reporter.report(QStringLiteral("另有%1行数据有错误！！").arg(failures - kReportedConversions));
     // A half-converted draw never enters the history: the previous one stays in force.
-    if (!converted)
+    if (failures > 0)
         return false;
     CodeArr = std::move(parsed);
     return true;

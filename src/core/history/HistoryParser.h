@@ -18,7 +18,9 @@ inline constexpr char16_t kBadLinesMessage[] = u"文本内容中下列行的数�
 
 // Parses the lines of the history text. On success CodeArr is replaced and true is
 // returned; when a line has the wrong shape or a field does not convert, the problem is
-// reported and CodeArr keeps its previous content (false).
+// reported and CodeArr keeps its previous content (false). However bad the text, the
+// report stays readable: the first 200 bad lines are listed with the total after them,
+// and the first 10 lines that do not convert get a message each, the rest one together.
 bool DataTxtToCodeArr(const QStringList &lines, TBeenCodesRecArr &CodeArr, ParseReporter &reporter);
 
 // Convenience for the batch tool and tests: decodes GBK bytes and splits them into lines

@@ -79,6 +79,7 @@ void TDataPanel::LoadHistoryFile()
                         + QStringLiteral("，开奖数据为空"));
         break;
     case TextFileRead::Unreadable:
+    case TextFileRead::TooLarge:
         emit statusText(QStringLiteral("无法读取开奖数据文件") + name + QStringLiteral("：")
                         + read.error);
         break;

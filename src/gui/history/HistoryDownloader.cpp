@@ -1,11 +1,12 @@
 #include "history/HistoryDownloader.h"
 
+#include "app/TextFile.h"
+
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QProgressDialog>
-#include <QSaveFile>
 #include <QTimer>
 #include <memory>
 
@@ -26,16 +27,6 @@ QString abortText(Abort why, const UpdateRules &rules)
         break;
     }
     return {};
-}
-
-bool writeWhole(const QString &path, const QByteArray &bytes, QString &error)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        error = file.errorString();
-        return false;
-    }
-    return true;
 }
 
 } // namespace
@@ -127,5 +118,5 @@ bool THistoryDownloader::download(const QUrl &url, const QString &localFile, QSt
         error = abortText(Abort::TooLarge, m_rules);
         return false;
     }
-    return writeWhole(localFile, data, error);
+    return WriteFileAtomically(localFile, data, error);
 }

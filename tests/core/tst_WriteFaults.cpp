@@ -1,0 +1,228 @@
+// Every file the program writes, failing half-way: the disk fills up (a file-size limit in
+// a child process), the folder is read-only (the child drops root's rights, which ignore
+// permissions), or the target is a folder. The old file must stay whole, no temporary
+// file may be left behind, and the error must carry the system's reason.
+#include "app/TextFile.h"
+#include "code/SsqError.h"
+#include "history/HistoryFile.h"
+#include "recommend/RecommendExport.h"
+#include "reduction/ConditionFile.h"
+#include "reduction/ResultOutput.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <functional>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+// Writes a payload well above the size limit below; answers false with the reason.
+using Writer = std::function<bool(const QString &path, QString &error)>;
+
+constexpr rlim_t kSizeLimit = 16 * 1024;
+const QByteArray kOld = "the old file, which must survive\r\n";
+
+template <typename Throwing>
+Writer throwing(Throwing write)
+{
+    return [write](const QString &path, QString &error) {
+        try {
+            write(path);
+            return true;
+        } catch (const SsqError &e) {
+            error = e.text();
+            return false;
+        }
+    };
+}
+
+QStringList manyLines()
+{
+    QStringList lines;
+    for (int i = 0; i < 5000; ++i)
+        lines << QStringLiteral("第%1行 01,02,03,04,05,06").arg(i);
+    return lines;
+}
+
+Writer writerNamed(const QString &name)
+{
+    if (name == QLatin1String("history"))
+        return [](const QString &path, QString &error) {
+            return SaveHistoryFile(path, QStringLiteral("2005013 02 09 15 18 25 33 07\n").repeated(5000), error);
+        };
+    if (name == QLatin1String("conditions"))
+        return throwing([](const QString &path) {
+            ConditionSet conditions = DefaultConditions();
+            for (int i = 0; i < 3000; ++i)
+                conditions.CodeSel1 << QStringLiteral("01,02,03,04&0,1");
+            ExportConditionFile(path, conditions);
+        });
+    if (name == QLatin1String("results"))
+        return throwing([](const QString &path) {
+            TCodeList list;
+            for (int i = 0; i < 5000; ++i)
+                list.Codes.push_back({1, 2, 3, 4, 5, std::int8_t(6 + i % 28)});
+            list.Count = int(list.Codes.size());
+            list.Alive.assign(list.Codes.size(), 1);
+            ExportResultFile(path, list);
+        });
+    if (name == QLatin1String("recommendations"))
+        return throwing([](const QString &path) { ExportRecommendFile(path, manyLines()); });
+    // The back-test export and every other writer go through this one.
+    return [](const QString &path, QString &error) {
+        QByteArray bytes;
+        GbkLinesBytes(manyLines(), bytes);
+        return WriteFileAtomically(path, bytes, error);
+    };
+}
+
+const QStringList kWriters{"history", "conditions", "results", "recommendations", "atomic"};
+
+struct ChildOutcome
+{
+    bool ran = false;
+    bool written = false;
+    QString error;
+};
+
+// Runs the writer in a child process prepared by `prepare`, so that the limits and the
+// lost rights end with it.
+ChildOutcome runInChild(const Writer &write, const QString &path, const std::function<void()> &prepare)
+{
+    int fds[2];
+    if (pipe(fds) != 0)
+        return {};
+    const pid_t pid = fork();
+    if (pid == 0) {
+        ::close(fds[0]);
+        prepare();
+        QString error;
+        const bool written = write(path, error);
+        const QByteArray report = QByteArray(written ? "1" : "0") + error.toUtf8();
+        if (::write(fds[1], report.constData(), size_t(report.size())) < 0)
+            _exit(2);
+        _exit(0);
+    }
+    ::close(fds[1]);
+    QByteArray report;
+    char buffer[4096];
+    for (ssize_t n; (n = ::read(fds[0], buffer, sizeof buffer)) > 0;)
+        report.append(buffer, qsizetype(n));
+    ::close(fds[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || report.isEmpty())
+        return {};
+    return {true, report.startsWith('1'), QString::fromUtf8(report.mid(1))};
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+bool writeOld(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(kOld) == kOld.size();
+}
+
+QString systemReason(int code)
+{
+    return QString::fromLocal8Bit(std::strerror(code));
+}
+
+} // namespace
+
+class TestWriteFaults : public QObject
+{
+    Q_OBJECT
+private slots:
+    void diskFull_data()
+    {
+        QTest::addColumn<QString>("writer");
+        for (const QString &w : kWriters)
+            QTest::newRow(qPrintable(w)) << w;
+    }
+    // The file-size limit makes the write fail with EFBIG exactly as a full disk fails
+    // with ENOSPC: part of the bytes are written, then no more.
+    void diskFull()
+    {
+        QFETCH(QString, writer);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("target.txt"));
+        QVERIFY(writeOld(path));
+        const ChildOutcome outcome = runInChild(writerNamed(writer), path, [] {
+            std::signal(SIGXFSZ, SIG_IGN);   // a failing write, not a killed process
+            const rlimit limit{kSizeLimit, kSizeLimit};
+            setrlimit(RLIMIT_FSIZE, &limit);
+        });
+        QVERIFY(outcome.ran);
+        QVERIFY2(!outcome.written, "the write did not fail");
+        QVERIFY2(outcome.error.contains(systemReason(EFBIG)), qPrintable(outcome.error));
+        QCOMPARE(contents(path), kOld);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"target.txt"});
+
+        // Without the limit the same writer succeeds: the failure came from the limit.
+        QString error;
+        QVERIFY2(writerNamed(writer)(path, error), qPrintable(error));
+        QVERIFY(QFileInfo(path).size() > qint64(kSizeLimit));
+    }
+
+    void readOnlyFolder_data() { diskFull_data(); }
+    void readOnlyFolder()
+    {
+        QFETCH(QString, writer);
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("locked"));
+        QVERIFY(QDir().mkdir(folder));
+        const QString path = folder + QStringLiteral("/target.txt");
+        QVERIFY(writeOld(path));
+        // The file itself is writable for everybody: only the folder refuses.
+        QVERIFY(::chmod(QFile::encodeName(path).constData(), 0666) == 0);
+        QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0755) == 0);
+        QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0555) == 0);
+        const ChildOutcome outcome = runInChild(writerNamed(writer), path, [] {
+            // Root writes into any folder; a user does not.
+            if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+                _exit(3);
+        });
+        ::chmod(QFile::encodeName(folder).constData(), 0755);
+        QVERIFY(outcome.ran);
+        QVERIFY2(!outcome.written, "the write did not fail");
+        QVERIFY2(outcome.error.contains(systemReason(EACCES)), qPrintable(outcome.error));
+        QCOMPARE(contents(path), kOld);
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"target.txt"});
+    }
+
+    void targetIsAFolder_data() { diskFull_data(); }
+    void targetIsAFolder()
+    {
+        QFETCH(QString, writer);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("target.txt"));
+        QVERIFY(QDir().mkdir(path));
+        QVERIFY(writeOld(path + QStringLiteral("/inside.txt")));
+        QString error;
+        QVERIFY(!writerNamed(writer)(path, error));
+        QVERIFY2(!error.trimmed().isEmpty() && !error.endsWith(QStringLiteral("：！！")), qPrintable(error));
+        qInfo("%s", qPrintable(error));
+        QVERIFY(QFileInfo(path).isDir());
+        QCOMPARE(contents(path + QStringLiteral("/inside.txt")), kOld);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList{"target.txt"});
+    }
+};
+
+QTEST_MAIN(TestWriteFaults)
+#include "tst_WriteFaults.moc"
