@@ -12,53 +12,13 @@
 #include <algorithm>
 
 TColorMChk::TColorMChk(QWidget *parent)
-    : QWidget(parent)
+    : TCheckGridControl(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
-    setFont(ItemGrid::ControlFont());
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    SetCols(3);
     Relayout();
 }
 
 TColorMChk::~TColorMChk() = default;
-
-void TColorMChk::AddItem(const QString &caption)
-{
-    Checks.push_back(0);
-    Captions.append(caption);
-    SetCount(Count + 1);
-}
-
-void TColorMChk::SetCount(int n)
-{
-    if (n < 0)
-        throw SsqError(QStringLiteral("SetCount Error!"));
-    if (n == Count)
-        return;
-    // Both arrays always hold Count entries, so the painting and the hit test can
-    // never reach past them: new cells start off with no caption.
-    Checks.resize(static_cast<std::size_t>(n), 0);
-    while (Captions.size() < n)
-        Captions.append(QString());
-    while (Captions.size() > n)
-        Captions.removeLast();
-    Count = n;
-    Rows = ItemGrid::RowsFor(Count, Cols);
-    Relayout();
-}
-
-void TColorMChk::SetCols(int n)
-{
-    // No columns would leave the row count undefined, so 0 is refused as well.
-    if (n <= 0)
-        throw SsqError(QStringLiteral("SetCols Error!"));
-    if (n == Cols)
-        return;
-    Cols = n;
-    Rows = ItemGrid::RowsFor(Count, Cols);
-    Relayout();
-}
 
 void TColorMChk::SetCellWidth(int n)
 {
@@ -84,77 +44,19 @@ void TColorMChk::SetSpacing(int n)
     Relayout();
 }
 
-void TColorMChk::CheckIndex(int index, const char *message) const
-{
-    if (index < 0 || index >= Count)
-        throw SsqError(QString::fromLatin1(message));
-}
-
-bool TColorMChk::GetCheck(int index) const
-{
-    // A number without a cell is not admitted.
-    if (index < 0 || index >= Count)
-        return false;
-    return Checks[static_cast<std::size_t>(index)] != 0;
-}
-
-QString TColorMChk::GetCaption(int index) const
-{
-    CheckIndex(index, "GetCaption Error!");
-    return Captions.at(index);
-}
-
-int TColorMChk::CheckedCount() const
-{
-    return static_cast<int>(std::count(Checks.begin(), Checks.end(), std::uint8_t{1}));
-}
-
-void TColorMChk::SetAll(std::uint8_t flag)
-{
-    if (Count <= 0)
-        return;
-    std::fill(Checks.begin(), Checks.end(), flag);
-    update();
-}
-
 void TColorMChk::SelectAll()
 {
-    SetAll(1);
+    SetAllChecks(1);
 }
 
 void TColorMChk::SelectNone()
 {
-    SetAll(0);
+    SetAllChecks(0);
 }
 
-int TColorMChk::IndexOfCaption(const QString &text) const
+QString TColorMChk::CaptionOfPiece(const QString &piece) const
 {
-    return static_cast<int>(Captions.lastIndexOf(text));
-}
-
-void TColorMChk::SetCheckedText(const QString &separator, const QString &text)
-{
-    std::fill(Checks.begin(), Checks.end(), std::uint8_t{0});
-    const QStringList pieces = SplitStr(separator, text);
-    for (QString piece : pieces) {
-        // Numbers are often written with two digits (01,08,09); the captions are
-        // not, so one leading zero is dropped.
-        if (piece.startsWith(QLatin1Char('0')))
-            piece.remove(0, 1);
-        const int index = IndexOfCaption(piece);
-        if (index != -1)
-            Checks[static_cast<std::size_t>(index)] = 1;
-    }
-    update();
-}
-
-QString TColorMChk::GetCheckedText(const QString &separator) const
-{
-    QStringList checked;
-    for (int i = 0; i < Count; ++i)
-        if (Checks[static_cast<std::size_t>(i)] != 0)
-            checked.append(Captions.at(i));
-    return checked.join(separator);
+    return piece.startsWith(QLatin1Char('0')) ? piece.mid(1) : piece;
 }
 
 QRect TColorMChk::RectOfChk(int index) const
@@ -175,32 +77,6 @@ QSize TColorMChk::LayoutSize() const
     // No gap below the last row: the cells start one gap from the top and the grid
     // ends where the last row does.
     return QSize((2 * Spacing + CellWidth) * Cols + Spacing, (CellHeight + Spacing) * Rows);
-}
-
-QSize TColorMChk::sizeHint() const
-{
-    return LayoutSize();
-}
-
-QSize TColorMChk::minimumSizeHint() const
-{
-    return LayoutSize();
-}
-
-void TColorMChk::Relayout()
-{
-    setFixedSize(LayoutSize());
-    updateGeometry();
-    if (FocusIndex < 0 || FocusIndex >= Count)
-        FocusIndex = 0;
-    update();
-    emit changed();
-}
-
-void TColorMChk::Toggle(int index)
-{
-    auto &flag = Checks[static_cast<std::size_t>(index)];
-    flag = flag != 0 ? 0 : 1;
 }
 
 void TColorMChk::paintEvent(QPaintEvent *)
@@ -275,40 +151,5 @@ void TColorMChk::mousePressEvent(QMouseEvent *event)
             FocusIndex = i;
         }
     }
-    update();
-}
-
-void TColorMChk::keyPressEvent(QKeyEvent *event)
-{
-    const int key = event->key();
-    if (ItemGrid::IsPassedOn(key)) {
-        QWidget::keyPressEvent(event);
-        return;
-    }
-    if (ItemGrid::IsRelayoutKey(key))
-        Relayout();
-    else
-        FocusIndex = ItemGrid::MovedFocus(key, FocusIndex, Count, Cols);
-    event->accept();
-    update();
-    emit changed();
-
-    // The character of Enter or Space switches the focused cell; the key itself has
-    // already been notified above.
-    if (ItemGrid::IsToggleKey(key) && FocusIndex >= 0 && FocusIndex < Count) {
-        Toggle(FocusIndex);
-        update();
-    }
-}
-
-void TColorMChk::focusInEvent(QFocusEvent *event)
-{
-    QWidget::focusInEvent(event);
-    update();
-}
-
-void TColorMChk::focusOutEvent(QFocusEvent *event)
-{
-    QWidget::focusOutEvent(event);
     update();
 }

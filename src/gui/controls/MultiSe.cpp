@@ -71,14 +71,11 @@ QStyle *SpinStyle()
 } // namespace
 
 TMultiSpinEdit::TMultiSpinEdit(QWidget *parent)
-    : QWidget(parent)
+    : TItemGridControl(parent)
 {
     // Not a tab stop: the panel's tab order runs over its check lists; a click
     // still gives the control the focus.
     setFocusPolicy(Qt::NoFocus);
-    setFont(ItemGrid::ControlFont());
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    SetCols(3);
     Relayout();
 }
 
@@ -106,12 +103,6 @@ void TMultiSpinEdit::AddItem(const QString &caption)
     ++Count;
     Rows = ItemGrid::RowsFor(Count, Cols);
     Relayout();
-}
-
-void TMultiSpinEdit::CheckIndex(int index, const char *message) const
-{
-    if (index < 0 || index >= Count)
-        throw SsqError(QString::fromLatin1(message));
 }
 
 void TMultiSpinEdit::SetItem(int index, const QString &caption, int value)
@@ -152,18 +143,6 @@ QString TMultiSpinEdit::GetValuesText(const QString &separator) const
     for (int i = 0; i < Count; ++i)
         values.append(QString::number(GetValue(i)));
     return values.join(separator);
-}
-
-void TMultiSpinEdit::SetCols(int n)
-{
-    // No columns would leave the row count undefined, so 0 is refused as well.
-    if (n <= 0)
-        throw SsqError(QStringLiteral("SetCols Error!"));
-    if (n == Cols)
-        return;
-    Cols = n;
-    Rows = ItemGrid::RowsFor(Count, Cols);
-    Relayout();
 }
 
 void TMultiSpinEdit::SetCapWidth(int n)
@@ -221,33 +200,12 @@ QSize TMultiSpinEdit::LayoutSize() const
     return QSize(ItemWidth() * Cols + Spacing, (ItemHeight + Spacing) * Rows + Spacing);
 }
 
-QSize TMultiSpinEdit::sizeHint() const
+void TMultiSpinEdit::PlaceChildren()
 {
-    return LayoutSize();
-}
-
-QSize TMultiSpinEdit::minimumSizeHint() const
-{
-    return LayoutSize();
-}
-
-void TMultiSpinEdit::PlaceSpinEdits()
-{
+    // The boxes are placed at every re-layout rather than while painting: a control
+    // that was never shown still has them where the captions leave room for them.
     for (int i = 0; i < Count; ++i)
         SpinEdits[static_cast<std::size_t>(i)]->setGeometry(RectOfSpinEd(i));
-}
-
-void TMultiSpinEdit::Relayout()
-{
-    setFixedSize(LayoutSize());
-    updateGeometry();
-    // The boxes are placed here rather than while painting: a control that was
-    // never shown still has them where the captions leave room for them.
-    PlaceSpinEdits();
-    if (FocusIndex < 0 || FocusIndex >= Count)
-        FocusIndex = 0;
-    update();
-    emit changed();
 }
 
 void TMultiSpinEdit::paintEvent(QPaintEvent *)
@@ -288,28 +246,5 @@ void TMultiSpinEdit::mouseReleaseEvent(QMouseEvent *event)
 
 void TMultiSpinEdit::keyPressEvent(QKeyEvent *event)
 {
-    const int key = event->key();
-    if (ItemGrid::IsPassedOn(key)) {
-        QWidget::keyPressEvent(event);
-        return;
-    }
-    if (ItemGrid::IsRelayoutKey(key))
-        Relayout();
-    else
-        FocusIndex = ItemGrid::MovedFocus(key, FocusIndex, Count, Cols);
-    event->accept();
-    update();
-    emit changed();
-}
-
-void TMultiSpinEdit::focusInEvent(QFocusEvent *event)
-{
-    QWidget::focusInEvent(event);
-    update();
-}
-
-void TMultiSpinEdit::focusOutEvent(QFocusEvent *event)
-{
-    QWidget::focusOutEvent(event);
-    update();
+    HandleGridKey(event);
 }

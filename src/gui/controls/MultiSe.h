@@ -1,9 +1,9 @@
 #pragma once
 
+#include "controls/ItemGridControl.h"
+
 #include <QRect>
 #include <QString>
-#include <QStringList>
-#include <QWidget>
 #include <vector>
 
 class QSpinBox;
@@ -14,8 +14,9 @@ class QSpinBox;
 //
 // Like TMultiChk it sizes itself to its items (sizeHint() reports that size) and
 // moves a focus index with the arrow keys; nothing draws that index. The spin
-// boxes are placed at every re-layout.
-class TMultiSpinEdit : public QWidget
+// boxes are placed at every re-layout. changed() is raised by every re-layout and every
+// key press on the control itself; a change of a spin box's value does not raise it.
+class TMultiSpinEdit : public TItemGridControl
 {
     Q_OBJECT
 
@@ -28,62 +29,35 @@ public:
     int GetValue(int index) const;
     void SetValuesText(const QString &separator, const QString &text);
     QString GetValuesText(const QString &separator) const;
-    void SetCols(int n);
     void SetCapWidth(int n);
     // The width of every spin box (the sum range wants a wider one).
     void SetSpinWidth(int n);
     QRect RectOfSpinEd(int index) const;
     QRect RectOfCap(int index) const;
 
-    // Computes the size from the items, places the spin boxes, keeps the focus
-    // index valid, repaints and notifies a change.
-    void Relayout();
-
-    int count() const { return Count; }
-    int rows() const { return Rows; }
-    int cols() const { return Cols; }
-    int focusIndex() const { return FocusIndex; }
     int spinWidth() const { return SpinWidth; }
     int capWidth() const { return CapWidth; }
     int itemHeight() const { return ItemHeight; }
-    int spacing() const { return Spacing; }
     QString caption(int index) const;
     // The child input of an item (for placing the text cursor or reading it in a
     // test); nullptr outside the items.
     QSpinBox *spinEdit(int index) const;
-
-    QSize sizeHint() const override;
-    QSize minimumSizeHint() const override;
-
-signals:
-    // Raised by every re-layout and every key press on the control itself; a
-    // change of a spin box's value does not raise it.
-    void changed();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void focusInEvent(QFocusEvent *event) override;
-    void focusOutEvent(QFocusEvent *event) override;
 
 private:
-    QSize LayoutSize() const;
+    QSize LayoutSize() const override;
+    void PlaceChildren() override;
     int ItemWidth() const;
-    void CheckIndex(int index, const char *message) const;
     QSpinBox *NewSpinEdit();
-    void PlaceSpinEdits();
 
     std::vector<QSpinBox *> SpinEdits;
-    QStringList Captions;
     int SpinWidth = 40;
     int CapWidth = 50;
     int ItemHeight = 22;
-    int Count = 0;
-    int Rows = 0;
-    int Cols = 3;
-    int FocusIndex = 0;
-    int Spacing = 3;
     bool m_pressed = false;
 };
