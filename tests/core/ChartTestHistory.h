@@ -6,6 +6,7 @@
 #include "charts/ChartMessageList.h"
 #include "history/DrawRecord.h"
 #include "history/HistoryParser.h"
+#include "TestSupport.h"
 
 #include <QFile>
 #include <QStringList>
@@ -51,19 +52,12 @@ inline TBeenCodesRecArr patternHistory(int count)
     return arr;
 }
 
-class ParseMessages : public ParseReporter
-{
-public:
-    void report(const QString &message) override { messages.append(message); }
-    QStringList messages;
-};
-
 inline TBeenCodesRecArr shippedHistory()
 {
     QFile file(QStringLiteral(SSQ_TEST_DATA "/ssq.dxt"));
     if (!file.open(QIODevice::ReadOnly))
         qFatal("cannot open the shipped history");
-    ParseMessages messages;
+    Collector messages;
     TBeenCodesRecArr arr;
     if (!DataTxtToCodeArr(HistoryTextLines(file.readAll()), arr, messages))
         qFatal("the shipped history does not parse");

@@ -1,4 +1,5 @@
 #include "history/HistoryFile.h"
+#include "TestSupport.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -9,14 +10,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return f.readAll();
-}
 
 void writeAll(const QString &path, const QByteArray &bytes)
 {

@@ -1,17 +1,11 @@
 #include "history/HistoryParser.h"
+#include "TestSupport.h"
 
 #include <QFile>
 #include <QStringEncoder>
 #include <QTest>
 
 namespace {
-class Collector : public ParseReporter
-{
-public:
-    void report(const QString &message) override { messages.append(message); }
-    QStringList messages;
-};
-
 const QString kGood1 = QStringLiteral("2005013 02 09 15 18 25 33 07");
 const QString kGood2 = QStringLiteral("2005014 01 03 05 07 09 11 16");
 const QString kBadHead = QString::fromUtf16(kBadLinesMessage) + QStringLiteral("\r\n");

@@ -8,6 +8,7 @@
 #include "recommend/RecommendCommands.h"
 #include "reduction/ConditionFile.h"
 #include "reduction/GroupLines.h"
+#include "TestSupport.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -17,12 +18,6 @@
 #include <QTest>
 
 namespace {
-
-struct Collector : ParseReporter
-{
-    QStringList messages;
-    void report(const QString &message) override { messages.append(message); }
-};
 
 const QByteArray kLine = "2005013 02 09 15 18 25 33 07\r\n";
 

@@ -2,6 +2,7 @@
 #include "history/HistoryParser.h"
 #include "recommend/RecommendCommands.h"
 #include "reduction/ReductionEngine.h"
+#include "TestSupport.h"
 
 #include <QFile>
 #include <QTest>
@@ -31,13 +32,6 @@ TBeenCodesRecArr identityHistory(int count)
     return repeated(count, {18, 19, 20, 21, 22, 23}, 1);
 }
 
-class CollectReporter : public ParseReporter
-{
-public:
-    void report(const QString &message) override { messages << message; }
-    QStringList messages;
-};
-
 const TBeenCodesRecArr &shippedHistory()
 {
     static const TBeenCodesRecArr history = [] {
@@ -45,7 +39,7 @@ const TBeenCodesRecArr &shippedHistory()
         TBeenCodesRecArr parsed;
         if (!file.open(QIODevice::ReadOnly))
             return parsed;
-        CollectReporter reporter;
+        Collector reporter;
         DataTxtToCodeArr(HistoryTextLines(file.readAll()), parsed, reporter);
         return parsed;
     }();

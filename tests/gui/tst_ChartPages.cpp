@@ -6,6 +6,7 @@
 #include "charts/G2Net.h"
 #include "charts/H2Net.h"
 #include "history/HistoryParser.h"
+#include "TestSupport.h"
 
 #include <QApplication>
 #include <QDir>
@@ -22,19 +23,12 @@
 
 namespace {
 
-class CollectMessages : public ParseReporter
-{
-public:
-    void report(const QString &message) override { messages.append(message); }
-    QStringList messages;
-};
-
 TBeenCodesRecArr loadShipped()
 {
     QFile file(QStringLiteral(SSQ_TEST_DATA "/ssq.dxt"));
     if (!file.open(QIODevice::ReadOnly))
         qFatal("cannot open the shipped history");
-    CollectMessages messages;
+    Collector messages;
     TBeenCodesRecArr arr;
     if (!DataTxtToCodeArr(HistoryTextLines(file.readAll()), arr, messages))
         qFatal("the shipped history does not parse");

@@ -3,6 +3,7 @@
 #include "app/MsgBox.h"
 #include "history/DataPanel.h"
 #include "history/HistoryParser.h"
+#include "TestSupport.h"
 
 #include <QFile>
 #include <QPlainTextEdit>
@@ -16,19 +17,7 @@
 
 namespace {
 
-struct RecordingReporter : ParseReporter
-{
-    QStringList messages;
-    void report(const QString &message) override { messages << message; }
-};
-
 const QByteArray kTwoDraws = "2005012 01 02 03 04 05 06 01\r\n2005013 02 09 15 18 25 33 07\r\n";
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 
 void writeAll(const QString &path, const QByteArray &bytes)
 {
@@ -44,7 +33,7 @@ class TestDataPanel : public QObject
     Q_OBJECT
 private:
     QTemporaryDir *m_dir = nullptr;
-    RecordingReporter *m_reporter = nullptr;
+    Collector *m_reporter = nullptr;
     TBeenCodesRecArr m_codeArr;
     TDataPanel *m_panel = nullptr;
     QSignalSpy *m_status = nullptr;
@@ -68,7 +57,7 @@ private slots:
     void init()
     {
         m_dir = new QTemporaryDir;
-        m_reporter = new RecordingReporter;
+        m_reporter = new Collector;
         m_codeArr.clear();
         m_panel = new TDataPanel(m_codeArr, *m_reporter);
         m_panel->resize(600, 400);

@@ -5,6 +5,7 @@
 #include "history/DataPanel.h"
 #include "history/HistoryFile.h"
 #include "history/HistoryParser.h"
+#include "TestSupport.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -20,20 +21,8 @@
 
 namespace {
 
-struct Collector : ParseReporter
-{
-    QStringList messages;
-    void report(const QString &message) override { messages << message; }
-};
-
 const QByteArray kOld = "2005012 01 02 03 04 05 06 01\r\n2005013 02 09 15 18 25 33 07\r\n";
 const QString kOldMemo = QString::fromLatin1(kOld).remove(u'\r');
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 
 } // namespace
 

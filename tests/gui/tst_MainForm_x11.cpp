@@ -11,6 +11,7 @@
 #include "app/SystemOpen.h"
 #include "app/WebPanel.h"
 #include "history/DataPanel.h"
+#include "TestSupport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -45,12 +46,6 @@ void writeAll(const QString &path, const QByteArray &bytes)
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(bytes);
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
 QByteArray shippedHistory()

@@ -3,6 +3,7 @@
 #include "history/DataPanel.h"
 #include "history/HistoryDownloader.h"
 #include "history/HistoryParser.h"
+#include "TestSupport.h"
 
 #include <QApplication>
 #include <QDir>
@@ -83,22 +84,10 @@ private:
     QHash<QTcpSocket *, QByteArray> m_request;
 };
 
-struct RecordingReporter : ParseReporter
-{
-    QStringList messages;
-    void report(const QString &message) override { messages << message; }
-};
-
 const QByteArray kOld = "2005012 01 02 03 04 05 06 01\r\n2005013 02 09 15 18 25 33 07\r\n";
 const QByteArray kNew = "2006001 11 12 13 14 15 16 03\r\n";
 const QString kOk = QStringLiteral("晨帆选号通 在线更新开奖数据 成功!");
 const QString kFail = QStringLiteral("晨帆选号通 在线更新开奖数据 失败!");
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 
 } // namespace
 
@@ -107,7 +96,7 @@ class TestOnlineUpdate : public QObject
     Q_OBJECT
 private:
     QTemporaryDir *m_dir = nullptr;
-    RecordingReporter *m_reporter = nullptr;
+    Collector *m_reporter = nullptr;
     TBeenCodesRecArr m_codeArr;
     TDataPanel *m_panel = nullptr;
     TinyHttpServer *m_server = nullptr;
@@ -131,7 +120,7 @@ private slots:
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(kOld);
         f.close();
-        m_reporter = new RecordingReporter;
+        m_reporter = new Collector;
         m_codeArr.clear();
         m_panel = new TDataPanel(m_codeArr, *m_reporter);
         m_panel->setHistoryFileName(dxt());
@@ -158,7 +147,7 @@ private slots:
     void defaultSourceIsTheSupportSite()
     {
         TBeenCodesRecArr arr;
-        RecordingReporter reporter;
+        Collector reporter;
         TDataPanel panel(arr, reporter);
         QCOMPARE(panel.updateSource(), QUrl(QStringLiteral("http://www.mingchuan.example/gx.txt")));
         QCOMPARE(panel.downloader()->rules().timeoutMs, 30000);

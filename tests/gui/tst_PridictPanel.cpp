@@ -1,6 +1,7 @@
 #include "app/MsgBox.h"
 #include "history/HistoryParser.h"
 #include "recommend/PridictContent.h"
+#include "TestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,19 +15,12 @@
 
 namespace {
 
-class CollectReporter : public ParseReporter
-{
-public:
-    void report(const QString &message) override { messages << message; }
-    QStringList messages;
-};
-
 TBeenCodesRecArr shippedHistory()
 {
     QFile file(QStringLiteral(SSQ_TEST_DATA "/ssq.dxt"));
     TBeenCodesRecArr history;
     if (file.open(QIODevice::ReadOnly)) {
-        CollectReporter reporter;
+        Collector reporter;
         DataTxtToCodeArr(HistoryTextLines(file.readAll()), history, reporter);
     }
     return history;

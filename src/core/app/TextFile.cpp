@@ -51,3 +51,13 @@ QString CannotWriteMessage(const QString &path, const QString &reason)
 {
     return QStringLiteral("无法写入文件“%1”：%2！！").arg(QDir::toNativeSeparators(path), reason);
 }
+
+QStringList MemoLines(const QString &memoText)
+{
+    if (memoText.isEmpty())
+        return {};
+    QStringList lines = memoText.split(u'\n');
+    if (lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}

@@ -16,5 +16,10 @@ bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString &
 // that GBK cannot store, so nothing is written with silent question marks.
 bool GbkLinesBytes(const QStringList &lines, QByteArray &bytes, int *badLine = nullptr);
 
+// The lines of a memo text as the memo holds them: a final line break does not start
+// another line, and an empty text has no lines. Every memo's text (history, query,
+// result, recommendation) is read into lines here.
+QStringList MemoLines(const QString &memoText);
+
 // "无法写入文件“PATH”：REASON！！"
 QString CannotWriteMessage(const QString &path, const QString &reason);

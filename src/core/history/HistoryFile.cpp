@@ -53,16 +53,6 @@ TextFileRead ReadGbkTextFile(const QString &path, qint64 maxBytes)
     return result;
 }
 
-QStringList MemoLines(const QString &memoText)
-{
-    if (memoText.isEmpty())
-        return {};
-    QStringList lines = memoText.split(u'\n');
-    if (lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
-
 QByteArray HistoryFileBytes(const QString &memoText)
 {
     QString text;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/TextFile.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -25,10 +27,6 @@ TextFileRead ReadGbkTextFile(const QString &path, qint64 maxBytes = kMaxHistoryT
 
 // "文件大小为N MB，超过了开奖数据文件的上限16 MB" for a file that TooLarge refused.
 QString TooLargeText(qint64 size, qint64 maxBytes = kMaxHistoryTextBytes);
-
-// The lines of a memo text as the memo holds them: a final line break does not start
-// another line, and an empty text has no lines.
-QStringList MemoLines(const QString &memoText);
 
 // The bytes of the history file for a memo text: every line in GBK followed by CR LF.
 QByteArray HistoryFileBytes(const QString &memoText);

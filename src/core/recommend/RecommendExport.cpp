@@ -3,18 +3,6 @@
 #include "app/TextFile.h"
 #include "code/SsqError.h"
 
-QStringList RecommendMemoLines(const QString &memoText)
-{
-    if (memoText.isEmpty())
-        return {};
-    QString text = memoText;
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (text.endsWith(QLatin1Char('\n')))
-        lines.removeLast();
-    return lines;
-}
-
 QString RecommendMemoText(const QStringList &lines)
 {
     QString text;

@@ -10,9 +10,6 @@
 inline constexpr char16_t kRecommendPrintTitle[] = u"晨帆选号通 ";
 inline constexpr int kRecommendPrintFontSize = 12;
 
-// The memo's text as lines: the break after the last line starts no new line, so the
-// lines "a", "b", "" are held as "a\nb\n\n" and come back unchanged.
-QStringList RecommendMemoLines(const QString &memoText);
 QString RecommendMemoText(const QStringList &lines);
 
 // The file's bytes: the lines in GBK, each ended by CR LF. Throws SsqError when a line

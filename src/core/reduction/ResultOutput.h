@@ -18,7 +18,7 @@ QByteArray ExportFileBytes(const TCodeList &list);
 // (the old file then stays as it was).
 void ExportResultFile(const QString &path, const TCodeList &list);
 
-// "打印结果" hands the memo's lines unchanged (MemoLines of history/HistoryFile.h) to the
+// "打印结果" hands the memo's lines unchanged (MemoLines of app/TextFile.h) to the
 // print routine with this title and font size.
 inline constexpr char16_t kResultPrintTitle[] = u"晨帆选号通 ";
 inline constexpr int kResultPrintFontSize = 12;

@@ -2,7 +2,7 @@
 
 #include "app/PrintLines.h"
 #include "app/Query.h"
-#include "history/HistoryFile.h"
+#include "app/TextFile.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

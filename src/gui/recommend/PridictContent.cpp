@@ -3,6 +3,7 @@
 #include "app/AppResources.h"
 #include "app/MsgBox.h"
 #include "app/PrintLines.h"
+#include "app/TextFile.h"
 #include "app/ToolBarButtons.h"
 #include "code/SsqError.h"
 #include "recommend/RecommendExport.h"
@@ -115,7 +116,7 @@ void TPridictContent::createMemo()
 
 QStringList TPridictContent::memoLines() const
 {
-    return RecommendMemoLines(TuiMemo->toPlainText());
+    return MemoLines(TuiMemo->toPlainText());
 }
 
 void TPridictContent::runCommand(RecommendKind kind)

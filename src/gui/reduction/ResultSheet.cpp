@@ -1,6 +1,6 @@
 #include "reduction/ResultSheet.h"
 
-#include "history/HistoryFile.h"
+#include "app/TextFile.h"
 #include "reduction/PrizeStatsBox.h"
 #include "reduction/ResultOutput.h"
 #include "reduction/StageStatsTable.h"
