@@ -24,10 +24,15 @@ private:
 };
 } // namespace
 
+QString CliContext::historyPath() const
+{
+    return args.option(QStringLiteral("--history"),
+                       QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("ssq.dxt")));
+}
+
 bool CliContext::loadHistory(TBeenCodesRecArr &history)
 {
-    const QString path = args.option(QStringLiteral("--history"),
-                                     QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("ssq.dxt")));
+    const QString path = historyPath();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         fail(QStringLiteral("无法打开开奖数据文件“%1”：%2").arg(QDir::toNativeSeparators(path), file.errorString()));

@@ -33,6 +33,8 @@ public:
     // Reads and parses the history (--history, or "ssq.dxt" beside the executable).
     // On failure the parser's or the file's message is already on standard error.
     bool loadHistory(TBeenCodesRecArr &history);
+    // The history file's path: --history, or "ssq.dxt" beside the executable.
+    QString historyPath() const;
 
     // Prints the message exactly as the desktop program would show it; returns CliFailed.
     int fail(const QString &message);
@@ -64,3 +66,4 @@ int CmdBackTest(CliContext &ctx);
 int CmdPrizes(CliContext &ctx);
 int CmdRecommend(CliContext &ctx);
 int CmdChart(CliContext &ctx);
+int CmdUpdate(CliContext &ctx);

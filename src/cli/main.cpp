@@ -65,6 +65,9 @@ const QList<CliCommandInfo> &CliCommands()
         {"recommend", "recommend CMD              the memo lines of a recommendation command:\n"
                       "                             cold hot must banker single multi23 multi15 multi12",
          CmdRecommend, {}, {}},
+        {"update", "update [--source NAME] [--dry-run]\n"
+                   "                             add the new draws of the public sources to the history",
+         CmdUpdate, {"--source"}, {"--dry-run"}},
     };
     return commands;
 }

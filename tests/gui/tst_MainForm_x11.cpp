@@ -3,6 +3,7 @@
 #include "app/GridPctl.h"
 #include "app/MainForm.h"
 #include "app/MsgBox.h"
+#include "update/OnlineUpdate.h"
 #include "recommend/PridictContent.h"
 #include "app/ProgressForm.h"
 #include "app/RcmPanel.h"
@@ -320,7 +321,7 @@ private slots:
                                         "第2005013期,开奖号:02 09 15 18 25 33 07"));
         form->HelpMenuWebSiteClick();
         QCOMPARE(form->frontPanel(), static_cast<QWidget *>(form->WebPanel));
-        action(*form, QStringLiteral("SqlMenu"))->trigger();
+        form->ShowContentPanel(form->SqlPanel);
         QCOMPARE(form->frontPanel(), static_cast<QWidget *>(form->SqlPanel));
         QCOMPARE(form->SqlPanel->SqlMemo->toPlainText(), listed);
     }
@@ -424,6 +425,8 @@ private slots:
         QCOMPARE(again->CodeArr().back().issueNo(), 2005014);
     }
 
+    // F3 from another panel: the new draws are merged, saved after the player's "保存",
+    // and the data panel comes to the front with the count in the status bar.
     void onlineUpdateFromMenu()
     {
         QTcpServer server;
@@ -441,15 +444,25 @@ private slots:
         });
         QTemporaryDir dir;
         auto form = start(dir, &kTwoDraws);
-        form->DataPanel->setUpdateSource(
-            QUrl(QStringLiteral("http://127.0.0.1:%1/gx.txt").arg(server.serverPort())));
+        UpdateSource source;
+        source.title = QStringLiteral("测试来源");
+        source.form = UpdateSource::HistoryLines;
+        source.address = QStringLiteral("http://127.0.0.1:%1/gx.txt").arg(server.serverPort());
+        form->DataPanel->onlineUpdate()->setSources({source});
+        QStringList shown;
+        form->DataPanel->onlineUpdate()->setConfirm([&shown](const QStringList &lines, const QString &) {
+            shown = lines;
+            return true;
+        });
+        form->ShowContentPanel(form->SqlPanel);
         action(*form, QStringLiteral("FileMenuDown"))->trigger();
-        QCOMPARE(m_boxes, QStringList{QStringLiteral("晨帆选号通 在线更新开奖数据 成功!")});
-        QCOMPARE(form->CodeArr().size(), size_t(2));
-        QCOMPARE(form->CodeArr().front().issueNo(), 2006001);
-        QVERIFY(form->DataPanel->DataMemo->toPlainText().startsWith(QStringLiteral("2006001")));
-        QCOMPARE(readAll(dir.filePath(QStringLiteral("ssq.dxt"))), kTwoDraws);
-        QVERIFY(QFile::exists(dir.filePath(QStringLiteral("tmp.txt"))));
+        QCOMPARE(shown.value(0), QStringLiteral("新增2期（2006001–2006002）"));
+        QCOMPARE(form->CodeArr().size(), size_t(4));
+        QCOMPARE(form->CodeArr().back().issueNo(), 2006002);
+        QCOMPARE(readAll(dir.filePath(QStringLiteral("ssq.dxt"))),
+                 kTwoDraws + "2006001 11 12 13 14 15 16 03\r\n2006002 01 02 03 04 05 06 07\r\n");
+        QCOMPARE(form->frontPanel(), static_cast<QWidget *>(form->DataPanel));
+        QVERIFY(form->statusText(0).contains(QStringLiteral("新增2期")));
     }
 
     void exitClosesTheWindow()

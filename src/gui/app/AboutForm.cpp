@@ -16,8 +16,9 @@ TAboutForm::TAboutForm(QWidget *parent)
 {
     setObjectName(QStringLiteral("AboutForm"));
     setWindowTitle(QStringLiteral("关于"));
-    // 24 pixels taller than the classic box: one line says where the history file is.
-    setFixedSize(421, 189);
+    // 46 pixels taller than the classic box: one line names the newest draw, one says
+    // where the history file is.
+    setFixedSize(421, 211);
     QFont f(QStringLiteral("宋体"));
     f.setPixelSize(14);
     setFont(f);
@@ -58,12 +59,16 @@ TAboutForm::TAboutForm(QWidget *parent)
 
     CloseBt = new QPushButton(QStringLiteral("关闭"), this);
     CloseBt->setObjectName(QStringLiteral("CloseBt"));
-    CloseBt->setGeometry(320, 149, 85, 28);
+    CloseBt->setGeometry(320, 171, 85, 28);
 
     DataFileLbl = new QLabel(this);
     DataFileLbl->setObjectName(QStringLiteral("DataFileLbl"));
-    DataFileLbl->setGeometry(12, 126, 400, 18);
+    DataFileLbl->setGeometry(12, 148, 400, 18);
     DataFileLbl->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    NewestDrawLbl = new QLabel(this);
+    NewestDrawLbl->setObjectName(QStringLiteral("NewestDrawLbl"));
+    NewestDrawLbl->setGeometry(12, 128, 400, 18);
+    SetNewestDraw({});
     CloseBt->setDefault(true);
     // Esc (the cancel key) closes a QDialog by itself.
     connect(CloseBt, &QPushButton::clicked, this, &QDialog::accept);
@@ -75,6 +80,12 @@ void TAboutForm::SetHistoryFile(const QString &path)
     // A long path is shortened in the middle; the whole of it is the label's tool-tip.
     DataFileLbl->setText(DataFileLbl->fontMetrics().elidedText(text, Qt::ElideMiddle, DataFileLbl->width()));
     DataFileLbl->setToolTip(QDir::toNativeSeparators(path));
+}
+
+void TAboutForm::SetNewestDraw(const QString &text)
+{
+    NewestDrawLbl->setText(text.isEmpty() ? QStringLiteral("最新开奖：开奖数据为空")
+                                          : QStringLiteral("最新开奖：") + text);
 }
 
 void TAboutForm::WebSiteLblClick()

@@ -18,6 +18,7 @@
 #include "app/ToolBarButtons.h"
 #include "app/WebPanel.h"
 #include "history/DataPanel.h"
+#include "update/DrawDates.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -106,7 +107,7 @@ void TMainForm::FormCreate()
     CreateChartControls();
 
     DataPanel->setHistoryFileName(historyFileName());
-    DataPanel->setUpdateFileName(QDir(m_appDir).filePath(QString::fromUtf16(AppInfo::kUpdateFileName)));
+    WebPanel->setDrawDatesFile(DrawDatesFileFor(historyFileName()));
     DataPanel->LoadHistoryFile();
 
     FileMenuManulClick();
@@ -179,6 +180,8 @@ void TMainForm::createContentPanels()
 
     connect(DataPanel, &TDataPanel::statusText, this,
             [this](const QString &text) { setStatusText(0, text); });
+    // F3 may come from any panel: the saved new draws are shown where they were added.
+    connect(DataPanel, &TDataPanel::historyUpdated, this, [this] { ShowContentPanel(DataPanel); });
 }
 
 QAction *TMainForm::addMenuAction(QMenu *menu, const QString &name, const QString &caption,
@@ -425,6 +428,7 @@ void TMainForm::HelpMenuAboutClick()
 {
     TAboutForm about(this);
     about.SetHistoryFile(historyFileName());
+    about.SetNewestDraw(NewestDrawText(m_codeArr, DrawDates::Load(DrawDatesFileFor(historyFileName()))));
     about.exec();
 }
 

@@ -1,6 +1,7 @@
 #include "app/WebPanel.h"
 
 #include "app/OfflinePage.h"
+#include "update/DrawDates.h"
 
 #include <QVBoxLayout>
 #include <QWebEngineLoadingInfo>
@@ -51,7 +52,7 @@ void TWebPanel::onLoadingChanged(const QWebEngineLoadingInfo &info)
         // The site could not be reached: our own page, written from the history as it is
         // now, instead of the browser's error page.
         m_loadingOfflinePage = true;
-        WebBrowser->setHtml(OfflinePageHtml(m_codeArr), QUrl(QStringLiteral("about:blank")));
+        WebBrowser->setHtml(OfflinePageHtml(m_codeArr, DrawDates::Load(m_drawDatesFile)), QUrl(QStringLiteral("about:blank")));
         return;
     }
 }

@@ -22,6 +22,9 @@ public:
     // Sends the browser to `url`; every call tries the address again.
     void Navigate(const QUrl &url);
 
+    // The side file with the dates of the draws, for the offline page's newest draw.
+    void setDrawDatesFile(const QString &path) { m_drawDatesFile = path; }
+
     QUrl requestedUrl() const { return m_requested; }
     bool showingOfflinePage() const { return m_offline; }
 
@@ -34,6 +37,7 @@ private:
 
     const TBeenCodesRecArr &m_codeArr;
     QUrl m_requested;
+    QString m_drawDatesFile;
     bool m_offline = false;
     bool m_loadingOfflinePage = false;
 };

@@ -1,10 +1,11 @@
 #include "history/DataPanel.h"
 
-#include "app/AppInfo.h"
 #include "app/MsgBox.h"
 #include "app/ToolBarButtons.h"
-#include "history/HistoryDownloader.h"
 #include "history/HistoryParser.h"
+#include "update/DrawDates.h"
+#include "update/OnlineUpdate.h"
+#include "update/SourceList.h"
 
 #include <QEvent>
 #include <QDir>
@@ -18,8 +19,7 @@
 #include <QVBoxLayout>
 
 TDataPanel::TDataPanel(TBeenCodesRecArr &CodeArr, ParseReporter &reporter, QWidget *parent)
-    : QWidget(parent), m_codeArr(CodeArr), m_reporter(reporter),
-      m_updateSource(AppInfo::updateAddress())
+    : QWidget(parent), m_codeArr(CodeArr), m_reporter(reporter)
 {
     setObjectName(QStringLiteral("DataPanel"));
     Sheet1Tbr = new QToolBar(this);
@@ -48,7 +48,8 @@ TDataPanel::TDataPanel(TBeenCodesRecArr &CodeArr, ParseReporter &reporter, QWidg
     layout->addWidget(Sheet1Tbr);
     layout->addWidget(DataMemo, 1);
 
-    m_downloader = new THistoryDownloader(this, this);
+    m_onlineUpdate = new TOnlineUpdate(this, this);
+    connect(m_onlineUpdate, &TOnlineUpdate::statusText, this, &TDataPanel::statusText);
     m_chooseImportFile = [](QWidget *dialogParent) {
         return QFileDialog::getOpenFileName(dialogParent, QStringLiteral("导入数据"), QString(),
                                             QStringLiteral("文本文件 (*.txt)"));
@@ -110,17 +111,37 @@ bool TDataPanel::LoadTextFileIntoMemo(const QString &path)
 
 void TDataPanel::Sheet1TbrDownBtClick()
 {
-    // A stale copy of an earlier update must not be mistaken for this one's.
-    if (QFile::exists(m_updateFileName))
-        QFile::remove(m_updateFileName);
+    // The new draws are added to the text the player works on, and saved only when the
+    // player has seen the result and chosen "保存": a download never waits unsaved in a
+    // panel, and nothing changes when it fails or the player declines.
+    const QString memo = DataMemo->toPlainText();
+    const TextFileRead onDisk = ReadGbkTextFile(m_historyFileName);
+    const bool unsaved = onDisk.status == TextFileRead::Ok ? onDisk.text != memo : !memo.isEmpty();
+    m_onlineUpdate->setSourceListFile(
+        QFileInfo(m_historyFileName).dir().filePath(QString::fromUtf16(kSourceListFileName)));
+    const std::optional<TOnlineUpdate::Accepted> accepted = m_onlineUpdate->Run(memo, unsaved);
+    if (!accepted)
+        return;
     QString error;
-    if (!m_downloader->download(m_updateSource, m_updateFileName, error)) {
-        emit statusText(QStringLiteral("在线更新失败：") + error);
-        MsgBox::information(this, QStringLiteral("晨帆选号通 在线更新开奖数据 失败!"));
+    if (!SaveHistoryFile(m_historyFileName, accepted->text, error)) {
+        MsgBox::error(this, QStringLiteral("无法保存开奖数据文件")
+                                + QDir::toNativeSeparators(m_historyFileName)
+                                + QStringLiteral("：\n") + error + QStringLiteral("\n开奖数据没有改动。"));
         return;
     }
-    MsgBox::information(this, QStringLiteral("晨帆选号通 在线更新开奖数据 成功!"));
-    LoadTextFileIntoMemo(m_updateFileName);
+    setMemoText(accepted->text);
+    DataTxtToCodeArr();
+    DataMemo->moveCursor(QTextCursor::End);
+    DataMemo->ensureCursorVisible();
+    // The dates only add to what is shown; a dates file that cannot be written loses nothing.
+    const QString datesFile = DrawDatesFileFor(m_historyFileName);
+    DrawDates dates = DrawDates::Load(datesFile);
+    dates.add(accepted->dates);
+    QString datesError;
+    dates.save(datesFile, datesError);
+    emit statusText(QStringLiteral("在线更新：") + accepted->headline + QStringLiteral("，已保存到")
+                    + QFileInfo(m_historyFileName).fileName());
+    emit historyUpdated(accepted->added);
 }
 
 void TDataPanel::Sheet1TbrClearBtClick()

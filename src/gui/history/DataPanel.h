@@ -3,7 +3,6 @@
 #include "history/DrawRecord.h"
 #include "history/HistoryFile.h"
 
-#include <QUrl>
 #include <QWidget>
 #include <functional>
 
@@ -11,7 +10,7 @@ class ParseReporter;
 class QPlainTextEdit;
 class QToolBar;
 class QToolButton;
-class THistoryDownloader;
+class TOnlineUpdate;
 
 // The history editor: the tool bar Sheet1Tbr and the memo DataMemo. The memo is the
 // working copy of the history: CodeArr is parsed from it at start-up, on save, clear,
@@ -33,11 +32,8 @@ public:
     void setHistoryFileName(const QString &path) { m_historyFileName = path; }
     const QString &historyFileName() const { return m_historyFileName; }
 
-    // The online update: where it downloads from and the local copy ("tmp.txt").
-    void setUpdateSource(const QUrl &url) { m_updateSource = url; }
-    const QUrl &updateSource() const { return m_updateSource; }
-    void setUpdateFileName(const QString &path) { m_updateFileName = path; }
-    THistoryDownloader *downloader() const { return m_downloader; }
+    // The online update; its sources file "sources.ini" stands beside the history file.
+    TOnlineUpdate *onlineUpdate() const { return m_onlineUpdate; }
 
     // The import's file choice; tests replace the open dialog.
     using FileChooser = std::function<QString(QWidget *parent)>;
@@ -64,6 +60,8 @@ public:
 signals:
     // A text for status bar panel 0.
     void statusText(const QString &text);
+    // The online update has saved `added` new draws: the panel wants to be seen.
+    void historyUpdated(int added);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -74,8 +72,6 @@ private:
     TBeenCodesRecArr &m_codeArr;
     ParseReporter &m_reporter;
     QString m_historyFileName;
-    QString m_updateFileName;
-    QUrl m_updateSource;
     FileChooser m_chooseImportFile;
-    THistoryDownloader *m_downloader = nullptr;
+    TOnlineUpdate *m_onlineUpdate = nullptr;
 };

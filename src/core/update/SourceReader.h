@@ -1,0 +1,27 @@
+#pragma once
+
+#include "update/SourceDraw.h"
+#include "update/UpdateSource.h"
+
+#include <QStringList>
+
+// What one source's answer holds, checked: draws of the game's domain only (six distinct
+// reds 1..33, a blue 1..16, a draw number 1..999), each issue once, oldest first.
+struct SourceRead
+{
+    bool ok = false;
+    QString error;        // why the answer is not of the expected form (ok == false)
+    SourceDraws draws;
+    QStringList notes;    // what was put right or left out: duplicates, order, bad numbers
+};
+
+// Reads an answer of the given form. Pure: the same bytes always give the same reading.
+SourceRead ReadSourceAnswer(UpdateSource::Form form, const QByteArray &bytes);
+
+// Parses history lines as the data panel does, collecting the parser's messages instead of
+// showing them: the update must know whether the text it merges into is a history.
+bool ParseHistoryQuietly(const QStringList &lines, TBeenCodesRecArr &history, QStringList &messages);
+
+// The common checks behind every form, for draws in the order a source gave them.
+// `lines` holds, per draw, where it stood ("第12行", "第3条"), for the notes.
+SourceRead CheckSourceDraws(const SourceDraws &given, const QStringList &places);
