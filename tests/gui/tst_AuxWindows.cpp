@@ -115,7 +115,7 @@ private slots:
         SystemOpen::setHook([&](const QUrl &url) { opened << url; });
         TAboutForm about;
         QCOMPARE(about.windowTitle(), QStringLiteral("关于"));
-        QCOMPARE(about.size(), QSize(421, 189));
+        QCOMPARE(about.size(), QSize(421, 211));
         QCOMPARE(about.SoftNameLbl->text(), QStringLiteral("晨帆选号通 "));
         QCOMPARE(about.VersionLbl->text(), QStringLiteral("发行版本:2005"));
         QCOMPARE(about.DateLbl->text(), QStringLiteral("发行日期:2005年04月28日"));
@@ -129,6 +129,8 @@ private slots:
         about.SetHistoryFile(deep);
         QVERIFY(about.DataFileLbl->text().endsWith(QStringLiteral("ssq.dxt")));
         QCOMPARE(about.DataFileLbl->toolTip(), deep);
+        about.SetNewestDraw(QStringLiteral("第2026095期（2026-08-16）"));
+        QCOMPARE(about.NewestDrawLbl->text(), QStringLiteral("最新开奖：第2026095期（2026-08-16）"));
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         render(&about, QStringLiteral("about"));

@@ -4,9 +4,11 @@
 #include "app/MsgBox.h"
 #include "history/DataPanel.h"
 #include "update/OnlineUpdate.h"
+#include "update/UpdateReportDialog.h"
 #include "TestSupport.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -167,11 +169,15 @@ private slots:
         QVERIFY(m_server->requests.value(0).contains("\r\nX-Requested-With: XMLHttpRequest\r\n"));
     }
 
-    void refusedAndCancelled()
+    void refusedTooLargeAndCancelled()
     {
-        m_panel->onlineUpdate()->setSources({{"x", "拒绝", UpdateSource::DrawTable, "http://127.0.0.1:1/x", {}}});
+        m_server->answers = {{"/table", kTable}};
+        m_panel->onlineUpdate()->setSources({{"x", "拒绝", UpdateSource::DrawTable, "http://127.0.0.1:1/x", {}},
+                                             {"y", "大", UpdateSource::DrawTable, m_server->url("/table"), {}}});
+        m_panel->onlineUpdate()->setRules({100, 1000});
         m_panel->Sheet1TbrDownBt->click();
-        QVERIFY2(m_said.value(0).contains("拒绝：服务器“127.0.0.1”拒绝连接"), qPrintable(m_said.value(0)));
+        QVERIFY2(m_said.value(0).contains("拒绝：服务器“127.0.0.1”拒绝连接\n  大：数据超过 100 字节，不是开奖数据"),
+                 qPrintable(m_said.value(0)));
 
         m_said.clear();
         m_server->answers = {{"/notice", "200 OK\nSILENT"}};
@@ -185,6 +191,20 @@ private slots:
         m_panel->Sheet1TbrDownBt->click();
         QVERIFY(m_said.isEmpty());
         QCOMPARE(readAll(dxt()), kOld);
+    }
+
+    // The report as the player sees it before saving; "保存" is the default answer.
+    void reportDialog()
+    {
+        TUpdateReportDialog dialog({"新增2期（2026096–2026097）", "来源：公告（已与文本核对）", "缺期：",
+                                    "  缺少第2026098期，其后各期未加入"},
+                                   "注意：数据面板中尚未保存的修改将与新增的开奖数据一起保存。");
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QDir().mkpath(SSQ_RENDER_DIR);
+        dialog.grab().save(SSQ_RENDER_DIR "/update-report.png");
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
 
     // A memo that is not a history is not merged into.

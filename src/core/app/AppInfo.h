@@ -18,7 +18,6 @@ inline constexpr char16_t kDateText[] = u"发行日期:2005年04月28日";
 
 // Files beside the executable.
 inline constexpr char16_t kHistoryFileName[] = u"ssq.dxt";
-inline constexpr char16_t kUpdateFileName[] = u"tmp.txt";
 inline constexpr char16_t kHelpFileName[] = u"readme.txt";
 inline constexpr char16_t kUpdatePath[] = u"/gx.txt";
 

@@ -59,7 +59,6 @@ QString DataFolder()
 }
 
 QString HistoryFile() { return QDir(DataFolder()).filePath(historyName()); }
-QString UpdateFile() { return QDir(DataFolder()).filePath(QString::fromUtf16(AppInfo::kUpdateFileName)); }
 
 QString HelpFile()
 {

@@ -29,7 +29,8 @@ QString FetchFailureText(const FetchResult &r, int timeoutSeconds, qint64 maxByt
     case FetchResult::HttpError:
         return withDetail(QStringLiteral("服务器返回错误 HTTP %1").arg(r.httpStatus), r.detail);
     case FetchResult::TooLarge:
-        return QStringLiteral("数据超过 %1 MB，不是开奖数据").arg(maxBytes / (1024 * 1024));
+        return maxBytes >= 1024 * 1024 ? QStringLiteral("数据超过 %1 MB，不是开奖数据").arg(maxBytes / (1024 * 1024))
+                                       : QStringLiteral("数据超过 %1 字节，不是开奖数据").arg(maxBytes);
     case FetchResult::Cancelled:
         return QStringLiteral("下载已取消");
     case FetchResult::FileError:

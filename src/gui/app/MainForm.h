@@ -31,7 +31,7 @@ class TMainForm : public QMainWindow, public ParseReporter
 {
     Q_OBJECT
 public:
-    // appDir: the folder of "ssq.dxt", "tmp.txt" and "readme.txt"; empty means the
+    // appDir: the folder of "ssq.dxt", its side files and "readme.txt"; empty means the
     // program's own data folder (beside the executable in a build folder, the user's
     // data folder when installed) and its installed user's guide.
     explicit TMainForm(const QString &appDir = QString(), QWidget *parent = nullptr);
