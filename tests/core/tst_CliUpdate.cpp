@@ -32,10 +32,6 @@ private slots:
                                "  缺失：无法读取文件“%1”（文件不存在）\n新增的开奖数据：\n2026096 03 07 12 19 27 31 09\n";
         QTest::newRow("dry run") << QStringList{"--dry-run"} << 0 << report + "试运行：没有写入文件\n" << "" << false;
         QTest::newRow("written") << QStringList{} << 0 << report + "已保存到%2\n" << "" << true;
-        QTest::newRow("one source") << QStringList{"--source", "LOCAL", "--dry-run"} << 0
-                                    << "新增1期（2026096）\n来源：本地（只读到这一个来源，未能交叉核对）\n"
-                                       "新增的开奖数据：\n2026096 03 07 12 19 27 31 09\n试运行：没有写入文件\n"
-                                    << "" << false;
         QTest::newRow("source failed") << QStringList{"--source", "missing"} << 1 << ""
                                        << "没有读到任何来源的开奖数据，开奖数据没有改动\n未能读取的来源：\n"
                                           "  缺失：无法读取文件“%1”（文件不存在）\n" << false;

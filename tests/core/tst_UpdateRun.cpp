@@ -2,7 +2,6 @@
 // replaced: which sources are read, when it stops, and what is said.
 #include "update/UpdateRun.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -69,26 +68,6 @@ private slots:
         QCOMPARE(UpdateReportLines(o), report);
         QVERIFY(asked <= 3);
         QCOMPARE(answers.contains("never asked"), asked == 2);
-    }
-
-    // A local file is read without the fetcher; a missing one says so.
-    void localFiles()
-    {
-        QTemporaryDir dir;
-        QFile f(dir.filePath("draws.txt"));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(kNew);
-        f.close();
-        UpdateSource missing = web("m");
-        missing.address = dir.filePath("none.txt");
-        UpdateSource local = web("l");
-        local.address = QUrl::fromLocalFile(f.fileName()).toString();
-        const UpdateOutcome o = RunUpdate(kHistory, {missing, local}, [](const UpdateSource &) {
-            return FetchResult::failed(FetchResult::Other);
-        }, UpdateRules{});
-        QCOMPARE(o.merge.added.size(), 2);
-        QVERIFY2(o.failures.value(0).startsWith("m：无法读取文件") && o.failures.value(0).endsWith("（文件不存在）"),
-                 qPrintable(o.failures.value(0)));
     }
 };
 
