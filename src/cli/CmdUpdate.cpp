@@ -61,9 +61,11 @@ int CmdUpdate(CliContext &ctx)
     QString error;
     if (!SaveHistoryFile(path, AppendDraws(read.text, outcome.merge.added), error))
         return ctx.fail(CannotWriteMessage(QDir::toNativeSeparators(path), error));
-    DrawDates dates = DrawDates::Load(DrawDatesFileFor(path));
-    dates.add(outcome.merge.dates);
-    dates.save(DrawDatesFileFor(path), error);
+    if (!outcome.merge.dates.isEmpty()) {
+        DrawDates dates = DrawDates::Load(DrawDatesFileFor(path));
+        dates.add(outcome.merge.dates);
+        dates.save(DrawDatesFileFor(path), error);
+    }
     ctx.out << "已保存到" << QDir::toNativeSeparators(path) << '\n';
     return CliOk;
 }

@@ -134,11 +134,13 @@ void TDataPanel::Sheet1TbrDownBtClick()
     DataMemo->moveCursor(QTextCursor::End);
     DataMemo->ensureCursorVisible();
     // The dates only add to what is shown; a dates file that cannot be written loses nothing.
-    const QString datesFile = DrawDatesFileFor(m_historyFileName);
-    DrawDates dates = DrawDates::Load(datesFile);
-    dates.add(accepted->dates);
-    QString datesError;
-    dates.save(datesFile, datesError);
+    if (!accepted->dates.isEmpty()) {
+        const QString datesFile = DrawDatesFileFor(m_historyFileName);
+        DrawDates dates = DrawDates::Load(datesFile);
+        dates.add(accepted->dates);
+        QString datesError;
+        dates.save(datesFile, datesError);
+    }
     emit statusText(QStringLiteral("在线更新：") + accepted->headline + QStringLiteral("，已保存到")
                     + QFileInfo(m_historyFileName).fileName());
     emit historyUpdated(accepted->added);
