@@ -196,8 +196,8 @@ void G2NetModel::layoutValueLabels()
 {
     constexpr int kLargest = 11;
     constexpr int kSmallest = 7;
-    // Two pixels of air between neighbouring labels.
-    constexpr double kAir = 2;
+    // Air between neighbouring labels, so that two numbers do not read as one.
+    constexpr double kAir = 4;
     m_valueLabelSize = kLargest;
     m_valueLabelStep = 1;
     if (!FShowValues || FDynColCount <= 0 || FDynRowCount <= 0)

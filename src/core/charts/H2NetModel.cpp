@@ -123,8 +123,9 @@ TColor H2NetModel::GetColor(int Row, int Col) const
 
 void H2NetModel::FitColumnsToText()
 {
-    // One pixel of air either side of a text that needed more room than the column had.
-    constexpr int kPadding = 2;
+    // Two pixels of air either side of a text that needed more room than the column had,
+    // so neighbouring totals read as separate numbers.
+    constexpr int kPadding = 4;
     std::vector<double> widest(FColWidthArr.size(), 0.0);
     const auto consider = [&](int col, const QString &text) {
         if (!text.isEmpty())
