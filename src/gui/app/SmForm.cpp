@@ -39,6 +39,7 @@ void TSmForm::ShowText(const QString &caption, const QString &text)
 {
     setWindowTitle(caption);
     Memo->setPlainText(text);
+    Memo->setReadOnly(true);
     scrollToTop();
     setModal(false);
     show();
