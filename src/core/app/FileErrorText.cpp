@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFileDevice>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <vector>
@@ -66,9 +67,12 @@ bool matches(const KnownReason &reason, const QString &systemText)
 QString FileErrorReason(const QString &systemText)
 {
     const QString text = systemText.trimmed();
+    // The system's words follow in brackets, unless Qt's translation already gave them
+    // in Chinese and they would only say the same again.
+    const bool chinese = std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x2E80; });
     for (const KnownReason &reason : knownReasons()) {
         if (matches(reason, text))
-            return QString::fromUtf16(reason.chinese) + QStringLiteral("（%1）").arg(text);
+            return QString::fromUtf16(reason.chinese) + (chinese ? QString() : QStringLiteral("（%1）").arg(text));
     }
     return text.isEmpty() ? QStringLiteral("未知错误") : text;
 }
