@@ -8,6 +8,7 @@ SSQ_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   qt6-webengine-dev libqt6webenginecore6-bin
   fonts-wqy-microhei
+  qt6-translations-l10n
 )
 SSQ_TEST_PACKAGES=(xvfb xauth poppler-utils python3 clang libclang-rt-14-dev)
 

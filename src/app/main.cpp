@@ -1,5 +1,6 @@
 #include "app/AppResources.h"
 #include "app/MainForm.h"
+#include "app/QtTranslations.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -9,6 +10,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ssq"));
     AppResources::installFontSubstitutes();
+    InstallQtChineseTranslations();
     AppResources::init();
     QApplication::setWindowIcon(AppResources::icon(QStringLiteral("app")));
 

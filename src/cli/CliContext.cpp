@@ -1,5 +1,6 @@
 #include "CliContext.h"
 
+#include "app/FileErrorText.h"
 #include "history/HistoryParser.h"
 
 #include <QCoreApplication>
@@ -35,7 +36,7 @@ bool CliContext::loadHistory(TBeenCodesRecArr &history)
     const QString path = historyPath();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        fail(QStringLiteral("无法打开开奖数据文件“%1”：%2").arg(QDir::toNativeSeparators(path), file.errorString()));
+        fail(QStringLiteral("无法打开开奖数据文件“%1”：%2").arg(QDir::toNativeSeparators(path), FileErrorReason(file)));
         return false;
     }
     StderrReporter reporter(err);

@@ -66,7 +66,7 @@ private slots:
         QVERIFY(!IsSystemColor(RgbColor(255, 255, 255)));
     }
 
-    void setTableSizeResetsEveryCellButKeepsMergesAndScroll()
+    void setTableSizeResetsEveryCellAndTheScrollButKeepsMerges()
     {
         H2NetModel m;
         fillSmall(m);
@@ -88,7 +88,7 @@ private slots:
             }
         QCOMPARE(m.MergeCount(), 1);
         QCOMPARE(m.Merges()[0].Text, QStringLiteral("cap"));
-        QCOMPARE(m.TopRow(), 2);
+        QCOMPARE(m.TopRow(), 0);   // a new content shows its first row
     }
 
     void cellsAreStoredRowByRow()
@@ -380,18 +380,16 @@ private slots:
         QCOMPARE(m.TopRow(), expected);
     }
 
-    void refillClampsTheScrollPosition()
+    // "查询" with a new N shows the newest draw (the first row), wherever the last
+    // content was scrolled to.
+    void refillStartsAtTheFirstRow()
     {
         H2NetModel m;
         m.SetTableSize(41, 100, 2, trendWidths());
         m.Relayout(420);
         m.Scroll(ScrollRequest::Bottom);
         QCOMPARE(m.TopRow(), 82);
-        m.SetTableSize(41, 30, 2, trendWidths());
-        QCOMPARE(m.TopRow(), 82); // the refill itself leaves the position
-        m.Relayout(420);
-        QCOMPARE(m.TopRow(), 12);
-        m.SetTableSize(41, 5, 2, trendWidths());
+        m.SetTableSize(41, 90, 2, trendWidths());
         m.Relayout(420);
         QCOMPARE(m.TopRow(), 0);
         // A taller client shrinks the range as well.

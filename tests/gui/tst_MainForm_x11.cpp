@@ -27,6 +27,7 @@
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -345,15 +346,20 @@ private slots:
         QCOMPARE(form->statusText(0), QStringLiteral("x"));
     }
 
-    void helpOpensReadmeWhenPresent()
+    // F1 shows the GBK guide decoded in the program's own window; the file stays as it is.
+    void helpShowsReadmeWhenPresent()
     {
         QTemporaryDir dir;
         auto form = start(dir, &kTwoDraws);
         form->HelpMenuTopicClick();
-        QVERIFY(m_opened.isEmpty());   // no readme.txt: nothing happens
-        writeAll(dir.filePath(QStringLiteral("readme.txt")), "help\r\n");
+        QVERIFY(!form->HelpForm());   // no readme.txt: nothing happens
+        const QByteArray guide = QStringEncoder("GBK").encode(QStringLiteral("使用说明\r\n双色球\r\n"));
+        writeAll(dir.filePath(QStringLiteral("readme.txt")), guide);
         action(*form, QStringLiteral("HelpMenuTopic"))->trigger();
-        QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(dir.filePath(QStringLiteral("readme.txt")))});
+        QVERIFY(form->HelpForm() && form->HelpForm()->isVisible());
+        QCOMPARE(form->HelpForm()->Memo->toPlainText(), QStringLiteral("使用说明\n双色球\n"));
+        QVERIFY(m_opened.isEmpty());
+        QCOMPARE(readAll(dir.filePath(QStringLiteral("readme.txt"))), guide);
         QVERIFY(m_boxes.isEmpty());
     }
 

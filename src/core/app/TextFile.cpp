@@ -1,5 +1,7 @@
 #include "app/TextFile.h"
 
+#include "app/FileErrorText.h"
+
 #include <QDir>
 #include <QSaveFile>
 #include <QStringEncoder>
@@ -10,7 +12,7 @@ bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString &
     // Unbuffered, so that a failing write (a full disk) reports the system's reason; a
     // buffered write fails only in commit(), whose error text then says "Unknown error".
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        error = file.errorString();
+        error = FileErrorReason(file);
         return false;
     }
     // A write that fills the disk first comes back short without an error; only the
@@ -18,14 +20,14 @@ bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString &
     for (qsizetype done = 0; done < bytes.size();) {
         const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
         if (written <= 0) {
-            error = file.errorString();
+            error = FileErrorReason(file);
             file.cancelWriting();
             return false;
         }
         done += qsizetype(written);
     }
     if (!file.commit()) {
-        error = file.errorString();
+        error = FileErrorReason(file);
         return false;
     }
     return true;

@@ -125,6 +125,7 @@ bool FillAnalysisTable(H2NetModel &table, const TBeenCodesRecArr &CodeArr, int N
     SetSummaryRow(table, summary);
     for (int c = kFirstProperty; c < kCols; ++c)
         table.SetValue(summary, c, QString::number(totals[std::size_t(c)]));
+    table.FitColumnsToText();
     return true;
 }
 

@@ -188,5 +188,6 @@ bool FillBlueTrendChart(H2NetModel &table, const TBeenCodesRecArr &CodeArr, int 
     SetSummaryRow(table, summary);
     for (int c = 2; c < kBlueCols; ++c)
         table.SetValue(summary, c, QString::number(totals[std::size_t(c)]));
+    table.FitColumnsToText();
     return true;
 }

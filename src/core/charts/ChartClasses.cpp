@@ -128,6 +128,7 @@ bool fillTwoClassChart(H2NetModel &table, const TBeenCodesRecArr &CodeArr, int N
     }
     SetSummaryRow(table, N + 2);
     writeTotals(table, N + 2, 8, totals);
+    table.FitColumnsToText();
     return true;
 }
 
@@ -177,6 +178,7 @@ bool FillZoneChart(H2NetModel &table, const TBeenCodesRecArr &CodeArr, int N, Ch
     }
     SetSummaryRow(table, N + 2);
     writeTotals(table, N + 2, 8, totals);
+    table.FitColumnsToText();
     return true;
 }
 
@@ -216,6 +218,7 @@ bool FillTailChart(H2NetModel &table, const TBeenCodesRecArr &CodeArr, int N, Ch
     }
     SetSummaryRow(table, N + 2);
     writeTotals(table, N + 2, 8, totals);
+    table.FitColumnsToText();
     return true;
 }
 

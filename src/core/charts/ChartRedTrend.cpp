@@ -66,6 +66,7 @@ bool FillRotationChart(H2NetModel &table, const TBeenCodesRecArr &CodeArr, int N
     SetSummaryRow(table, summary);
     for (int n = 1; n <= 33; ++n)
         table.SetValue(summary, column[std::size_t(n)], QString::number(counts[std::size_t(n)]));
+    table.FitColumnsToText();
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "charts/G2NetModel.h"
 
+#include "charts/ChartTextWidth.h"
+
 #include <QDebug>
 #include <algorithm>
 #include <cmath>
@@ -187,6 +189,36 @@ void G2NetModel::Relayout()
     const int width = FDynColCount * (FDynRowCount * FBarWidth + 2 * FBarGap) + 2 * FBarGap;
     const int height = FBandHeight == 0 ? 0 : FBandCount * FBandHeight;
     FPlotRect = TRect{FMargin.x(), FMargin.y(), FMargin.x() + width, FMargin.y() + height};
+    layoutValueLabels();
+}
+
+void G2NetModel::layoutValueLabels()
+{
+    constexpr int kLargest = 11;
+    constexpr int kSmallest = 7;
+    // Air between neighbouring labels, so that two numbers do not read as one.
+    constexpr double kAir = 4;
+    m_valueLabelSize = kLargest;
+    m_valueLabelStep = 1;
+    if (!FShowValues || FDynColCount <= 0 || FDynRowCount <= 0)
+        return;
+    // The distance between the centres of neighbouring bars: within a category group the
+    // bars touch, from one group to the next they are a bar and two gaps apart.
+    const int distance = FDynRowCount > 1 ? FBarWidth : FBarWidth + 2 * FBarGap;
+    if (distance <= 0)
+        return;
+    const auto widest = [this](int pointSize) {
+        double width = 0;
+        for (int y = 1; y <= FDynRowCount; ++y)
+            for (int x = 1; x <= FDynColCount; ++x)
+                width = std::max(width, ChartTextWidth(FValues[index(x, y)], pointSize));
+        return width;
+    };
+    while (m_valueLabelSize > kSmallest && widest(m_valueLabelSize) + kAir > distance)
+        --m_valueLabelSize;
+    const double room = widest(m_valueLabelSize) + kAir;
+    if (room > distance)
+        m_valueLabelStep = int(std::ceil(room / distance));
 }
 
 QSize G2NetModel::ControlSize() const

@@ -37,6 +37,12 @@ public:
     TRect ScaleRect(const TRect &B) const;
     TRect ScaledBar(int X, int Y) const { return ScaleRect(BarRect(X, Y)); }
     TRect ValueLabelRect(const TRect &bar) const;
+    // The value labels over the bars never touch each other: they are written in 11
+    // points while they fit side by side, smaller (down to 7) where the bars stand close,
+    // and where even that is too wide only every second (third, ...) category is labelled.
+    // Decided by Relayout.
+    int ValueLabelPointSize() const { return m_valueLabelSize; }
+    bool ValueLabelShown(int X) const { return (X - 1) % m_valueLabelStep == 0; }
     TRect CategoryLabelRect(int X) const;
     TRect TitleRect() const;
     // Band i of the value axis (0 .. FBandCount): its y, its label and the label's box.
@@ -70,6 +76,7 @@ private:
     bool checkValue(const char *operation, int X, int Y) const;
     std::size_t index(int X, int Y) const { return std::size_t(Y) * std::size_t(FDynColCount + 1) + std::size_t(X); }
     void report(const QString &message) const;
+    void layoutValueLabels();
 
     ChartReporter *m_reporter = nullptr;
     std::vector<QString> FValues;
@@ -77,4 +84,6 @@ private:
     int FDynRowCount = 0;
     std::vector<TColor> FRowColors;
     TRect FPlotRect;
+    int m_valueLabelSize = 11;
+    int m_valueLabelStep = 1;
 };

@@ -1,7 +1,10 @@
 #include "charts/H2NetModel.h"
 
+#include "charts/ChartTextWidth.h"
+
 #include <QDebug>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -56,6 +59,9 @@ void H2NetModel::SetTableSize(int ColsCount, int DynRows, int FixRowCount,
     }
     FColsCount = ColsCount;
     FDynRows = DynRows;
+    // A new content starts at its first row: the newest draw, not wherever the
+    // previous content was scrolled to.
+    FTopRow = 0;
     FFixRowCount = FixRowCount;
     const std::size_t cells = std::size_t(ColsCount) * std::size_t(DynRows + FixRowCount);
     m_cellTexts.assign(cells, QString());
@@ -113,6 +119,28 @@ TColor H2NetModel::GetColor(int Row, int Col) const
     if (!checkCell("GetColor", Row, Col))
         return clWindow;
     return m_cellColors[index(Row, Col)];
+}
+
+void H2NetModel::FitColumnsToText()
+{
+    // Two pixels of air either side of a text that needed more room than the column had,
+    // so neighbouring totals read as separate numbers.
+    constexpr int kPadding = 4;
+    std::vector<double> widest(FColWidthArr.size(), 0.0);
+    const auto consider = [&](int col, const QString &text) {
+        if (!text.isEmpty())
+            widest[std::size_t(col)] = std::max(widest[std::size_t(col)], ChartTextWidth(text, FFontSize));
+    };
+    for (int r = 0; r < RowCount(); ++r)
+        for (int c = 0; c < FColsCount; ++c)
+            consider(c, m_cellTexts[index(r, c)]);
+    for (const MergeCell &merge : m_merges)
+        if (merge.Visible && merge.TopLeft.x() == merge.BottomRight.x() && merge.TopLeft.x() >= 0
+            && merge.TopLeft.x() < FColsCount)
+            consider(merge.TopLeft.x(), merge.Text);
+    for (std::size_t c = 0; c < FColWidthArr.size(); ++c)
+        if (widest[c] > FColWidthArr[c])
+            FColWidthArr[c] = int(std::ceil(widest[c])) + kPadding;
 }
 
 void H2NetModel::SetMergeCount(int Count)

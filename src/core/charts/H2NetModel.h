@@ -23,13 +23,19 @@ public:
     ChartReporter *Reporter() const { return m_reporter; }
 
     void Clear();
-    // Every cell becomes empty and unfilled; the merge list and the scroll position stay.
+    // Every cell becomes empty and unfilled and the view returns to the first row; the
+    // merge list stays.
     void SetTableSize(int ColsCount, int DynRows, int FixRowCount, const std::vector<int> &ColWidths);
 
     void SetValue(int Row, int Col, const QString &Text);
     QString GetValue(int Row, int Col) const;
     void SetColor(int Row, int Col, TColor Color);
     TColor GetColor(int Row, int Col) const;
+
+    // Widens every column whose widest text (its cells, header and totals included, and
+    // a caption merged over that column alone) is wider than the column, so that large
+    // totals do not run into their neighbours. A column wide enough keeps its width.
+    void FitColumnsToText();
 
     void SetMergeCount(int Count);
     void SetMerge(int Index, bool Visible, QPoint TopLeft, QPoint BottomRight, const QString &Text,

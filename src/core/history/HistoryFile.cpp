@@ -1,5 +1,6 @@
 #include "history/HistoryFile.h"
 
+#include "app/FileErrorText.h"
 #include "app/TextFile.h"
 
 #include <QFile>
@@ -23,7 +24,7 @@ TextFileRead ReadGbkTextFile(const QString &path, qint64 maxBytes)
     }
     if (!file.open(QIODevice::ReadOnly)) {
         result.status = TextFileRead::Unreadable;
-        result.error = file.errorString();
+        result.error = FileErrorReason(file);
         return result;
     }
     // Decided on the size before reading, so a huge file costs no memory. A device that
@@ -41,7 +42,7 @@ TextFileRead ReadGbkTextFile(const QString &path, qint64 maxBytes)
     }
     if (file.error() != QFileDevice::NoError) {
         result.status = TextFileRead::Unreadable;
-        result.error = file.errorString();
+        result.error = FileErrorReason(file);
         return result;
     }
     QStringDecoder gbk("GBK");

@@ -14,10 +14,11 @@
 #include "app/SmForm.h"
 #include "app/SplashForm.h"
 #include "app/SqlPanel.h"
-#include "app/SystemOpen.h"
+#include "app/StatusPanel.h"
 #include "app/ToolBarButtons.h"
 #include "app/WebPanel.h"
 #include "history/DataPanel.h"
+#include "history/HistoryFile.h"
 #include "update/DrawDates.h"
 
 #include <QCoreApplication>
@@ -33,6 +34,9 @@
 #include <QToolButton>
 
 namespace {
+
+// The guide is a few pages of text; anything far larger is not the guide.
+constexpr qint64 kMaxHelpBytes = 4 * 1024 * 1024;
 
 struct ChartItem
 {
@@ -83,7 +87,7 @@ TMainForm::~TMainForm()
 {
     // FormDestroy
     if (m_statusPanels[2])
-        m_statusPanels[2]->clear();
+        m_statusPanels[2]->setFullText(QString());
 }
 
 void TMainForm::FormCreate()
@@ -292,7 +296,7 @@ void TMainForm::createStatusBar()
     bar->setObjectName(QStringLiteral("StatusBar"));
     const int widths[3] = {420, 80, 50};
     for (int i = 0; i < 3; ++i) {
-        auto *panel = new QLabel(bar);
+        auto *panel = new TStatusPanel(bar);
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setFixedWidth(widths[i]);
@@ -303,12 +307,12 @@ void TMainForm::createStatusBar()
 
 void TMainForm::setStatusText(int panel, const QString &text)
 {
-    m_statusPanels.at(size_t(panel))->setText(text);
+    m_statusPanels.at(size_t(panel))->setFullText(text);
 }
 
 QString TMainForm::statusText(int panel) const
 {
-    return m_statusPanels.at(size_t(panel))->text();
+    return m_statusPanels.at(size_t(panel))->fullText();
 }
 
 bool TMainForm::event(QEvent *event)
@@ -410,8 +414,22 @@ void TMainForm::SqlMenuClick()
 
 void TMainForm::HelpMenuTopicClick()
 {
-    if (QFileInfo::exists(m_helpFile))
-        SystemOpen::open(QUrl::fromLocalFile(m_helpFile));
+    // The guide is GBK text, which the desktop's text viewer often shows as garbage; the
+    // program shows it itself. The file stays beside the program for those who open it.
+    const TextFileRead guide = ReadGbkTextFile(m_helpFile, kMaxHelpBytes);
+    if (guide.status == TextFileRead::Missing)
+        return;
+    if (guide.status != TextFileRead::Ok) {
+        MsgBox::error(this, QStringLiteral("无法读取帮助文件“%1”：%2！！")
+                                .arg(QDir::toNativeSeparators(m_helpFile), guide.error));
+        return;
+    }
+    if (!m_helpForm) {
+        m_helpForm = new TSmForm(this);
+        m_helpForm->setObjectName(QStringLiteral("HelpForm"));
+        m_helpForm->resize(640, 560);
+    }
+    m_helpForm->ShowText(QString::fromUtf16(AppInfo::kProgramName) + QStringLiteral(" 使用说明"), guide.text);
 }
 
 void TMainForm::HelpMenuWebSiteClick()

@@ -20,6 +20,7 @@ class TPridictContent;
 class TProgressForm;
 class TRcmPanel;
 class TSmForm;
+class TStatusPanel;
 class TSqlPanel;
 class TWebPanel;
 
@@ -43,6 +44,8 @@ public:
     QString statusText(int panel) const;
     TProgressForm *ProgressForm() const { return m_progressForm; }
     TSmForm *SmForm() const { return m_smForm; }
+    // The window that shows the user's guide (F1); null until the guide was first shown.
+    TSmForm *HelpForm() const { return m_helpForm; }
     TChartPages *ChartPages() const { return m_chartPages; }
     QString appDir() const { return m_appDir; }
     QString historyFileName() const;
@@ -105,9 +108,10 @@ private:
     QString m_appDir;
     QString m_helpFile;
     TBeenCodesRecArr m_codeArr;
-    std::array<QLabel *, 3> m_statusPanels{};
+    std::array<TStatusPanel *, 3> m_statusPanels{};
     QWidget *m_client = nullptr;
     TProgressForm *m_progressForm = nullptr;
     TSmForm *m_smForm = nullptr;
+    TSmForm *m_helpForm = nullptr;
     TChartPages *m_chartPages = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "app/SmForm.h"
 
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 TSmForm::TSmForm(QWidget *parent)
@@ -21,8 +22,27 @@ TSmForm::TSmForm(QWidget *parent)
     layout->addWidget(Memo);
 }
 
+void TSmForm::scrollToTop()
+{
+    Memo->moveCursor(QTextCursor::Start);
+    Memo->verticalScrollBar()->setValue(0);
+}
+
 void TSmForm::ShowExplanation(const QString &caption)
 {
     setWindowTitle(caption);
+    scrollToTop();
     exec();
+}
+
+void TSmForm::ShowText(const QString &caption, const QString &text)
+{
+    setWindowTitle(caption);
+    Memo->setPlainText(text);
+    Memo->setReadOnly(true);
+    scrollToTop();
+    setModal(false);
+    show();
+    raise();
+    activateWindow();
 }

@@ -14,6 +14,13 @@ public:
 
     QPlainTextEdit *Memo = nullptr;
 
-    // Sets the caption and shows the window modally.
+    // Sets the caption and shows the window modally, its text from the top.
     void ShowExplanation(const QString &caption);
+    // Shows a whole text (the user's guide) in the window without blocking the main
+    // window, from the top.
+    void ShowText(const QString &caption, const QString &text);
+
+private:
+    // A memo filled line by line ends with its caret, and so its view, at the last line.
+    void scrollToTop();
 };

@@ -28,5 +28,10 @@ void FillTRect(QPainter &painter, const TRect &rect, const QColor &color);
 // line centred horizontally, transparent, not clipped to the rectangle.
 void DrawCellText(QPainter &painter, const QString &text, const TRect &rect);
 
+// The mark "▲" that the class columns of the trend tables write. DrawCellText draws a cell
+// holding just this mark as a filled triangle sized to the cell, in the pen's colour.
+inline const QString kMarkTriangle = QStringLiteral("▲");
+void DrawMarkTriangle(QPainter &painter, const TRect &rect);
+
 // One line centred both ways in a rectangle, in the painter's current font and pen.
 void DrawCentredLine(QPainter &painter, const QString &text, const TRect &rect);

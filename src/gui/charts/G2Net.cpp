@@ -143,13 +143,14 @@ void TG2Net::paintEvent(QPaintEvent *event)
     }
 
     const QColor barFrame(50, 18, 52);
+    const QFont valueFont = ChartTextFont(font(), m.ValueLabelPointSize(), true);
     for (int y = 1; y <= m.DynRowCount(); ++y) {
         const QColor fill = ToQColor(m.RowColor(y), pal);
         for (int x = 1; x <= m.DynColCount(); ++x) {
             const TRect bar = m.ScaledBar(x, y);
             drawFramedRect(painter, normalized(bar), barFrame, fill);
-            if (m.FShowValues) {
-                painter.setFont(bold);
+            if (m.FShowValues && m.ValueLabelShown(x)) {
+                painter.setFont(valueFont);
                 painter.setPen(textColor);
                 DrawCentredLine(painter, m.GetValue(x, y), m.ValueLabelRect(bar));
             }

@@ -34,7 +34,9 @@ TH2Net::TH2Net(QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Columns widened for the totals of a long history may need more than the window's
+    // width; then a horizontal scroll bar appears. The table of 30 draws fits as it did.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     viewport()->setAutoFillBackground(false);
     verticalScrollBar()->setSingleStep(1);
     connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this, &TH2Net::onScrollAction);
@@ -66,10 +68,23 @@ void TH2Net::Resize()
 {
     // The client height: the viewport's once it is laid out, and already right while the
     // control is hidden and its viewport still waits for its first layout.
-    m_model.Relayout(contentsRect().height());
+    int height = contentsRect().height();
+    if (needsHorizontalBar())
+        height -= horizontalScrollBar()->sizeHint().height();
+    m_model.Relayout(height);
     syncScrollBar();
     viewport()->update();
     emit changed();
+}
+
+int TH2Net::contentWidth() const
+{
+    return m_model.ColsCount() > 0 ? m_model.ColLeft(m_model.ColsCount()) + 1 : 0;
+}
+
+bool TH2Net::needsHorizontalBar() const
+{
+    return contentWidth() > contentsRect().width() - verticalScrollBar()->sizeHint().width();
 }
 
 void TH2Net::syncScrollBar()
@@ -79,6 +94,11 @@ void TH2Net::syncScrollBar()
     bar->setRange(0, m_model.ScrollMax());
     bar->setPageStep(std::max(m_model.VisibleRows(), 1));
     bar->setValue(m_model.TopRow());
+    QScrollBar *across = horizontalScrollBar();
+    const int room = std::max(contentsRect().width() - verticalScrollBar()->sizeHint().width(), 1);
+    across->setRange(0, needsHorizontalBar() ? contentWidth() - room : 0);
+    across->setPageStep(room);
+    across->setSingleStep(16);
     m_syncing = false;
 }
 
@@ -92,8 +112,10 @@ void TH2Net::onScrollAction(int action)
     bar->setSliderPosition(position);
 }
 
-void TH2Net::scrollContentsBy(int, int)
+void TH2Net::scrollContentsBy(int dx, int)
 {
+    if (dx != 0)
+        viewport()->update();
     if (m_syncing)
         return;
     m_model.Scroll(ScrollRequest::ThumbPosition, verticalScrollBar()->value());
@@ -111,8 +133,10 @@ void TH2Net::paintEvent(QPaintEvent *event)
 {
     QPainter painter(viewport());
     const QPalette &pal = palette();
-    const QRect exposedRect = event->rect();
-    painter.fillRect(exposedRect, pal.color(QPalette::Base));
+    painter.fillRect(event->rect(), pal.color(QPalette::Base));
+    const int across = horizontalScrollBar()->value();
+    painter.translate(-across, 0);
+    const QRect exposedRect = event->rect().translated(across, 0);
 
     const H2NetModel &m = m_model;
     const int cols = m.ColsCount();

@@ -6,7 +6,8 @@
 #include <QAbstractScrollArea>
 
 // The scrolling table of the chart pages: fixed header rows with merged captions on top,
-// dynamic rows that scroll under them with the vertical scroll bar. Read-only; a chart
+// dynamic rows that scroll under them with the vertical scroll bar; a grid wider than the
+// view scrolls sideways as a whole. Read-only; a chart
 // routine fills model() and then calls Resize(). Bad cell indices are shown in a modal
 // message box.
 class TH2Net : public QAbstractScrollArea
@@ -39,6 +40,10 @@ protected:
 private:
     void onScrollAction(int action);
     void syncScrollBar();
+    // The grid's width in pixels, and whether it is wider than the view beside the
+    // vertical scroll bar.
+    int contentWidth() const;
+    bool needsHorizontalBar() const;
 
     MessageBoxReporter m_reporter{this};
     H2NetModel m_model;
