@@ -58,7 +58,7 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("problem");
         const QString shape = QStringLiteral("应写成“号码&匹配个数”，如01,08,09&1,2");
-        QTest::newRow("empty number part") << QStringLiteral("&0") << shape;
+        QTest::newRow("empty number part") << QStringLiteral("&0") << QStringLiteral("没有输入号码");
         QTest::newRow("empty count part") << QStringLiteral("1,2&") << shape;
         QTest::newRow("no ampersand") << QStringLiteral("1,2,3") << shape;
         QTest::newRow("empty line") << QString() << shape;
@@ -148,6 +148,27 @@ private slots:
         const auto range = NumberRangeFromText(QStringLiteral("01,08,09,40,x,33"));
         QCOMPARE(NumberRangeText(range), QStringLiteral("1,8,9,33"));
         QCOMPARE(NumberRangeText({}), QString());
+    }
+
+    // "增加" with an empty number field says that no number was entered (not that an "&"
+    // is missing, which the player never types); other faults quote the field.
+    void entryProblem_data()
+    {
+        QTest::addColumn<QString>("numbers");
+        QTest::addColumn<QString>("start");
+        QTest::newRow("empty") << QString() << QStringLiteral("没有输入自选号码！！");
+        QTest::newRow("blanks") << QStringLiteral("  ") << QStringLiteral("没有输入自选号码！！");
+        QTest::newRow("40") << QStringLiteral("1,40") << QStringLiteral("自选号码“1,40”有错误：号码40不在1-33之间！！");
+        QTest::newRow("good") << QStringLiteral("1,8") << QString();
+    }
+
+    void entryProblem()
+    {
+        QFETCH(QString, numbers);
+        QFETCH(QString, start);
+        const QString problem = GroupEntryProblem(numbers, QStringLiteral("0,1"));
+        QVERIFY2(problem.startsWith(start) && problem.isEmpty() == start.isEmpty(), qPrintable(problem));
+        QVERIFY(!problem.contains(QLatin1Char('&')));
     }
 };
 

@@ -19,6 +19,7 @@
 #include "app/WebPanel.h"
 #include "history/DataPanel.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -317,6 +318,15 @@ bool TMainForm::event(QEvent *event)
         return true;
     }
     return QMainWindow::event(event);
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    if (!DataPanel->MayClose()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 // ---- content panels ---------------------------------------------------------------------

@@ -254,17 +254,13 @@ bool TRcmPanel::ExportConditions(const QString &path)
 bool TRcmPanel::ImportConditions(const QString &path)
 {
     ConditionSet c = Conditions();
-    bool ok = true;
     try {
         ImportConditionFile(path, c);
     } catch (const SsqError &e) {
-        // What was read before the bad value stays applied; the caption stays.
-        SetConditions(c);
+        // The file was refused whole: the panel and the caption stay as they were.
         MsgBox::error(this, e.text());
-        ok = false;
-    }
-    if (!ok)
         return false;
+    }
     SetConditions(c);
     setFileCaption(path);
     return true;
