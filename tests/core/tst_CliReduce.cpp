@@ -1,5 +1,6 @@
 // reduce, backtest and prizes through the batch tool: what a script sees.
 
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -101,6 +102,20 @@ private slots:
         QCOMPARE(r.lines[7], QStringLiteral("奖级\t一等奖\t1\t浮动"));
         QCOMPARE(r.lines[13], QStringLiteral("投注\t14\t28"));
         QCOMPARE(r.lines[14], QStringLiteral("固定奖金\t%1").arg(6 * 3000 + 6 * 200));
+    }
+
+    // A condition file that is refused stops the run: exit 1 and the import's message.
+    void refusedConditionFileFails()
+    {
+        QTemporaryDir dir;
+        const QString ini = dir.filePath("bad.ini");
+        QFile file(ini);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[other]\r\nx=1\r\n");
+        file.close();
+        const Run r = runCli({"reduce", "--conditions", ini});
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.contains(QStringLiteral("没有导入")), qPrintable(r.err));
     }
 };
 

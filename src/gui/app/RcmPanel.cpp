@@ -7,6 +7,7 @@
 #include "reduction/CodeSelSheet.h"
 #include "reduction/CodeSetForm.h"
 #include "reduction/ConditionFile.h"
+#include "reduction/RangeCheck.h"
 #include "reduction/ConditionSheet.h"
 #include "reduction/ConditionWidgets.h"
 #include "reduction/NumberRangeSheet.h"
@@ -270,9 +271,14 @@ void TRcmPanel::RcmPanelScaleBtClick()
 {
     TProgressForm *form = m_progressForm ? m_progressForm.data()
                                          : (mainForm() ? mainForm()->ProgressForm() : nullptr);
+    const ConditionSet conditions = Conditions();
+    if (const QString empty = EmptyRangeMessage(conditions); !empty.isEmpty()) {
+        MsgBox::error(this, empty);   // a run would leave nothing; the last result stays
+        return;
+    }
     TProgressFormDriver progress(form);
     try {
-        const ReductionRun run = RunReduction(Conditions(), history(), m_resultList, &progress);
+        const ReductionRun run = RunReduction(conditions, history(), m_resultList, &progress);
         m_lastStages = run.stages;
         RcmSheet4->setReport(run.report);
         RcmSheet4->StageStats->ShowStages(run.stages);
