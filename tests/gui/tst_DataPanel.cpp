@@ -241,79 +241,43 @@ private slots:
         QCOMPARE(lastStatus(), QStringLiteral("第1行3列"));
     }
 
-    // "清空数据" asks first; 取消 (or Esc) keeps the memo and the history, 清空 empties
-    // both and Ctrl+Z brings the text back.
-    void clearAsksFirst()
+    // "清空数据" and closing with a memo that differs from the file ask first; the
+    // answer decides (whether the memo differs is the core's rule).
+    void questionsDecide_data()
     {
-        start(kTwoDraws.constData());
-        QStringList asked;
-        int answer = 1;
-        MsgBox::setAskHook([&](const QString &text, const QStringList &buttons) {
-            asked << text + QLatin1Char('|') + buttons.join(QLatin1Char('/'));
-            return answer;
-        });
-        const QString before = m_panel->DataMemo->toPlainText();
-        m_panel->Sheet1TbrClearBt->click();
-        QCOMPARE(asked.size(), 1);
-        QVERIFY(asked[0].endsWith(QStringLiteral("|清空/取消")));
-        QCOMPARE(m_panel->DataMemo->toPlainText(), before);
-        QCOMPARE(m_codeArr.size(), size_t(2));
-        answer = 0;
-        m_panel->Sheet1TbrClearBt->click();
-        QVERIFY(m_panel->DataMemo->toPlainText().isEmpty());
-        QVERIFY(m_codeArr.empty());
-        m_panel->DataMemo->undo();
-        QCOMPARE(m_panel->DataMemo->toPlainText(), before);
-        // An empty memo has nothing to lose: no question.
-        m_panel->DataMemo->clear();
-        m_panel->Sheet1TbrClearBt->click();
-        QCOMPARE(asked.size(), 2);
-    }
-
-    // Closing with a memo that differs from the file asks 保存 / 不保存 / 取消.
-    void closeAsksWhenTheMemoDiffers_data()
-    {
-        QTest::addColumn<bool>("edited");
+        QTest::addColumn<bool>("clear");
         QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("mayClose");
+        QTest::addColumn<bool>("done");   // cleared, or allowed to close
         QTest::addColumn<bool>("saved");
-        QTest::newRow("unchanged") << false << -1 << true << false;
-        QTest::newRow("save") << true << 0 << true << true;
-        QTest::newRow("do not save") << true << 1 << true << false;
-        QTest::newRow("cancel") << true << 2 << false << false;
+        QTest::newRow("clear") << true << 0 << true << false;
+        QTest::newRow("keep") << true << 1 << false << false;
+        QTest::newRow("save") << false << 0 << true << true;
+        QTest::newRow("do not save") << false << 1 << true << false;
+        QTest::newRow("cancel") << false << 2 << false << false;
     }
 
-    void closeAsksWhenTheMemoDiffers()
+    void questionsDecide()
     {
-        QFETCH(bool, edited);
+        QFETCH(bool, clear);
         QFETCH(int, answer);
-        QFETCH(bool, mayClose);
+        QFETCH(bool, done);
         QFETCH(bool, saved);
         start(kTwoDraws.constData());
         QStringList asked;
-        MsgBox::setAskHook([&](const QString &text, const QStringList &buttons) {
-            asked << text + QLatin1Char('|') + buttons.join(QLatin1Char('/'));
+        MsgBox::setAskHook([&](const QString &text, const QStringList &) {
+            asked << text;
             return answer;
         });
-        if (edited)
-            m_panel->DataMemo->appendPlainText(QStringLiteral("2005014 03 04 05 06 07 08 09"));
-        QCOMPARE(m_panel->MayClose(), mayClose);
-        QCOMPARE(asked.size(), edited ? 1 : 0);
-        if (edited)
-            QVERIFY(asked[0].endsWith(QStringLiteral("|保存/不保存/取消")));
+        QVERIFY(m_panel->MayClose());
+        m_panel->DataMemo->appendPlainText(QStringLiteral("2005014 03 04 05 06 07 08 09"));
+        if (clear) {
+            m_panel->Sheet1TbrClearBt->click();
+            QCOMPARE(m_panel->DataMemo->toPlainText().isEmpty(), done);
+        } else {
+            QCOMPARE(m_panel->MayClose(), done);
+        }
+        QCOMPARE(asked.size(), 1);
         QCOMPARE(readAll(path("ssq.dxt")).contains("2005014"), saved);
-    }
-
-    // A memo that cannot be saved (a character GBK cannot hold) keeps the program open.
-    void closeWithAFailedSaveStaysOpen()
-    {
-        start(kTwoDraws.constData());
-        MsgBox::setAskHook([](const QString &, const QStringList &) { return 0; });
-        m_panel->DataMemo->appendPlainText(QStringLiteral("\U0001F600"));
-        QVERIFY(!m_panel->MayClose());
-        QCOMPARE(m_boxes.size(), 1);
-        QVERIFY2(m_boxes[0].contains(QStringLiteral("GBK编码无法保存")), qPrintable(m_boxes[0]));
-        QCOMPARE(readAll(path("ssq.dxt")), kTwoDraws);
     }
 };
 
