@@ -1,7 +1,5 @@
 #include "reduction/GbkIniFile.h"
 
-#include "reduction/IntText.h"
-
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -46,10 +44,6 @@ bool keyName(const QByteArray &line, QByteArray &name)
     name = t.left(eq).trimmed();
     return true;
 }
-
-} // namespace
-
-namespace {
 
 constexpr char kUtf8Bom[] = "\xEF\xBB\xBF";
 
@@ -161,15 +155,6 @@ std::optional<QString> GbkIniFile::value(const QString &section, const QString &
 QString GbkIniFile::readString(const QString &section, const QString &key, const QString &fallback) const
 {
     return value(section, key).value_or(fallback);
-}
-
-bool GbkIniFile::readFlag(const QString &section, const QString &key, bool fallback) const
-{
-    const auto text = value(section, key);
-    if (!text)
-        return fallback;
-    const auto number = ParseInt(*text);
-    return number ? *number != 0 : fallback;
 }
 
 void GbkIniFile::writeString(const QString &section, const QString &key, const QString &value)

@@ -35,8 +35,6 @@ public:
     // counts when a key occurs twice).
     std::optional<QString> value(const QString &section, const QString &key) const;
     QString readString(const QString &section, const QString &key, const QString &fallback) const;
-    // An integer read: absent, empty or not an integer gives `fallback`; non-zero is true.
-    bool readFlag(const QString &section, const QString &key, bool fallback) const;
 
     void writeString(const QString &section, const QString &key, const QString &value);
     void writeFlag(const QString &section, const QString &key, bool on);
