@@ -73,6 +73,7 @@ private slots:
         QTest::newRow("prizes unknown issue") << QStringList{"prizes", "1999001"} << 1;
         QTest::newRow("prizes bad blues") << QStringList{"prizes", "1 2 3 4 5 6+7", "--blues", "0"} << 1;
         QTest::newRow("prizes without draw") << QStringList{"prizes"} << 2;
+        QTest::newRow("not a condition file") << QStringList{"reduce", "--conditions", SSQ_TEST_DATA "/ssq.dxt"} << 1;
     }
     void badInputsFail()
     {
@@ -102,6 +103,7 @@ private slots:
         QCOMPARE(r.lines[13], QStringLiteral("投注\t14\t28"));
         QCOMPARE(r.lines[14], QStringLiteral("固定奖金\t%1").arg(6 * 3000 + 6 * 200));
     }
+
 };
 
 QTEST_GUILESS_MAIN(TestCliReduce)

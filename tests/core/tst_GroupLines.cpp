@@ -58,7 +58,7 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("problem");
         const QString shape = QStringLiteral("应写成“号码&匹配个数”，如01,08,09&1,2");
-        QTest::newRow("empty number part") << QStringLiteral("&0") << shape;
+        QTest::newRow("empty number part") << QStringLiteral("&0") << QStringLiteral("没有输入号码");
         QTest::newRow("empty count part") << QStringLiteral("1,2&") << shape;
         QTest::newRow("no ampersand") << QStringLiteral("1,2,3") << shape;
         QTest::newRow("empty line") << QString() << shape;
@@ -148,6 +148,15 @@ private slots:
         const auto range = NumberRangeFromText(QStringLiteral("01,08,09,40,x,33"));
         QCOMPARE(NumberRangeText(range), QStringLiteral("1,8,9,33"));
         QCOMPARE(NumberRangeText({}), QString());
+    }
+
+    // An empty number field says that no number was entered ("&" is never typed).
+    void entryProblem()
+    {
+        QVERIFY(GroupEntryProblem(QStringLiteral(" "), QStringLiteral("1")).startsWith(QStringLiteral("没有输入自选号码")));
+        QCOMPARE(GroupEntryProblem(QStringLiteral("1,40"), QStringLiteral("1")),
+                 QStringLiteral("自选号码“1,40”有错误：号码40不在1-33之间！！"));
+        QVERIFY(GroupEntryProblem(QStringLiteral("1,8"), QStringLiteral("0,1")).isEmpty());
     }
 };
 

@@ -353,7 +353,7 @@ private slots:
         QTest::newRow("empty line") << "" << shape;
         QTest::newRow("blanks only") << "   " << shape;
         QTest::newRow("no ampersand") << "01,02,03" << shape;
-        QTest::newRow("empty number part") << "&0,1" << shape;
+        QTest::newRow("empty number part") << "&0,1" << QStringLiteral("没有输入号码");
         QTest::newRow("empty count part") << "01,02&" << shape;
         QTest::newRow("two ampersands") << "01&02&1" << shape;
         QTest::newRow("only commas in numbers") << ",,,&1" << QStringLiteral("没有号码");

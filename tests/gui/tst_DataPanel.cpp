@@ -69,6 +69,7 @@ private slots:
     void cleanup()
     {
         MsgBox::setHook({});
+        MsgBox::setAskHook({});
         delete m_status;
         delete m_panel;
         delete m_reporter;
@@ -149,6 +150,7 @@ private slots:
     void clearWithoutSaveKeepsFile()
     {
         start(kTwoDraws.constData());
+        MsgBox::setAskHook([](const QString &, const QStringList &) { return 0; });
         m_panel->Sheet1TbrClearBt->click();
         QVERIFY(m_panel->DataMemo->toPlainText().isEmpty());
         QVERIFY(m_codeArr.empty());
@@ -237,6 +239,45 @@ private slots:
         QCOMPARE(lastStatus(), QStringLiteral("第2行3列"));
         QTest::keyClick(memo, Qt::Key_Up);
         QCOMPARE(lastStatus(), QStringLiteral("第1行3列"));
+    }
+
+    // "清空数据" and closing with a memo that differs from the file ask first; the
+    // answer decides (whether the memo differs is the core's rule).
+    void questionsDecide_data()
+    {
+        QTest::addColumn<bool>("clear");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("done");   // cleared, or allowed to close
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("clear") << true << 0 << true << false;
+        QTest::newRow("keep") << true << 1 << false << false;
+        QTest::newRow("save") << false << 0 << true << true;
+        QTest::newRow("do not save") << false << 1 << true << false;
+        QTest::newRow("cancel") << false << 2 << false << false;
+    }
+
+    void questionsDecide()
+    {
+        QFETCH(bool, clear);
+        QFETCH(int, answer);
+        QFETCH(bool, done);
+        QFETCH(bool, saved);
+        start(kTwoDraws.constData());
+        QStringList asked;
+        MsgBox::setAskHook([&](const QString &text, const QStringList &) {
+            asked << text;
+            return answer;
+        });
+        QVERIFY(m_panel->MayClose());
+        m_panel->DataMemo->appendPlainText(QStringLiteral("2005014 03 04 05 06 07 08 09"));
+        if (clear) {
+            m_panel->Sheet1TbrClearBt->click();
+            QCOMPARE(m_panel->DataMemo->toPlainText().isEmpty(), done);
+        } else {
+            QCOMPARE(m_panel->MayClose(), done);
+        }
+        QCOMPARE(asked.size(), 1);
+        QCOMPARE(readAll(path("ssq.dxt")).contains("2005014"), saved);
     }
 };
 

@@ -423,7 +423,9 @@ private slots:
             QCOMPARE(form->statusText(0), QStringLiteral("保存文档完毕"));
             QCOMPARE(form->CodeArr().size(), size_t(3));
             // Clear without save: the file keeps the saved history.
+            MsgBox::setAskHook([](const QString &, const QStringList &) { return 0; });
             form->DataPanel->Sheet1TbrClearBt->click();
+            MsgBox::setAskHook({});
             QVERIFY(form->CodeArr().empty());
         }
         auto again = start(dir, nullptr);

@@ -13,6 +13,7 @@
 #include "reduction/GapLabel.h"
 #include "reduction/NumberRangeSheet.h"
 #include "reduction/ProgressFormDriver.h"
+#include "reduction/RangeCheck.h"
 #include "reduction/ResultOutput.h"
 #include "reduction/ResultSheet.h"
 
@@ -669,6 +670,17 @@ private slots:
         QVERIFY(m_progress->isHidden());
     }
 
+    // A range that admits no value is named before the run, which does not start.
+    void emptyRangeStopsTheRun()
+    {
+        ConditionSet inverted = DefaultConditions();
+        inverted.SumRange = {150, 100};
+        QSignalSpy done(m_panel.get(), &TRcmPanel::reductionDone);
+        runWith(inverted);
+        QCOMPARE(done.count(), 0);
+        QCOMPARE(m_messages, QStringList{EmptyRangeMessage(inverted)});
+    }
+
     // ---- the group editors and the picker ------------------------------------------------
 
     void editorLayout()
@@ -740,7 +752,6 @@ private slots:
     void addRefusesWhatTheRunCannotRead_data()
     {
         QTest::addColumn<QString>("numbers");
-        QTest::newRow("empty") << "";
         QTest::newRow("letters") << "1,b,3";
         QTest::newRow("40") << "1,40";
         QTest::newRow("0") << "0,1";
@@ -988,7 +999,7 @@ private slots:
         QCOMPARE(m_captionWindow->windowTitle(), QStringLiteral("晨帆选号通  v2005 - other.ini"));
     }
 
-    void importStopsAtABadRange()
+    void importRefusesABadFileWhole()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("bad.ini"));
@@ -997,15 +1008,13 @@ private slots:
         file.write(Gbk(
             QStringLiteral("[条件设置]\r\n连号组数2=1\r\nAC值设计=4,9\r\n总和值=5x,90\r\n尾数和=7,8\r\n")));
         file.close();
+        m_panel->SetConditions(Varied());
         m_captionWindow->setWindowTitle(QStringLiteral("before"));
         m_openAnswer = path;
         QTest::mouseClick(m_panel->RcmPanelImportBindsBt, Qt::LeftButton);
-        QCOMPARE(m_messages, QStringList{QStringLiteral("'5x' is not a valid integer value")});
-        const ConditionSet c = m_panel->Conditions();
-        QCOMPARE(c.ConsecGroups, Checks({2}));
-        QCOMPARE(c.AcRange, (ValueRange{4, 9}));
-        QCOMPARE(c.SumRange, (ValueRange{21, 180}));
-        QCOMPARE(c.TailSumRange, (ValueRange{3, 51}));
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY2(m_messages[0].contains(QStringLiteral("“总和值”的值“5x,90”")), qPrintable(m_messages[0]));
+        QCOMPARE(m_panel->Conditions(), Varied());
         QCOMPARE(m_captionWindow->windowTitle(), QStringLiteral("before"));
     }
 

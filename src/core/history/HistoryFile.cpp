@@ -3,10 +3,10 @@
 #include "app/FileErrorText.h"
 #include "app/TextFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
-#include <QStringEncoder>
 
 QString TooLargeText(qint64 size, qint64 maxBytes)
 {
@@ -56,14 +56,59 @@ TextFileRead ReadGbkTextFile(const QString &path, qint64 maxBytes)
 
 QByteArray HistoryFileBytes(const QString &memoText)
 {
-    QString text;
-    for (const QString &line : MemoLines(memoText))
-        text += line + QStringLiteral("\r\n");
-    QStringEncoder gbk("GBK");
-    return gbk.encode(text);
+    QByteArray bytes;
+    GbkLinesBytes(MemoLines(memoText), bytes);
+    return bytes;
 }
 
 bool SaveHistoryFile(const QString &path, const QString &memoText, QString &error)
 {
-    return WriteFileAtomically(path, HistoryFileBytes(memoText), error);
+    const QStringList lines = MemoLines(memoText);
+    QByteArray bytes;
+    int badLine = 0;
+    if (!GbkLinesBytes(lines, bytes, &badLine)) {
+        // A question mark in place of the character would be saved without a word.
+        error = QStringLiteral("第%1行“%2”有GBK编码无法保存的字符，请修改后再保存！！")
+                    .arg(badLine)
+                    .arg(lines[badLine - 1]);
+        return false;
+    }
+    return WriteFileAtomically(path, bytes, error);
+}
+
+QString MissingHistoryNote(const QString &historyPath)
+{
+    const QFileInfo file(historyPath);
+    return QStringLiteral("没有找到开奖数据文件%1，开奖数据为空；保存数据时将存放在文件夹%2中")
+        .arg(file.fileName(), QDir::toNativeSeparators(file.absolutePath()));
+}
+
+bool MemoMatchesHistoryFile(const QString &memoText, const QString &historyPath)
+{
+    const TextFileRead file = ReadGbkTextFile(historyPath);
+    // An empty memo has nothing to lose, whatever became of the file.
+    if (file.status != TextFileRead::Ok)
+        return MemoLines(memoText).isEmpty();
+    return MemoLines(file.text) == MemoLines(memoText);
+}
+
+QString UnsavedHistoryQuestion(const QString &historyPath)
+{
+    return QStringLiteral("开奖数据已经修改，还没有保存到文件%1。\n退出前要保存吗？")
+        .arg(QDir::toNativeSeparators(historyPath));
+}
+
+QStringList UnsavedHistoryButtons()
+{
+    return {QStringLiteral("保存"), QStringLiteral("不保存"), QStringLiteral("取消")};
+}
+
+QString ClearHistoryQuestion()
+{
+    return QStringLiteral("要清空编辑框中的全部开奖数据吗？\n开奖数据文件在保存之前不会改变，清空后可按Ctrl+Z撤销。");
+}
+
+QStringList ClearHistoryButtons()
+{
+    return {QStringLiteral("清空"), QStringLiteral("取消")};
 }

@@ -28,11 +28,32 @@ TextFileRead ReadGbkTextFile(const QString &path, qint64 maxBytes = kMaxHistoryT
 // "文件大小为N MB，超过了开奖数据文件的上限16 MB" for a file that TooLarge refused.
 QString TooLargeText(qint64 size, qint64 maxBytes = kMaxHistoryTextBytes);
 
-// The bytes of the history file for a memo text: every line in GBK followed by CR LF.
+// The bytes of the history file for a memo text: every line in GBK followed by CR LF
+// (a character GBK cannot store becomes '?'; SaveHistoryFile refuses such a text).
 QByteArray HistoryFileBytes(const QString &memoText);
 
 // Writes the memo text to `path` so that the old file stays whole until the new one is
 // complete: the text goes into a temporary file beside it, which is then renamed over
-// the old one. On failure returns false and sets `error` to the system's reason; the
-// old file is untouched.
+// the old one. On failure returns false and sets `error` to the system's reason, or to
+// "第N行“…”有GBK编码无法保存的字符…" when a line holds a character GBK cannot store;
+// the old file is untouched.
 bool SaveHistoryFile(const QString &path, const QString &memoText, QString &error);
+
+// The status note at start-up when the history file is missing: that the history is
+// empty, and the folder where "保存数据" will put the file (an installed program keeps it
+// in the user's data folder, which the player would not otherwise find).
+QString MissingHistoryNote(const QString &historyPath);
+
+// Whether the memo holds what the history file holds, line for line. A missing or
+// unreadable file matches an empty memo only: the program asks rather than loses text,
+// and never offers to write an empty memo over a file it could not read.
+bool MemoMatchesHistoryFile(const QString &memoText, const QString &historyPath);
+
+// The question before the program closes with a memo that differs from the file, and
+// its buttons in order (the last one cancels).
+QString UnsavedHistoryQuestion(const QString &historyPath);
+QStringList UnsavedHistoryButtons();
+
+// The question before "清空数据" empties a memo that holds text, and its buttons.
+QString ClearHistoryQuestion();
+QStringList ClearHistoryButtons();

@@ -4,7 +4,9 @@
 #include "code/SsqError.h"
 #include "reduction/GbkIniFile.h"
 #include "reduction/GroupLines.h"
+#include "reduction/IntText.h"
 
+#include <QDir>
 #include <QFile>
 
 namespace {
@@ -63,24 +65,71 @@ struct Writer
     void range(const QString &key, ValueRange &r) { ini.writeString(section(), key, RangeText(r)); }
 };
 
+// Every refusal of an import says which file was not imported and that nothing changed.
+[[noreturn]] void refuse(const QString &fileName, const QString &reason)
+{
+    throw SsqError(QStringLiteral("条件配置文件“%1”没有导入，条件没有改变：%2")
+                       .arg(QDir::toNativeSeparators(fileName), reason));
+}
+
+// Reads into a copy of the conditions and checks every value on the way; the first bad
+// value ends the read before the caller's conditions are touched.
 struct Reader
 {
     const GbkIniFile &ini;
+    const QString &fileName;
+
+    [[noreturn]] void badValue(const QString &key, const QString &value, const QString &problem) const
+    {
+        refuse(fileName, QStringLiteral("“%1”的值“%2”有错误：%3！！").arg(key, value, problem));
+    }
     void group(const QString &key, QStringList &lines)
     {
         lines = GroupLinesFromText(ini.readString(section(), key, QString()));
+        try {
+            ParseGroupList(lines, 1);
+        } catch (const SsqError &e) {
+            refuse(fileName, e.text()); // the message a run would give
+        }
     }
     void flag(const QString &key, CheckList &list, int item)
     {
-        list.setChecked(item, ini.readFlag(section(), key, false));
+        const QString text = ini.readString(section(), key, QString()).trimmed();
+        if (text.isEmpty()) {
+            list.setChecked(item, false);
+            return;
+        }
+        const auto number = ParseInt(text);
+        if (!number)
+            badValue(key, text, QStringLiteral("“%1”不是整数").arg(text));
+        list.setChecked(item, *number != 0);
     }
     void range(const QString &key, ValueRange &r)
     {
         const QString text = ini.readString(section(), key, QString());
-        if (!text.isEmpty())
-            SetRangeFromText(r, text);
+        if (text.isEmpty())
+            return;
+        for (const QString &piece : SplitStr(QStringLiteral(","), text))
+            if (!ParseInt(piece))
+                badValue(key, text, QStringLiteral("“%1”不是整数").arg(piece.trimmed()));
+        SetRangeFromText(r, text);
     }
 };
+
+// The whole import in one place: decoding, the section, then every key into `result`.
+// Sections that later versions add are read here too, into the same value, so a file
+// is still applied all or nothing.
+ConditionSet readConditions(const QByteArray &bytes, ConditionSet result, const QString &fileName)
+{
+    const auto encoding = GbkIniFile::DetectEncoding(bytes);
+    if (!encoding)
+        refuse(fileName, QStringLiteral("文件不是GBK或UTF-8编码的文本！！"));
+    const GbkIniFile ini(bytes, *encoding);
+    if (!ini.hasSection(section()))
+        refuse(fileName, QStringLiteral("文件中没有“[%1]”一节，不是条件配置文件！！").arg(section()));
+    visitKeys(result, Reader{ini, fileName});
+    return result;
+}
 
 } // namespace
 
@@ -100,10 +149,9 @@ QByteArray ConditionsToIni(const ConditionSet &conditions, const QByteArray &exi
     return ini.toBytes();
 }
 
-void ApplyConditionIni(const QByteArray &bytes, ConditionSet &conditions)
+void ApplyConditionIni(const QByteArray &bytes, ConditionSet &conditions, const QString &fileName)
 {
-    const GbkIniFile ini(bytes);
-    visitKeys(conditions, Reader{ini});
+    conditions = readConditions(bytes, conditions, fileName);
 }
 
 void ExportConditionFile(const QString &path, const ConditionSet &conditions)
@@ -125,7 +173,10 @@ void ImportConditionFile(const QString &path, ConditionSet &conditions)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw SsqError(QStringLiteral("无法读取条件配置文件“%1”：%2！！").arg(path, file.errorString()));
-    ApplyConditionIni(file.readAll(), conditions);
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw SsqError(QStringLiteral("无法读取条件配置文件“%1”：%2！！").arg(path, file.errorString()));
+    ApplyConditionIni(bytes, conditions, path);
 }
 
 QString ConditionFileCaption(const QString &path)

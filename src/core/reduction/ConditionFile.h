@@ -21,14 +21,18 @@ QStringList ConditionFileKeys();
 QByteArray ConditionsToIni(const ConditionSet &conditions, const QByteArray &existing = {});
 
 // Reads the keys in order into `conditions`: the group list is replaced, every flag
-// overwritten (absent or not an integer: unchecked), a range only when its value is not
-// empty. A range piece that is no integer throws SsqError with the conversion message;
-// what was read before it stays applied and nothing after it is read.
-void ApplyConditionIni(const QByteArray &ini, ConditionSet &conditions);
+// overwritten (absent or empty: unchecked), a range only when its value is not empty.
+// All or nothing: the whole file is read and checked before `conditions` changes. A file
+// that is not text (GBK, or UTF-8 with or without byte-order mark), one without the
+// section "条件设置", a flag or range piece that is no integer, or a chosen-number group
+// line the reduction could not read throws SsqError with a Chinese message that names
+// `fileName`, the key and the value, and leaves `conditions` as it was.
+void ApplyConditionIni(const QByteArray &ini, ConditionSet &conditions, const QString &fileName = {});
 
 // The file on disk. Export writes a temporary file and renames it over the old one, so a
 // failed write leaves the old file as it was. Both throw SsqError with a Chinese message
-// when the file cannot be read or written.
+// when the file cannot be read or written; the import also when ApplyConditionIni refuses
+// the file, and then `conditions` is unchanged.
 void ExportConditionFile(const QString &path, const ConditionSet &conditions);
 void ImportConditionFile(const QString &path, ConditionSet &conditions);
 

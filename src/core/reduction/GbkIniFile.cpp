@@ -1,7 +1,5 @@
 #include "reduction/GbkIniFile.h"
 
-#include "reduction/IntText.h"
-
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -47,13 +45,58 @@ bool keyName(const QByteArray &line, QByteArray &name)
     return true;
 }
 
+constexpr char kUtf8Bom[] = "\xEF\xBB\xBF";
+
+// Line ends, tabs, form feeds and the old end-of-file mark occur in text files; any
+// other control character means the bytes are not text.
+bool isTextChar(char16_t c)
+{
+    if (c < 0x20)
+        return c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f' || c == u'\v' || c == 0x1A;
+    // The user-defined areas of GBK decode to private-use code points.
+    return c != 0x7F && (c < 0xE000 || c > 0xF8FF);
+}
+
+// Stateless: a double-byte character cut off at the end of the file is an error too.
+bool decodesAsText(const QByteArray &bytes, QStringDecoder decoder)
+{
+    const QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return false;
+    for (const QChar c : text)
+        if (!isTextChar(c.unicode()))
+            return false;
+    return true;
+}
+
 } // namespace
 
-GbkIniFile::GbkIniFile(const QByteArray &bytes)
+std::optional<TextEncoding> GbkIniFile::DetectEncoding(const QByteArray &bytes)
+{
+    const QByteArray body = bytes.startsWith(kUtf8Bom) ? bytes.mid(3) : bytes;
+    constexpr auto stateless = QStringConverter::Flag::Stateless;
+    if (decodesAsText(body, QStringDecoder(QStringConverter::Utf8, stateless)))
+        return TextEncoding::Utf8;
+    if (!bytes.startsWith(kUtf8Bom) && decodesAsText(bytes, QStringDecoder("GBK", stateless)))
+        return TextEncoding::Gbk;
+    return std::nullopt;
+}
+
+QByteArray GbkIniFile::encode(const QString &text) const
+{
+    return m_encoding == TextEncoding::Utf8 ? text.toUtf8() : toGbk(text);
+}
+
+QString GbkIniFile::decode(const QByteArray &bytes) const
+{
+    return m_encoding == TextEncoding::Utf8 ? QString::fromUtf8(bytes) : fromGbk(bytes);
+}
+
+GbkIniFile::GbkIniFile(const QByteArray &bytes, TextEncoding encoding) : m_encoding(encoding)
 {
     if (bytes.isEmpty())
         return;
-    m_lines = bytes.split('\n');
+    m_lines = (encoding == TextEncoding::Utf8 && bytes.startsWith(kUtf8Bom) ? bytes.mid(3) : bytes).split('\n');
     for (QByteArray &line : m_lines)
         if (line.endsWith('\r'))
             line.chop(1);
@@ -86,9 +129,19 @@ GbkIniFile::Found GbkIniFile::find(const QByteArray &section, const QByteArray &
     return found;
 }
 
+bool GbkIniFile::hasSection(const QString &section) const
+{
+    const QByteArray wanted = encode(section);
+    QByteArray name;
+    for (const QByteArray &line : m_lines)
+        if (sectionName(line, name) && sameName(name, wanted))
+            return true;
+    return false;
+}
+
 std::optional<QString> GbkIniFile::value(const QString &section, const QString &key) const
 {
-    const Found found = find(toGbk(section), toGbk(key));
+    const Found found = find(encode(section), encode(key));
     if (found.keyLine < 0)
         return std::nullopt;
     const QByteArray line = m_lines[found.keyLine].trimmed();
@@ -96,7 +149,7 @@ std::optional<QString> GbkIniFile::value(const QString &section, const QString &
     // A value written in quotes reads without them.
     if (v.size() >= 2 && ((v.startsWith('"') && v.endsWith('"')) || (v.startsWith('\'') && v.endsWith('\''))))
         v = v.mid(1, v.size() - 2);
-    return fromGbk(v);
+    return decode(v);
 }
 
 QString GbkIniFile::readString(const QString &section, const QString &key, const QString &fallback) const
@@ -104,20 +157,11 @@ QString GbkIniFile::readString(const QString &section, const QString &key, const
     return value(section, key).value_or(fallback);
 }
 
-bool GbkIniFile::readFlag(const QString &section, const QString &key, bool fallback) const
-{
-    const auto text = value(section, key);
-    if (!text)
-        return fallback;
-    const auto number = ParseInt(*text);
-    return number ? *number != 0 : fallback;
-}
-
 void GbkIniFile::writeString(const QString &section, const QString &key, const QString &value)
 {
-    const QByteArray sectionBytes = toGbk(section);
-    const QByteArray keyBytes = toGbk(key);
-    const QByteArray line = keyBytes + '=' + toGbk(value);
+    const QByteArray sectionBytes = encode(section);
+    const QByteArray keyBytes = encode(key);
+    const QByteArray line = keyBytes + '=' + encode(value);
     const Found found = find(sectionBytes, keyBytes);
     if (found.keyLine >= 0)
         m_lines[found.keyLine] = line;

@@ -39,7 +39,9 @@ std::optional<ChosenGroup> ParseGroupLine(const QString &line, QString *problem)
     const QStringList parts = SplitStr(QStringLiteral("&"), line);
     std::uint64_t numbers = 0;
     std::uint64_t counts = 0;
-    if (parts.size() != 2)
+    if (parts.size() == 1 && line.trimmed().startsWith(QLatin1Char('&')))
+        reason = QStringLiteral("没有输入号码"); // "&1,2": the number field was left empty
+    else if (parts.size() != 2)
         reason = QStringLiteral("应写成“号码&匹配个数”，如01,08,09&1,2");
     else if (parsePart(parts[0], 1, 33, QStringLiteral("号码"), numbers, reason)
              && parsePart(parts[1], 0, kMaxCount, QStringLiteral("匹配个数"), counts, reason))
@@ -69,6 +71,16 @@ std::vector<ChosenGroup> ParseGroupList(const QStringList &lines, int listNo)
 QString MakeGroupLine(const QString &numberText, const QString &countText)
 {
     return numberText + QLatin1Char('&') + countText;
+}
+
+QString GroupEntryProblem(const QString &numberText, const QString &countText)
+{
+    if (numberText.trimmed().isEmpty())
+        return QStringLiteral("没有输入自选号码！！请输入号码（如01,08,09,12），或用“选择号码”挑选。");
+    QString problem;
+    if (ParseGroupLine(MakeGroupLine(numberText, countText), &problem))
+        return QString();
+    return QStringLiteral("自选号码“%1”有错误：%2！！").arg(numberText, problem);
 }
 
 void SplitGroupLine(const QString &line, QString &numberPart, QString &countPart)

@@ -40,6 +40,11 @@ inline constexpr char16_t kNoMatchCountMessage[] = u"请选择最少一个号码
 // A line as "增加" builds it: the number field unchanged, "&", the checked counts.
 QString MakeGroupLine(const QString &numberText, const QString &countText);
 
+// What "增加" tells the user before it adds a line the reduction could not read: an
+// empty number field asks for numbers, any other fault names the field's text and the
+// fault. Empty when the line is good.
+QString GroupEntryProblem(const QString &numberText, const QString &countText);
+
 // Loading a line back into an editor: the text before the first "&" and the text after
 // it (trimmed). A line without "&" gives its whole text as the number part.
 void SplitGroupLine(const QString &line, QString &numberPart, QString &countPart);

@@ -21,6 +21,7 @@
 #include "history/HistoryFile.h"
 #include "update/DrawDates.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -324,6 +325,15 @@ bool TMainForm::event(QEvent *event)
         return true;
     }
     return QMainWindow::event(event);
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    if (!DataPanel->MayClose()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 // ---- content panels ---------------------------------------------------------------------

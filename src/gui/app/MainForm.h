@@ -89,6 +89,8 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+    // Typed or downloaded draws that are not saved are not dropped without a question.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void FormCreate();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -10,14 +11,23 @@ class QWidget;
 class MsgBox
 {
 public:
-    enum Kind { Information, Error };
+    enum Kind { Information, Error, Question };
     using Hook = std::function<void(Kind kind, const QString &text)>;
+    // Answers a question in a test: the index of the button pressed.
+    using AskHook = std::function<int(const QString &text, const QStringList &buttons)>;
 
     static void information(QWidget *parent, const QString &text);
     static void error(QWidget *parent, const QString &text);
+    // A question with the given buttons, the first one the default; answers the index of
+    // the button pressed, `cancelButton` when the box is closed with Esc or its title bar.
+    // With no ask hook but a message hook (a test that did not expect the question) the
+    // question goes to the message hook and is answered with `cancelButton`, so nothing
+    // is lost and nothing blocks.
+    static int ask(QWidget *parent, const QString &text, const QStringList &buttons, int cancelButton);
 
     // An empty hook restores the real message boxes.
     static void setHook(Hook hook);
+    static void setAskHook(AskHook hook);
 
 private:
     static void show(QWidget *parent, Kind kind, const QString &text);

@@ -7,6 +7,7 @@
 #include "reduction/CodeSelSheet.h"
 #include "reduction/CodeSetForm.h"
 #include "reduction/ConditionFile.h"
+#include "reduction/RangeCheck.h"
 #include "reduction/ConditionSheet.h"
 #include "reduction/ConditionWidgets.h"
 #include "reduction/NumberRangeSheet.h"
@@ -254,17 +255,13 @@ bool TRcmPanel::ExportConditions(const QString &path)
 bool TRcmPanel::ImportConditions(const QString &path)
 {
     ConditionSet c = Conditions();
-    bool ok = true;
     try {
         ImportConditionFile(path, c);
     } catch (const SsqError &e) {
-        // What was read before the bad value stays applied; the caption stays.
-        SetConditions(c);
+        // The file was refused whole: the panel and the caption stay as they were.
         MsgBox::error(this, e.text());
-        ok = false;
-    }
-    if (!ok)
         return false;
+    }
     SetConditions(c);
     setFileCaption(path);
     return true;
@@ -274,9 +271,14 @@ void TRcmPanel::RcmPanelScaleBtClick()
 {
     TProgressForm *form = m_progressForm ? m_progressForm.data()
                                          : (mainForm() ? mainForm()->ProgressForm() : nullptr);
+    const ConditionSet conditions = Conditions();
+    if (const QString empty = EmptyRangeMessage(conditions); !empty.isEmpty()) {
+        MsgBox::error(this, empty);   // a run would leave nothing; the last result stays
+        return;
+    }
     TProgressFormDriver progress(form);
     try {
-        const ReductionRun run = RunReduction(Conditions(), history(), m_resultList, &progress);
+        const ReductionRun run = RunReduction(conditions, history(), m_resultList, &progress);
         m_lastStages = run.stages;
         RcmSheet4->setReport(run.report);
         RcmSheet4->StageStats->ShowStages(run.stages);

@@ -90,7 +90,11 @@ QSpinBox *TMultiSpinEdit::NewSpinEdit()
     edit->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
     edit->setSingleStep(1);
     edit->setValue(0);
+    // A value counts once it is finished (Enter, leaving the box, or a read of the
+    // control): an emptied box then goes back to the value it had, not to what was left
+    // half-way through deleting it.
     edit->setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
+    edit->setKeyboardTracking(false);
     edit->resize(30, ItemHeight);
     edit->show();
     return edit;
@@ -117,10 +121,13 @@ int TMultiSpinEdit::GetValue(int index) const
 {
     if (index < 0 || index >= Count)
         return 0;
-    // What the box shows is what counts: a text that is not an integer (the user
-    // emptied the box and pressed a button elsewhere) reads as 0.
-    const QSpinBox *edit = SpinEdits[static_cast<std::size_t>(index)];
-    return edit->hasAcceptableInput() ? edit->value() : 0;
+    // What the box shows is what counts. A tool button takes no focus, so the user may
+    // press one while the box is still being edited: the edit is finished here, and a
+    // text that is no integer (an emptied box) gives way to the box's value again, so
+    // the box never looks empty while a run uses a number.
+    QSpinBox *edit = SpinEdits[static_cast<std::size_t>(index)];
+    edit->interpretText();
+    return edit->value();
 }
 
 void TMultiSpinEdit::SetValuesText(const QString &separator, const QString &text)

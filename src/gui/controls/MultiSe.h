@@ -26,6 +26,7 @@ public:
 
     void AddItem(const QString &caption);
     void SetItem(int index, const QString &caption, int value);
+    // Finishes an edit in progress first: an emptied box shows its value again.
     int GetValue(int index) const;
     void SetValuesText(const QString &separator, const QString &text);
     QString GetValuesText(const QString &separator) const;

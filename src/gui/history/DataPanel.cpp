@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -76,8 +77,7 @@ void TDataPanel::LoadHistoryFile()
             setMemoText(read.text);
         break;
     case TextFileRead::Missing:
-        emit statusText(QStringLiteral("没有找到开奖数据文件") + name
-                        + QStringLiteral("，开奖数据为空"));
+        emit statusText(MissingHistoryNote(m_historyFileName));
         break;
     case TextFileRead::Unreadable:
     case TextFileRead::TooLarge:
@@ -148,7 +148,13 @@ void TDataPanel::Sheet1TbrDownBtClick()
 
 void TDataPanel::Sheet1TbrClearBtClick()
 {
-    DataMemo->clear();
+    if (!DataMemo->toPlainText().isEmpty()
+        && MsgBox::ask(this, ClearHistoryQuestion(), ClearHistoryButtons(), 1) != 0)
+        return;
+    // Removed through the cursor rather than clear(), so Ctrl+Z brings the text back.
+    QTextCursor all(DataMemo->document());
+    all.select(QTextCursor::Document);
+    all.removeSelectedText();
     DataTxtToCodeArr();
 }
 
@@ -162,16 +168,38 @@ void TDataPanel::Sheet1TbrOmportBtClick()
 
 void TDataPanel::Sheet1TbrSaveBtClick()
 {
+    if (saveMemo())
+        DataTxtToCodeArr();
+}
+
+bool TDataPanel::saveMemo()
+{
     QString error;
     if (!SaveHistoryFile(m_historyFileName, DataMemo->toPlainText(), error)) {
         // The old file is still whole; the memo and the history stay as they are.
         MsgBox::error(this, QStringLiteral("无法保存开奖数据文件")
                                 + QDir::toNativeSeparators(m_historyFileName)
                                 + QStringLiteral("：\n") + error);
-        return;
+        return false;
     }
     emit statusText(QStringLiteral("保存文档完毕"));
-    DataTxtToCodeArr();
+    return true;
+}
+
+bool TDataPanel::MayClose()
+{
+    if (MemoMatchesHistoryFile(DataMemo->toPlainText(), m_historyFileName))
+        return true;
+    const QStringList buttons = UnsavedHistoryButtons();
+    switch (MsgBox::ask(this, UnsavedHistoryQuestion(m_historyFileName), buttons,
+                        int(buttons.size()) - 1)) {
+    case 0:
+        return saveMemo();
+    case 1:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void TDataPanel::ShowCaretPos()

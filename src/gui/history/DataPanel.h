@@ -50,6 +50,11 @@ public:
     // Empties the memo, loads a text file's lines into it and parses them.
     bool LoadTextFileIntoMemo(const QString &path);
 
+    // Before the program ends: when the memo differs from the history file, asks
+    // 保存 / 不保存 / 取消. Answers whether the program may close; a save that fails
+    // (and 取消) keeps it open.
+    bool MayClose();
+
     void Sheet1TbrDownBtClick();
     void Sheet1TbrClearBtClick();
     void Sheet1TbrOmportBtClick();
@@ -68,6 +73,7 @@ protected:
 
 private:
     void setMemoText(const QString &text);
+    bool saveMemo();
 
     TBeenCodesRecArr &m_codeArr;
     ParseReporter &m_reporter;

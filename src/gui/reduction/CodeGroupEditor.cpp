@@ -88,15 +88,15 @@ void TCodeGroupEditor::AddSetBtClick()
         MsgBox::information(this, QStringLiteral("请选择最少一个号码数目！！"));
         return;
     }
-    const QString line = MakeGroupLine(CodeEd->text(), MatchCount->GetCheckedText(QStringLiteral(",")));
+    const QString counts = MatchCount->GetCheckedText(QStringLiteral(","));
     // A line the reduction cannot read would only stop the next run; say so now, while
     // the user still has the text in front of him.
-    QString problem;
-    if (!ParseGroupLine(line, &problem)) {
-        MsgBox::information(this, QStringLiteral("自选号码“%1”有错误：%2！！").arg(CodeEd->text(), problem));
+    const QString problem = GroupEntryProblem(CodeEd->text(), counts);
+    if (!problem.isEmpty()) {
+        MsgBox::information(this, problem);
         return;
     }
-    CodeSelLbx->addItem(line);
+    CodeSelLbx->addItem(MakeGroupLine(CodeEd->text(), counts));
 }
 
 void TCodeGroupEditor::DelSetBtClick()
