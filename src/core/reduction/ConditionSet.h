@@ -87,6 +87,8 @@ struct ConditionSet
     CheckList MatchCount2;                 // editor 2
     QStringList CodeSel1;                  // chosen-number group lines, list 1
     QStringList CodeSel2;                  // chosen-number group lines, list 2
+    // 容错: how many of the active stages 2..19 a survivor may fail (0: all must hold).
+    int Tolerance = 0;
 
     friend bool operator==(const ConditionSet &, const ConditionSet &) = default;
 };
@@ -96,6 +98,9 @@ struct ConditionSet
 // The two match-count boxes belong to the group editors and keep their checks, so they
 // are taken from `current`.
 ConditionSet DefaultConditions(const ConditionSet &current = ConditionSet{});
+
+// The highest tolerance: every stage but the number range may fail.
+inline constexpr int kMaxTolerance = 18;
 
 // The number range as the grid's checked text ("1,8,9", ascending, no padding) and back;
 // pieces that name no number 1..33 are ignored, a leading "0" is accepted.
