@@ -14,7 +14,11 @@
 #include "reduction/NumberRangeSheet.h"
 #include "reduction/ProgressFormDriver.h"
 #include "reduction/ResultOutput.h"
+#include "reduction/ReductionExtrasBar.h"
 #include "reduction/ResultSheet.h"
+#include "reduction/TicketFile.h"
+
+#include "../TestSupport.h"
 
 #include <QApplication>
 #include <QDir>
@@ -854,9 +858,11 @@ private slots:
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("status");
         QTest::addColumn<QString>("selected");
-        QTest::newRow("found") << "01 02 03 04 05 06" << "恭喜，找到号码01 02 03 04 05 06"
+        QTest::newRow("found") << "01 02 03 04 05 06" << "恭喜，找到号码01 02 03 04 05 06，是缩水结果的第1注"
                                << "01 02 03 04 05 06";
-        QTest::newRow("unpadded") << "1 2 3 4 5 6" << "抱歉，没有找到号码1 2 3 4 5 6" << "";
+        QTest::newRow("unpadded, any order") << "7 1 2 3 4 5" << "恭喜，找到号码01 02 03 04 05 07，是缩水结果的第2注"
+                                             << "01 02 03 04 05 07";
+        QTest::newRow("not a survivor") << "01 02 03 04 05 08" << "抱歉，没有找到号码01 02 03 04 05 08" << "";
         QTest::newRow("header") << "缩水" << "恭喜，找到号码缩水" << "缩水";
         QTest::newRow("cancelled") << "" << "" << "";
     }
@@ -882,6 +888,128 @@ private slots:
             QCOMPARE(cursor.selectionStart(), memo().indexOf(selected));
         else
             QCOMPARE(cursor.position(), 0);
+    }
+
+    // Beyond 20000 survivors the memo lists none; the check still finds and places them.
+    void prizeCheckBeyondTheMemo()
+    {
+        runWith(DefaultConditions());
+        m_askAnswer = QStringLiteral("01 02 03 04 05 07");
+        QTest::mouseClick(m_panel->RcmPanelCheckBt, Qt::LeftButton);
+        QCOMPARE(m_status.last(), QStringLiteral("恭喜，找到号码01 02 03 04 05 07，是缩水结果的第2注"));
+        QVERIFY(!m_panel->RcmSheet4->RcmMemo->textCursor().hasSelection());
+    }
+
+    // "中奖统计" never shows the figures of survivors that a new run replaced.
+    void prizeStatsFollowTheSurvivors()
+    {
+        ConditionSet c = DefaultConditions();
+        c.NumberRange = Numbers({1, 2, 3, 4, 5, 6, 7});
+        runWith(c);
+        TPrizeStatsBox *box = m_panel->RcmSheet4->PrizeStats;
+        box->PrizeDrawEd->setText(QStringLiteral("01 02 03 04 05 06+07"));
+        box->PrizeStatBtClick();
+        QCOMPARE(box->PrizeTable->item(0, 1)->text(), QStringLiteral("1"));
+        c.NumberRange = Numbers({1, 2, 3, 4, 5, 7, 8});
+        runWith(c);
+        QCOMPARE(box->PrizeTable->item(0, 1)->text(), QString());
+        QVERIFY(box->PrizeTotalLbl->text().isEmpty());
+    }
+
+    // ---- tolerance, base, reduce again, tickets -------------------------------------------
+
+    void toleranceReachesTheRun()
+    {
+        ConditionSet c = DefaultConditions();
+        c.OddEvenRatio.setChecked(3, true);
+        c.SumRange = {90, 110};
+        c.Tolerance = 1;
+        runWith(c);
+        QCOMPARE(m_panel->Conditions().Tolerance, 1);
+        TCodeList expected;
+        const ReductionRun run = RunReduction(c, m_history, expected);
+        QCOMPARE(memo().split(QLatin1Char('\n')).mid(1), run.report.mid(1));
+        QVERIFY(memo().contains(QStringLiteral("满足全部条件 ")));
+        QVERIFY(!m_panel->RcmSheet4->StageStats->isColumnHidden(4));
+        QCOMPARE(m_panel->RcmSheet4->StageStats->item(8, 4)->text(), QString::number(run.stages[8].failed));
+        m_panel->RcmPanelClearBindsBtClick();
+        QCOMPARE(m_panel->RcmExtrasBar->ToleranceSe->value(), 0);
+    }
+
+    void baseAndReduceAgain()
+    {
+        QTemporaryDir dir;
+        const QString bad = dir.filePath(QStringLiteral("bad.txt"));
+        QFile badFile(bad);
+        QVERIFY(badFile.open(QIODevice::WriteOnly));
+        badFile.write("1 2 3 4 5 6\n1 2 3\n");
+        badFile.close();
+        m_openAnswer = bad;
+        QTest::mouseClick(m_panel->RcmExtrasBar->ImportBaseBt, Qt::LeftButton);
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY(!m_panel->Base());
+
+        const QString good = dir.filePath(QStringLiteral("good.txt"));
+        QFile goodFile(good);
+        QVERIFY(goodFile.open(QIODevice::WriteOnly));
+        goodFile.write("1 2 3 4 5 6\n1 2 3 4 5 7\n1 2 3 4 5 8\n2 3 4 5 6 7\n");
+        goodFile.close();
+        m_openAnswer = good;
+        QTest::mouseClick(m_panel->RcmExtrasBar->ImportBaseBt, Qt::LeftButton);
+        QVERIFY(m_panel->Base());
+        QCOMPARE(m_panel->RcmExtrasBar->BaseLbl->text(), QStringLiteral("大底：已导入4注"));
+        ConditionSet c = DefaultConditions();
+        c.NumberRange = Numbers({1, 2, 3, 4, 5, 6, 7});
+        runWith(c);
+        QCOMPARE(memo().split(QLatin1Char('\n'))[1], QStringLiteral("缩水基础号码总共4注号码"));
+        QCOMPARE(AliveCount(m_panel->ResultList()), 3);
+
+        // Reduce again: the survivors become the base of one more run.
+        QTest::mouseClick(m_panel->RcmExtrasBar->ClearBaseBt, Qt::LeftButton);
+        QVERIFY(!m_panel->Base());
+        runWith(c);
+        const TCodeRedArrArr first = SurvivorCodes(m_panel->ResultList());
+        c.CodeSel1 = {QStringLiteral("7&0")};
+        m_panel->SetConditions(c);
+        QTest::mouseClick(m_panel->RcmExtrasBar->ReduceAgainBt, Qt::LeftButton);
+        TCodeList expected;
+        RunReduction(c, m_history, expected, nullptr, QDateTime::currentDateTime(), 0, &first);
+        QCOMPARE(SurvivorCodes(m_panel->ResultList()), SurvivorCodes(expected));
+        QCOMPARE(m_panel->ResultList().Count, 7);
+        QCOMPARE(m_panel->RcmExtrasBar->BaseLbl->text(), QStringLiteral("大底：已导入7注"));
+    }
+
+    void tickets()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("tickets.txt"));
+        int confirms = 0;
+        bool answer = false;
+        m_panel->dialogs().confirm = [&](QWidget *, const QString &) {
+            ++confirms;
+            return answer;
+        };
+        m_saveAnswer = path;
+        ConditionSet c = DefaultConditions();
+        c.NumberRange = Numbers({1, 2, 3, 4, 5, 6, 7});
+        runWith(c);
+        m_askAnswer = QStringLiteral("1,2");
+        QTest::mouseClick(m_panel->RcmExtrasBar->TicketsBt, Qt::LeftButton);
+        QCOMPARE(confirms, 0);
+        QCOMPARE(m_requests.last().title, QStringLiteral("生成投注（共14注，金额28元）"));
+        QCOMPARE(readAll(path), TicketFileBytes(m_panel->ResultList(), {1, 2}));
+
+        // Above 10,000 tickets the player confirms first; "取消" writes nothing.
+        QVERIFY(QFile::remove(path));
+        c.NumberRange = Numbers({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15});
+        runWith(c);
+        QTest::mouseClick(m_panel->RcmExtrasBar->TicketsBt, Qt::LeftButton);
+        QCOMPARE(confirms, 1);
+        QVERIFY(!QFile::exists(path));
+        answer = true;
+        QTest::mouseClick(m_panel->RcmExtrasBar->TicketsBt, Qt::LeftButton);
+        QCOMPARE(confirms, 2);
+        QVERIFY(QFile::exists(path));
     }
 
     void print()
@@ -1028,6 +1156,9 @@ private slots:
         m_panel->SetConditions(Varied());
         ConditionSet c = DefaultConditions();
         c.NumberRange = Numbers({1, 2, 3, 4, 5, 6, 7, 8, 9});
+        c.SumRange = {25, 40};
+        c.OddEvenRatio = CheckList{0x0C};
+        c.Tolerance = 1;
         m_panel->SetConditions(c);
         QTest::mouseClick(m_panel->RcmPanelScaleBt, Qt::LeftButton);
         m_panel->SetConditions(Varied());

@@ -2,6 +2,7 @@
 
 #include "app/TextFile.h"
 #include "code/SsqError.h"
+#include "reduction/ExtendedSettings.h"
 #include "reduction/GbkIniFile.h"
 #include "reduction/GroupLines.h"
 
@@ -97,6 +98,7 @@ QByteArray ConditionsToIni(const ConditionSet &conditions, const QByteArray &exi
     GbkIniFile ini(existing);
     ConditionSet copy = conditions;
     visitKeys(copy, Writer{ini});
+    WriteExtendedSettings(ini, conditions);
     return ini.toBytes();
 }
 
@@ -104,6 +106,7 @@ void ApplyConditionIni(const QByteArray &bytes, ConditionSet &conditions)
 {
     const GbkIniFile ini(bytes);
     visitKeys(conditions, Reader{ini});
+    ReadExtendedSettings(ini, conditions);
 }
 
 void ExportConditionFile(const QString &path, const ConditionSet &conditions)

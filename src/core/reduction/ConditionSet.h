@@ -106,6 +106,9 @@ inline constexpr int kMaxTolerance = 18;
 // pieces that name no number 1..33 are ignored, a leading "0" is accepted.
 QString NumberRangeText(const std::array<bool, 33> &range);
 std::array<bool, 33> NumberRangeFromText(const QString &text);
+// The first piece of such a text that names no number 1..33 (empty when every piece
+// does): a restriction typed for the batch tool must not silently lose a piece.
+QString BadNumberRangePiece(const QString &text);
 
 // The value range as the condition file writes it: "3,10".
 QString RangeText(const ValueRange &range);
