@@ -230,12 +230,31 @@ int ReductionFilter::firstFailingStage(const TCodeRedArr &a) const
 }
 
 namespace {
-// What one worker counts; summed when the workers are done.
+// What one worker counts; summed when the workers are done. The failed stages of every
+// combination go into two small histograms of their masks (stages 1..10 and 11..19)
+// rather than a loop over the set bits: the branch of such a loop would be a guess at
+// every combination.
 struct Tally
 {
     std::array<int, kStageCount> removed{};
-    std::array<int, kStageCount> failed{};
+    std::array<int, kStageCount> failed{};      // what the number range cuts in blocks
     std::array<int, kStageCount> byFailures{};
+    std::array<int, 1024> lowMasks{};
+    std::array<int, 512> highMasks{};
+
+    std::array<int, kStageCount> failedPerStage() const
+    {
+        std::array<int, kStageCount> perStage = failed;
+        for (std::size_t mask = 1; mask < lowMasks.size(); ++mask)
+            for (std::size_t s = 0; s < 10; ++s)
+                if ((mask >> s) & 1U)
+                    perStage[s] += lowMasks[mask];
+        for (std::size_t mask = 1; mask < highMasks.size(); ++mask)
+            for (std::size_t s = 0; s < 9; ++s)
+                if ((mask >> s) & 1U)
+                    perStage[s + 10] += highMasks[mask];
+        return perStage;
+    }
 };
 } // namespace
 
@@ -253,30 +272,23 @@ public:
     void walkPair(int a, int b, int index);
     void walkList(const TCodeList &list, int from, int to);
 
-    // Judges one combination whose survive flag is `alive` now: a survivor's flag ends 1,
-    // a removed one's 0.
-    template <bool Cleared>
+    // Judges one combination and sets its survive flag.
     [[gnu::always_inline]] inline void judge(int index, RedMask m, CombinationRecord r)
     {
         const std::uint32_t failed = m_f.fails(r, m);
-        if (failed == 0) {
-            ++tally.byFailures[0];
-            if constexpr (Cleared)
-                m_alive[index] = 1;
-            return;
+        // Only a run with a tolerance shows how many fail each stage; a strict run keeps
+        // its old speed.
+        if (m_f.m_tolerance > 0) {
+            ++tally.lowMasks[failed & 1023U];
+            ++tally.highMasks[failed >> 10];
         }
-        for (std::uint32_t rest = failed; rest; rest &= rest - 1)
-            ++tally.failed[std::size_t(std::countr_zero(rest))];
-        const int stage = m_f.leavingStage(failed);
-        if (stage >= 0) {
-            ++tally.removed[std::size_t(stage)];
-            if constexpr (!Cleared)
-                m_alive[index] = 0;
-        } else {
-            ++tally.byFailures[std::size_t(std::popcount(failed))];
-            if constexpr (Cleared)
-                m_alive[index] = 1;
-        }
+        const int count = std::popcount(failed);
+        const bool removed = count > m_f.m_tolerance;
+        m_alive[index] = std::uint8_t(!removed);
+        if (removed)
+            ++tally.removed[std::size_t(m_f.leavingStage(failed))];
+        else
+            ++tally.byFailures[std::size_t(count)];
     }
 
     [[gnu::always_inline]] inline void walkPairInline(int a, int b, int index)
@@ -311,7 +323,7 @@ public:
                     __builtin_prefetch(m_table + index + block + 8);
                     if (!m_f.m_active[0]) {
                         for (int f = e + 1; f <= 33; ++f, ++index)
-                            judge<false>(index, m5 | bit(f), m_table[index]);
+                            judge(index, m5 | bit(f), m_table[index]);
                         continue;
                     }
                     // The block is cleared at once and its admitted last numbers judged.
@@ -323,7 +335,7 @@ public:
                     for (; last; last &= last - 1) {
                         const int f = std::countr_zero(last);
                         const int at = index + f - e - 1;
-                        judge<true>(at, m5 | bit(f), m_table[at]);
+                        judge(at, m5 | bit(f), m_table[at]);
                     }
                     index += block;
                 }
@@ -339,7 +351,7 @@ public:
             if (m_f.m_active[0] && (m & ~m_f.m_range))
                 removeOutside(i);
             else
-                judge<false>(i, m, m_table[CombinationIndex(a)]);
+                judge(i, m, m_table[CombinationIndex(a)]);
         }
     }
 
@@ -530,12 +542,14 @@ StageOutcomes ReductionFilter::apply(TCodeList &list, ReductionProgress *progres
         progress->setPosition(kProgressMaximum);
 
     Tally sum;
-    for (const Tally &t : tallies)
+    for (const Tally &t : tallies) {
+        const auto failed = t.failedPerStage();
         for (std::size_t s = 0; s < std::size_t(kStageCount); ++s) {
             sum.removed[s] += t.removed[s];
-            sum.failed[s] += t.failed[s];
+            sum.failed[s] += failed[s];
             sum.byFailures[s] += t.byFailures[s];
         }
+    }
     int left = list.Count;
     for (std::size_t s = 0; s < std::size_t(kStageCount); ++s) {
         left -= sum.removed[s];

@@ -51,7 +51,8 @@ struct StageOutcome
     bool active = false;
     int removed = 0;
     int left = 0;     // survivors after this stage
-    int failed = 0;   // combinations of the base (within the number range) that fail it
+    int failed = 0;   // with a tolerance: combinations of the base that fail it (stages 2..19:
+                      // of those within the number range)
 };
 using StageOutcomes = std::array<StageOutcome, kStageCount>;
 
