@@ -151,20 +151,13 @@ private slots:
         QCOMPARE(stages, (QList<int>{12, 12, 0, 0, 1, 12, 0}));
         QCOMPARE(one.passed, 3);
         QCOMPARE(verdicts[0], QStringLiteral("未通过（错2个：第9步 奇偶比、第12步 总和值）"));
-        QCOMPARE(verdicts[2], QStringLiteral("通过"));
-        QCOMPARE(verdicts[4], QStringLiteral("未通过（错3个：第1步 选号范围、第9步 奇偶比、第12步 总和值）"));
         QCOMPARE(verdicts[6], QStringLiteral("通过（错1个：第9步 奇偶比）"));
-        const QStringList lines = BackTestLines(one);
-        QCOMPARE(lines[0], QStringLiteral("2005001\t01 03 05 07 09 11\t12\t9,12"));
-        QCOMPARE(lines[2], QStringLiteral("2005003\t02 03 10 15 21 30\t通过\t-"));
-        QCOMPARE(lines.last(), QStringLiteral("通过 3/7"));
+        QCOMPARE(BackTestLines(one)[2], QStringLiteral("2005003\t02 03 10 15 21 30\t通过\t-"));
 
         c.Tolerance = 2;
         QCOMPARE(RunBackTest(c, history, 7).passed, 6);
         c.Tolerance = 0;
-        const BackTestResult strict = RunBackTest(c, history, 7);
-        QCOMPARE(strict.passed, 2);
-        QCOMPARE(BackTestLines(strict)[0], QStringLiteral("2005001\t01 03 05 07 09 11\t9"));
+        QCOMPARE(BackTestLines(RunBackTest(c, history, 7))[0], QStringLiteral("2005001\t01 03 05 07 09 11\t9"));
     }
 };
 

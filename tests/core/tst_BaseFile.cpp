@@ -1,7 +1,6 @@
 // The imported base (大底): which lines count, which are refused, what the list becomes.
 
 #include "reduction/BaseFile.h"
-#include "reduction/ResultOutput.h"
 
 #include <QStringEncoder>
 #include <QTemporaryDir>
@@ -70,16 +69,6 @@ private slots:
         QCOMPARE(error, QStringLiteral("大底文件“base.txt”中没有号码，未导入任何号码！！"));
         QVERIFY(!ReadBaseFile(dir.filePath(QStringLiteral("missing.txt")), error));
         QVERIFY(error.contains(QStringLiteral("missing.txt")));
-
-        // What "导出结果" writes reads back as the survivors.
-        TCodeList list;
-        list.Codes = {{1, 2, 3, 4, 5, 6}, {2, 3, 4, 5, 6, 7}, {3, 4, 5, 6, 7, 8}};
-        list.Count = 3;
-        list.Alive = {1, 0, 1};
-        write(ExportFileBytes(list));
-        const auto codes = ReadBaseFile(path, error);
-        QVERIFY(codes);
-        QCOMPARE(*codes, (TCodeRedArrArr{{1, 2, 3, 4, 5, 6}, {3, 4, 5, 6, 7, 8}}));
     }
 };
 

@@ -199,14 +199,6 @@ private slots:
                                               : QStringLiteral("抱歉，没有找到号码") + shown);
     }
 
-    void findBeyondTheMemo()
-    {
-        TCodeList list;
-        RunReduction(ConditionSet{}, {}, list);
-        const auto search = FindInResult(list, QStringLiteral("28 29 30 31 32 33"));
-        QVERIFY(search && search->found);
-        QCOMPARE(search->position, kCombinationCount);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestResultOutput)
