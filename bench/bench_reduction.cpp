@@ -1,5 +1,6 @@
-// Times the reduction: the base list, whole runs for four condition sets (enumeration
-// included) with the machine's cores and with one thread, the straightforward
+// Times the reduction: the property table, the base list, whole runs for four condition sets (enumeration
+// included) with the machine's cores and with one thread, runs with a tolerance and over an imported
+// base, the straightforward
 // stage-by-stage reduction for comparison, and the peak memory of the process.
 
 #include "../tests/core/ReferenceReduction.h"
@@ -134,6 +135,15 @@ int main()
     }
     std::printf("history: %zu draws\n", history.size());
     const long startKiB = peakKiB();
+    {
+        // Made once per process from unit Code's functions; every run then reads it.
+        const auto t0 = Clock::now();
+        const double c0 = cpuNowMs();
+        CombinationTable();
+        std::printf("property table (once per process): %.1f ms, cpu %.1f ms, %zu KiB\n",
+                    std::chrono::duration<double, std::milli>(Clock::now() - t0).count(), cpuNowMs() - c0,
+                    CombinationTable().size() * sizeof(CombinationRecord) / 1024);
+    }
 
     {
         const double fresh = medianMs(9, [] {
@@ -178,6 +188,36 @@ int main()
         std::printf("%-34s survivors %7d\n  whole run: median %6.2f ms, best %6.2f ms, cpu %6.2f ms | one thread: median %6.2f ms, best %6.2f ms, cpu %6.2f ms\n",
                     name, survivors, multi, multiBest, multiCpu, single, singleBest, singleCpu);
         std::printf("  the stages alone, one thread: cpu %6.2f ms (mean)\n", stagesCpu);
+    }
+    {
+        // Tolerance: every stage active, K = 0 and K = 2 over all combinations; and an
+        // imported base of 100,000 combinations (every eleventh).
+        ConditionSet strict = looseEverything();
+        strict.OddEvenRatio = CheckList{0x1C};
+        strict.SumRange = {70, 140};
+        strict.AcRange = {6, 10};
+        for (int k : {0, 2}) {
+            ConditionSet c = strict;
+            c.Tolerance = k;
+            int survivors = 0;
+            const double ms = medianMs(31, [&] { survivors = RunReduction(c, history, result).survivors; });
+            std::printf("tolerance K = %d, every stage active   survivors %7d\n  whole run: median %6.2f ms, best %6.2f ms, cpu %6.2f ms\n",
+                        k, survivors, ms, g_bestMs, g_cpuMs);
+        }
+        TCodeRedArrArr base;
+        for (int i = 0; i < kCombinationCount && base.size() < 100000; i += 11)
+            base.push_back(result.Codes.empty() ? TCodeRedArr{} : result.Codes[static_cast<std::size_t>(i)]);
+        for (int k : {0, 2}) {
+            ConditionSet c = strict;
+            c.Tolerance = k;
+            TCodeList list;
+            int survivors = 0;
+            const double ms = medianMs(31, [&] {
+                survivors = RunReduction(c, history, list, nullptr, QDateTime::currentDateTime(), 0, &base).survivors;
+            });
+            std::printf("base of %zu, K = %d                 survivors %7d\n  whole run: median %6.2f ms, best %6.2f ms, cpu %6.2f ms\n",
+                        base.size(), k, survivors, ms, g_bestMs, g_cpuMs);
+        }
     }
     std::printf("peak memory of the engine: %ld KiB before the first list, %ld KiB after every run (+%ld KiB)\n",
                 startKiB, peakKiB(), peakKiB() - startKiB);

@@ -16,6 +16,7 @@ void printHelp(QTextStream &out)
         out << "  " << c.synopsis << '\n';
     out << "\n  --history FILE   the history text (GBK); default: ssq.dxt beside the program\n"
         << "  REDUCE OPTIONS:  --conditions FILE.ini  --range LIST  --groups1 TEXT  --groups2 TEXT\n"
+        << "                   --tolerance K (容错: a survivor may fail K of the stages 2..19)\n"
         << "  --help           this text\n"
         << "  --version        the version\n";
 }
@@ -48,15 +49,17 @@ bool parseArgs(const CliCommandInfo &info, const QStringList &words, CliArgs &ar
 const QList<CliCommandInfo> &CliCommands()
 {
     // The options that set the conditions of a reduction, shared by reduce, backtest and prizes.
-    static const QSet<QString> kReduceValues = {"--conditions", "--range", "--groups1", "--groups2"};
+    static const QSet<QString> kReduceValues = {"--conditions", "--range", "--groups1", "--groups2", "--tolerance"};
     static const QList<CliCommandInfo> commands = {
         {"check", "check                      parse the history: draw count and issue range", CmdCheck, {}, {}},
         {"query", "query ISSUE COUNT          the lines of the query panel from ISSUE on", CmdQuery, {}, {}},
         {"chart", "chart PAGE N [--start S]   the chart of page PAGE (0..12) over the N newest draws, as JSON",
          CmdChart, {"--start"}, {}},
-        {"reduce", "reduce [REDUCE OPTIONS] [--export FILE] [--stats]\n"
-                   "                             one reduction: the report of \"缩水计算\"",
-         CmdReduce, kReduceValues + QSet<QString>{"--export"}, {"--stats"}},
+        {"reduce", "reduce [REDUCE OPTIONS] [--base FILE] [--export FILE] [--stats] [--blues LIST --tickets FILE]\n"
+                   "                             one reduction: the report of \"缩水计算\"; --base: over an imported\n"
+                   "                             base (大底); --tickets: every survivor with each blue of LIST\n"
+                   "                             (default all sixteen), as \"生成投注\" writes them",
+         CmdReduce, kReduceValues + QSet<QString>{"--export", "--base", "--blues", "--tickets"}, {"--stats"}},
         {"backtest", "backtest K [REDUCE OPTIONS]  the K newest draws against the conditions",
          CmdBackTest, kReduceValues, {}},
         {"prizes", "prizes ISSUE|\"r r r r r r+b\" [--blues LIST] [REDUCE OPTIONS]\n"

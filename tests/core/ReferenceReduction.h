@@ -2,7 +2,8 @@
 
 // The reduction written the straightforward way: nineteen passes over the list, one per
 // active stage, each testing the stage's property with the array functions of unit Code
-// for every combination still alive. The fast engine must agree with it stage by stage.
+// for every combination still alive. The stages' tests also serve the tolerance check,
+// which counts every combination's failed stages directly. The fast engine must agree with it stage by stage.
 // Used by tst_ReductionEngine and by bench_reduction (for the time ratio).
 
 #include "code/Code.h"
@@ -46,22 +47,21 @@ struct Outcome
     std::array<int, kStageCount> removed{};
 };
 
-// Filters `list` (fresh from BuildBaseList) in place.
-inline Outcome reduce(const ConditionSet &c, const TBeenCodesRecArr &history, TCodeList &list)
+using Test = std::function<bool(const TCodeRedArr &)>;
+
+// Each stage's test of one combination, and whether the stage is active.
+struct Stages
 {
-    Outcome out;
-    using Test = std::function<bool(const TCodeRedArr &)>;
+    std::array<bool, kStageCount> active{};
+    std::array<Test, kStageCount> keep;
+};
+
+inline Stages stages(const ConditionSet &c, const TBeenCodesRecArr &history)
+{
+    Stages out;
     auto pass = [&](int stage, bool active, const Test &keep) {
         out.active[static_cast<std::size_t>(stage)] = active;
-        if (!active)
-            return;
-        for (int i = 0; i < list.Count; ++i) {
-            auto &alive = list.Alive[static_cast<std::size_t>(i)];
-            if (alive && !keep(list.Codes[static_cast<std::size_t>(i)])) {
-                alive = 0;
-                ++out.removed[static_cast<std::size_t>(stage)];
-            }
-        }
+        out.keep[static_cast<std::size_t>(stage)] = keep;
     };
     auto item = [](const CheckList &l, int v) { return v >= 0 && v < 32 && l.isChecked(v); };
 
@@ -71,10 +71,10 @@ inline Outcome reduce(const ConditionSet &c, const TBeenCodesRecArr &history, TC
         range[static_cast<std::size_t>(n)] = c.NumberRange[static_cast<std::size_t>(n - 1)];
         anyRange = anyRange || range[static_cast<std::size_t>(n)];
     }
-    pass(0, anyRange, [&](const TCodeRedArr &a) { return CountInSet(a, range) == 6; });
+    pass(0, anyRange, [=](const TCodeRedArr &a) { return CountInSet(a, range) == 6; });
 
     const bool anyZone = c.ZoneCounts[0].any() || c.ZoneCounts[1].any() || c.ZoneCounts[2].any();
-    pass(1, anyZone, [&](const TCodeRedArr &a) {
+    pass(1, anyZone, [=](const TCodeRedArr &a) {
         for (int z = 0; z < 3; ++z) {
             if (!c.ZoneCounts[z].any())
                 continue;
@@ -84,11 +84,11 @@ inline Outcome reduce(const ConditionSet &c, const TBeenCodesRecArr &history, TC
         }
         return true;
     });
-    pass(2, c.SixZoneSpread.any(), [&](const TCodeRedArr &a) { return item(c.SixZoneSpread, Zone6Count(a) - 1); });
+    pass(2, c.SixZoneSpread.any(), [=](const TCodeRedArr &a) { return item(c.SixZoneSpread, Zone6Count(a) - 1); });
     pass(3, c.SixZoneOddEven.any(),
-         [&](const TCodeRedArr &a) { return item(c.SixZoneOddEven, OddEvenZoneCount(a) - 1); });
+         [=](const TCodeRedArr &a) { return item(c.SixZoneOddEven, OddEvenZoneCount(a) - 1); });
     const bool anyMod3 = c.Mod3Counts[0].any() || c.Mod3Counts[1].any() || c.Mod3Counts[2].any();
-    pass(4, anyMod3, [&](const TCodeRedArr &a) {
+    pass(4, anyMod3, [=](const TCodeRedArr &a) {
         for (int r = 0; r < 3; ++r) {
             if (!c.Mod3Counts[r].any())
                 continue;
@@ -98,14 +98,14 @@ inline Outcome reduce(const ConditionSet &c, const TBeenCodesRecArr &history, TC
         }
         return true;
     });
-    pass(5, c.Mod6Groups.any(), [&](const TCodeRedArr &a) { return item(c.Mod6Groups, Mod6GroupCount(a) - 1); });
+    pass(5, c.Mod6Groups.any(), [=](const TCodeRedArr &a) { return item(c.Mod6Groups, Mod6GroupCount(a) - 1); });
     pass(6, !(c.AcRange.min <= 3 && c.AcRange.max >= 10),
-         [&](const TCodeRedArr &a) { return inRange(c.AcRange, AcValue(a)); });
+         [=](const TCodeRedArr &a) { return inRange(c.AcRange, AcValue(a)); });
     pass(7, !(c.MaxGapRange.min <= 1 && c.MaxGapRange.max >= 28),
-         [&](const TCodeRedArr &a) { return inRange(c.MaxGapRange, MaxGap(a)); });
-    pass(8, c.OddEvenRatio.any(), [&](const TCodeRedArr &a) { return item(c.OddEvenRatio, OddCount(a)); });
-    pass(9, c.BigSmallRatio.any(), [&](const TCodeRedArr &a) { return item(c.BigSmallRatio, BigCount(a)); });
-    pass(10, c.ConsecCount.any(), [&](const TCodeRedArr &a) {
+         [=](const TCodeRedArr &a) { return inRange(c.MaxGapRange, MaxGap(a)); });
+    pass(8, c.OddEvenRatio.any(), [=](const TCodeRedArr &a) { return item(c.OddEvenRatio, OddCount(a)); });
+    pass(9, c.BigSmallRatio.any(), [=](const TCodeRedArr &a) { return item(c.BigSmallRatio, BigCount(a)); });
+    pass(10, c.ConsecCount.any(), [=](const TCodeRedArr &a) {
         if (!c.ConsecGroups.any())
             return true;
         std::array<int, 6> runs{};
@@ -116,20 +116,20 @@ inline Outcome reduce(const ConditionSet &c, const TBeenCodesRecArr &history, TC
         return false;
     });
     pass(11, !(c.SumRange.min <= 21 && c.SumRange.max >= 180),
-         [&](const TCodeRedArr &a) { return inRange(c.SumRange, RedSum(a, false, false)); });
-    pass(12, c.SameTailCount.any(), [&](const TCodeRedArr &a) { return item(c.SameTailCount, SameTailMax(a)); });
+         [=](const TCodeRedArr &a) { return inRange(c.SumRange, RedSum(a, false, false)); });
+    pass(12, c.SameTailCount.any(), [=](const TCodeRedArr &a) { return item(c.SameTailCount, SameTailMax(a)); });
     const TCodeRedArr newest = history.empty() ? TCodeRedArr{} : history.back().Red;
     pass(13, c.PrevTailSame.any() && !history.empty(),
-         [&](const TCodeRedArr &a) { return item(c.PrevTailSame, RepeatCount(a, newest)); });
+         [=](const TCodeRedArr &a) { return item(c.PrevTailSame, RepeatCount(a, newest)); });
     pass(14, !(c.TailSumRange.min <= 3 && c.TailSumRange.max >= 51),
-         [&](const TCodeRedArr &a) { return inRange(c.TailSumRange, RedSum(a, true, false)); });
+         [=](const TCodeRedArr &a) { return inRange(c.TailSumRange, RedSum(a, true, false)); });
     pass(15, c.TailMod5Groups.any(),
-         [&](const TCodeRedArr &a) { return item(c.TailMod5Groups, Mod5GroupCount(a, true) - 1); });
+         [=](const TCodeRedArr &a) { return item(c.TailMod5Groups, Mod5GroupCount(a, true) - 1); });
     pass(16, c.TailBigSmallRatio.any(),
-         [&](const TCodeRedArr &a) { return item(c.TailBigSmallRatio, BigTailCount(a)); });
+         [=](const TCodeRedArr &a) { return item(c.TailBigSmallRatio, BigTailCount(a)); });
     for (int list = 0; list < 2; ++list) {
         const auto groups = parseGroups(list == 0 ? c.CodeSel1 : c.CodeSel2);
-        pass(17 + list, !groups.empty(), [&](const TCodeRedArr &a) {
+        pass(17 + list, !groups.empty(), [=](const TCodeRedArr &a) {
             for (const Group &g : groups) {
                 std::array<bool, 34> flags = g.numbers;
                 if (!g.counts[static_cast<std::size_t>(CountInSet(a, flags))])
@@ -137,6 +137,26 @@ inline Outcome reduce(const ConditionSet &c, const TBeenCodesRecArr &history, TC
             }
             return true;
         });
+    }
+    return out;
+}
+
+// Filters `list` (fresh from BuildBaseList) in place.
+inline Outcome reduce(const ConditionSet &c, const TBeenCodesRecArr &history, TCodeList &list)
+{
+    Outcome out;
+    const Stages st = stages(c, history);
+    for (std::size_t s = 0; s < std::size_t(kStageCount); ++s) {
+        out.active[s] = st.active[s];
+        if (!st.active[s])
+            continue;
+        for (int i = 0; i < list.Count; ++i) {
+            auto &alive = list.Alive[static_cast<std::size_t>(i)];
+            if (alive && !st.keep[s](list.Codes[static_cast<std::size_t>(i)])) {
+                alive = 0;
+                ++out.removed[s];
+            }
+        }
     }
     return out;
 }

@@ -120,6 +120,45 @@ private slots:
         QCOMPARE(removed + run.survivors, qint64(kCombinationCount));
         QCOMPARE(run.survivors, AliveCount(list));
     }
+
+    // With a tolerance a draw passes when it fails at most K of the stages 2..19; the
+    // number range stays strict. The row names every stage the draw fails.
+    void toleranceAndFailedStages()
+    {
+        ConditionSet c = DefaultConditions();
+        c.OddEvenRatio.setChecked(3, true); // 3:3 only
+        c.SumRange = {60, 120};
+        for (int n = 1; n <= 32; ++n)
+            c.NumberRange[std::size_t(n - 1)] = true;
+        const TBeenCodesRecArr history = {
+            draw(2005001, {1, 3, 5, 7, 9, 11}),     // six odd (stage 9), sum 36 (stage 12)
+            draw(2005002, {1, 3, 5, 7, 9, 12}),     // five odd (stage 9), sum 37 (stage 12)
+            draw(2005003, {2, 3, 10, 15, 21, 30}),  // 3:3, sum 81: passes
+            draw(2005004, {2, 3, 10, 15, 20, 31}),  // 3:3, sum 81: passes
+            draw(2005005, {1, 2, 3, 4, 5, 33}),     // outside the range (stage 1)
+            draw(2005006, {1, 2, 4, 6, 8, 29}),     // 2:4 (stage 9), sum 50 (stage 12)
+            draw(2005007, {11, 13, 15, 17, 19, 26}), // five odd (stage 9), sum 101
+        };
+        c.Tolerance = 1;
+        const BackTestResult one = RunBackTest(c, history, 7);
+        QCOMPARE(one.tolerance, 1);
+        QList<int> stages;
+        QStringList verdicts;
+        for (const BackTestRow &row : one.rows) {
+            stages << row.failingStage;
+            verdicts << BackTestRowVerdict(row, one.tolerance);
+        }
+        QCOMPARE(stages, (QList<int>{12, 12, 0, 0, 1, 12, 0}));
+        QCOMPARE(one.passed, 3);
+        QCOMPARE(verdicts[0], QStringLiteral("未通过（错2个：第9步 奇偶比、第12步 总和值）"));
+        QCOMPARE(verdicts[6], QStringLiteral("通过（错1个：第9步 奇偶比）"));
+        QCOMPARE(BackTestLines(one)[2], QStringLiteral("2005003\t02 03 10 15 21 30\t通过\t-"));
+
+        c.Tolerance = 2;
+        QCOMPARE(RunBackTest(c, history, 7).passed, 6);
+        c.Tolerance = 0;
+        QCOMPARE(BackTestLines(RunBackTest(c, history, 7))[0], QStringLiteral("2005001\t01 03 05 07 09 11\t9"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestBackTest)

@@ -1,5 +1,7 @@
 // reduce, backtest and prizes through the batch tool: what a script sees.
 
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -65,15 +67,26 @@ private slots:
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("status");
-        QTest::newRow("bad group line") << QStringList{"reduce", "--groups1", "&0"} << 1;
-        QTest::newRow("missing condition file") << QStringList{"reduce", "--conditions", "/nonexistent.ini"} << 1;
-        QTest::newRow("stray word") << QStringList{"reduce", "x"} << 2;
-        QTest::newRow("backtest without K") << QStringList{"backtest"} << 2;
-        QTest::newRow("backtest bad group") << QStringList{"backtest", "5", "--groups2", "1,x&1"} << 1;
-        QTest::newRow("prizes unknown issue") << QStringList{"prizes", "1999001"} << 1;
-        QTest::newRow("prizes bad blues") << QStringList{"prizes", "1 2 3 4 5 6+7", "--blues", "0"} << 1;
-        QTest::newRow("prizes without draw") << QStringList{"prizes"} << 2;
-        QTest::newRow("not a condition file") << QStringList{"reduce", "--conditions", SSQ_TEST_DATA "/ssq.dxt"} << 1;
+        QTest::addColumn<QString>("named");   // what the message must name
+        QTest::newRow("bad group line") << QStringList{"reduce", "--groups1", "&0"} << 1 << QString();
+        QTest::newRow("missing condition file") << QStringList{"reduce", "--conditions", "/nonexistent.ini"} << 1 << QString();
+        QTest::newRow("stray word") << QStringList{"reduce", "x"} << 2 << QString();
+        QTest::newRow("backtest without K") << QStringList{"backtest"} << 2 << QString();
+        QTest::newRow("backtest bad group") << QStringList{"backtest", "5", "--groups2", "1,x&1"} << 1 << QString();
+        QTest::newRow("prizes unknown issue") << QStringList{"prizes", "1999001"} << 1 << QString();
+        QTest::newRow("prizes bad blues") << QStringList{"prizes", "1 2 3 4 5 6+7", "--blues", "0"} << 1 << QString();
+        QTest::newRow("prizes without draw") << QStringList{"prizes"} << 2 << QString();
+        QTest::newRow("not a condition file") << QStringList{"reduce", "--conditions", SSQ_TEST_DATA "/ssq.dxt"} << 1 << QString();
+        // A piece of --range that names no number must not turn the restriction into
+        // another one; the message names the piece.
+        QTest::newRow("range with blanks") << QStringList{"reduce", "--range", "1 2 3"} << 2 << QStringLiteral("\"1 2 3\"");
+        QTest::newRow("range in words") << QStringList{"reduce", "--range", "一,二"} << 2 << QStringLiteral("\"一\"");
+        QTest::newRow("range with a letter") << QStringList{"backtest", "3", "--range", "1,2,x"} << 2 << QStringLiteral("\"x\"");
+        QTest::newRow("range with 34") << QStringList{"prizes", "1 2 3 4 5 6+7", "--range", "1,34"} << 2 << QStringLiteral("\"34\"");
+        QTest::newRow("tolerance 19") << QStringList{"reduce", "--tolerance", "19"} << 2 << QString();
+        QTest::newRow("blues without tickets") << QStringList{"reduce", "--blues", "1"} << 2 << QString();
+        QTest::newRow("missing base") << QStringList{"reduce", "--base", "/nonexistent.txt"} << 1 << QString();
+        QTest::newRow("bad ticket blues") << QStringList{"reduce", "--blues", "17", "--tickets", "/tmp/x.txt"} << 1 << QString();
     }
     void badInputsFail()
     {
@@ -82,6 +95,26 @@ private slots:
         const Run r = runCli(args);
         QCOMPARE(r.status, status);
         QVERIFY(!r.err.isEmpty());
+        QFETCH(QString, named);
+        QVERIFY2(r.err.contains(named), qPrintable(r.err));
+    }
+
+    // 容错, 大底 and tickets reach the engine through the options.
+    void toleranceBaseAndTickets()
+    {
+        QTemporaryDir dir;
+        const QString base = dir.filePath("base.txt");
+        QFile file(base);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("6 5 4 3 2 1\n1 2 3 4 5 7\n1 2 3 4 5 8\n");
+        file.close();
+        const Run r = runCli({"reduce", "--base", base, "--range", "1,2,3,4,5,6,7", "--tolerance", "1", "--stats",
+                              "--blues", "16,1", "--tickets", dir.filePath("tickets.txt")});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.lines[1], QStringLiteral("缩水基础号码总共3注号码"));
+        QCOMPARE(r.lines[4], QStringLiteral("满足全部条件 2 注，错1个 0 注"));
+        QCOMPARE(r.lines[7], QStringLiteral("1\tactive\t1\t2\t1"));
+        QCOMPARE(r.lines.last(), QStringLiteral("投注\t4\t8"));
     }
 
     void backtestListsOldestFirst()

@@ -582,6 +582,117 @@ private slots:
         QCOMPARE(progress.starts, 0);
         QCOMPARE(AliveCount(result), 7);
     }
+
+    // ---- tolerance and imported bases --------------------------------------------------
+
+    void tolerance_data()
+    {
+        QTest::addColumn<int>("set");
+        QTest::addColumn<int>("k");
+        QTest::newRow("mixed, K = 1") << 0 << 1;
+        QTest::newRow("mixed, K = 2") << 0 << 2;
+        QTest::newRow("range and groups, K = 1") << 1 << 1;
+        QTest::newRow("range and groups, K = 2") << 1 << 2;
+    }
+
+    // Every combination's failed stages counted directly with the reference's tests:
+    // stage 1 holds strictly, at most K of the others may fail.
+    void tolerance()
+    {
+        QFETCH(int, set);
+        QFETCH(int, k);
+        ConditionSet c;
+        c.AcRange = {6, 10};
+        c.OddEvenRatio = checks({2, 3, 4});
+        c.SumRange = {80, 130};
+        c.SameTailCount = checks({1, 2});
+        c.TailMod5Groups = checks({3, 4});
+        c.PrevTailSame = checks({0, 1});
+        if (set == 0) {
+            c.ZoneCounts[1] = checks({1, 2, 3});
+            c.SixZoneSpread = checks({3, 4});
+            c.Mod3Counts[2] = checks({1, 2, 3});
+            c.ConsecCount = checks({1});
+            c.ConsecGroups = checks({0, 1});
+            c.MaxGapRange = {3, 16};
+        } else {
+            for (int n = 1; n <= 33; ++n)
+                c.NumberRange[n - 1] = n % 7 != 0;
+            c.CodeSel1 = {QStringLiteral("01,08,09,12&0,1")};
+            c.CodeSel2 = {QStringLiteral("30,31,32,33&0,1")};
+            c.TailBigSmallRatio = checks({2, 3, 4});
+        }
+        c.Tolerance = k;
+
+        const Reference::Stages st = Reference::stages(c, testHistory());
+        std::array<int, kStageCount> failed{};
+        std::array<int, kStageCount> byFailures{};
+        std::vector<std::uint8_t> expected(std::size_t(kCombinationCount), 0);
+        for (int i = 0; i < kCombinationCount; ++i) {
+            const TCodeRedArr &a = m_base.Codes[std::size_t(i)];
+            if (st.active[0] && !st.keep[0](a)) {
+                ++failed[0];
+                continue;
+            }
+            int fails = 0;
+            for (std::size_t s = 1; s < std::size_t(kStageCount); ++s)
+                if (st.active[s] && !st.keep[s](a)) {
+                    ++fails;
+                    ++failed[s];
+                }
+            if (fails <= k) {
+                expected[std::size_t(i)] = 1;
+                ++byFailures[std::size_t(fails)];
+            }
+        }
+
+        TCodeList list;
+        const ReductionRun run = RunReduction(c, testHistory(), list, nullptr, QDateTime::currentDateTime(), 2);
+        QVERIFY(list.Alive == expected);
+        QCOMPARE(run.byFailures, byFailures);
+        for (int s = 0; s < kStageCount; ++s)
+            QCOMPARE(run.stages[std::size_t(s)].failed, failed[std::size_t(s)]);
+        int removed = 0;
+        for (const StageOutcome &o : run.stages)
+            removed += o.removed;
+        QCOMPARE(removed + run.survivors, kCombinationCount);
+        QString counts = QStringLiteral("满足全部条件 %1 注").arg(byFailures[0]);
+        for (int f = 1; f <= k; ++f)
+            counts += QStringLiteral("，错%1个 %2 注").arg(f).arg(byFailures[std::size_t(f)]);
+        QCOMPARE(run.report.at(4), counts);
+
+        // A single combination is judged the same way (a sample, to keep it quick).
+        const ReductionFilter filter(c, testHistory());
+        for (int i = 0; i < kCombinationCount; i += 997)
+            QCOMPARE(filter.firstFailingStage(m_base.Codes[std::size_t(i)]) == 0, expected[std::size_t(i)] != 0);
+    }
+
+    // A run over a base keeps exactly the base's combinations that a full run keeps.
+    void importedBase()
+    {
+        ConditionSet c;
+        c.OddEvenRatio = checks({2, 3, 4});
+        c.SumRange = {70, 140};
+        c.CodeSel1 = {QStringLiteral("01,02,03,04&0,1")};
+        for (int n = 1; n <= 33; ++n)
+            c.NumberRange[n - 1] = n != 13;
+        c.Tolerance = 1;
+        TCodeList full;
+        RunReduction(c, testHistory(), full);
+        TCodeRedArrArr base;
+        for (int i = 0; i < kCombinationCount; i += 11)
+            base.push_back(m_base.Codes[std::size_t(i)]);
+        TCodeList list;
+        const ReductionRun run = RunReduction(c, testHistory(), list, nullptr, QDateTime::currentDateTime(), 0, &base);
+        QCOMPARE(run.report.at(1), QStringLiteral("缩水基础号码总共%1注号码").arg(base.size()));
+        QVERIFY(list.Codes == base);
+        for (std::size_t i = 0; i < base.size(); ++i)
+            QCOMPARE(list.Alive[i], full.Alive[i * 11]);
+        int removed = 0;
+        for (const StageOutcome &o : run.stages)
+            removed += o.removed;
+        QCOMPARE(removed + run.survivors, int(base.size()));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestReductionEngine)

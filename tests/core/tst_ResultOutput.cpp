@@ -161,6 +161,44 @@ private slots:
         QVERIFY(!FindInMemo(memo, RedArrToStr(list.Codes[static_cast<std::size_t>(std::find(list.Alive.begin(), list.Alive.end(), 1) - list.Alive.begin())])).found);
         QCOMPARE(MemoLines(memo), run.report);
     }
+
+    // "结果兑奖" looks among the survivors, however many there are, and says where the
+    // combination stands; a list that is not every combination (a base, a wheel's
+    // tickets) counts the same way.
+    void findInResult_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("parsed");
+        QTest::addColumn<int>("position");   // 0: not among the survivors
+        QTest::newRow("first survivor") << "01 02 03 04 05 06" << true << 1;
+        QTest::newRow("any order, one digit, a blue") << "6,5,4,3,2,1+07" << true << 1;
+        QTest::newRow("third survivor") << "01 02 03 04 06 07" << true << 3;
+        QTest::newRow("dead entry") << "01 02 03 04 05 08" << true << 0;
+        QTest::newRow("not in the list") << "28 29 30 31 32 33" << true << 0;
+        QTest::newRow("five numbers") << "01 02 03 04 05" << false << 0;
+        QTest::newRow("repeated number") << "01 01 03 04 05 06" << false << 0;
+        QTest::newRow("header text") << "缩水" << false << 0;
+    }
+    void findInResult()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, parsed);
+        QFETCH(int, position);
+        TCodeList list;
+        list.Codes = {{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 7}, {1, 2, 3, 4, 5, 8}, {1, 2, 3, 4, 6, 7}};
+        list.Count = 4;
+        list.Alive = {1, 1, 0, 1};
+        const auto search = FindInResult(list, text);
+        QCOMPARE(search.has_value(), parsed);
+        if (!parsed)
+            return;
+        QCOMPARE(search->found, position > 0);
+        QCOMPARE(search->position, position);
+        const QString shown = RedArrToStr(search->reds);
+        QCOMPARE(search->status, position > 0 ? QStringLiteral("恭喜，找到号码%1，是缩水结果的第%2注").arg(shown).arg(position)
+                                              : QStringLiteral("抱歉，没有找到号码") + shown);
+    }
+
 };
 
 QTEST_GUILESS_MAIN(TestResultOutput)

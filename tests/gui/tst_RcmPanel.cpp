@@ -15,7 +15,11 @@
 #include "reduction/ProgressFormDriver.h"
 #include "reduction/RangeCheck.h"
 #include "reduction/ResultOutput.h"
+#include "reduction/ReductionExtrasBar.h"
 #include "reduction/ResultSheet.h"
+#include "reduction/TicketFile.h"
+
+#include "../TestSupport.h"
 
 #include <QApplication>
 #include <QDir>
@@ -865,9 +869,11 @@ private slots:
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("status");
         QTest::addColumn<QString>("selected");
-        QTest::newRow("found") << "01 02 03 04 05 06" << "恭喜，找到号码01 02 03 04 05 06"
+        QTest::newRow("found") << "01 02 03 04 05 06" << "恭喜，找到号码01 02 03 04 05 06，是缩水结果的第1注"
                                << "01 02 03 04 05 06";
-        QTest::newRow("unpadded") << "1 2 3 4 5 6" << "抱歉，没有找到号码1 2 3 4 5 6" << "";
+        QTest::newRow("unpadded, any order") << "7 1 2 3 4 5" << "恭喜，找到号码01 02 03 04 05 07，是缩水结果的第2注"
+                                             << "01 02 03 04 05 07";
+        QTest::newRow("not a survivor") << "01 02 03 04 05 08" << "抱歉，没有找到号码01 02 03 04 05 08" << "";
         QTest::newRow("header") << "缩水" << "恭喜，找到号码缩水" << "缩水";
         QTest::newRow("cancelled") << "" << "" << "";
     }
@@ -893,6 +899,102 @@ private slots:
             QCOMPARE(cursor.selectionStart(), memo().indexOf(selected));
         else
             QCOMPARE(cursor.position(), 0);
+    }
+
+    // Beyond 20000 survivors the memo lists none; the check still finds and places them.
+    void prizeCheckBeyondTheMemo()
+    {
+        runWith(DefaultConditions());
+        m_askAnswer = QStringLiteral("01 02 03 04 05 07");
+        QTest::mouseClick(m_panel->RcmPanelCheckBt, Qt::LeftButton);
+        QCOMPARE(m_status.last(), QStringLiteral("恭喜，找到号码01 02 03 04 05 07，是缩水结果的第2注"));
+        QVERIFY(!m_panel->RcmSheet4->RcmMemo->textCursor().hasSelection());
+    }
+
+    // "中奖统计" never shows the figures of survivors that a new run replaced.
+    void prizeStatsFollowTheSurvivors()
+    {
+        ConditionSet c = DefaultConditions();
+        c.NumberRange = Numbers({1, 2, 3, 4, 5, 6, 7});
+        runWith(c);
+        TPrizeStatsBox *box = m_panel->RcmSheet4->PrizeStats;
+        box->PrizeDrawEd->setText(QStringLiteral("01 02 03 04 05 06+07"));
+        box->PrizeStatBtClick();
+        QCOMPARE(box->PrizeTable->item(0, 1)->text(), QStringLiteral("1"));
+        c.NumberRange = Numbers({1, 2, 3, 4, 5, 7, 8});
+        runWith(c);
+        QCOMPARE(box->PrizeTable->item(0, 1)->text(), QString());
+        QVERIFY(box->PrizeTotalLbl->text().isEmpty());
+    }
+
+    // ---- tolerance, base, reduce again, tickets -------------------------------------------
+
+    void toleranceReachesTheRun()
+    {
+        ConditionSet c = DefaultConditions();
+        c.OddEvenRatio.setChecked(3, true);
+        c.Tolerance = 1;
+        runWith(c);
+        QCOMPARE(m_panel->Conditions().Tolerance, 1);
+        TCodeList expected;
+        QCOMPARE(memo().split(QLatin1Char('\n')).mid(1), RunReduction(c, m_history, expected).report.mid(1));
+        QVERIFY(!m_panel->RcmSheet4->StageStats->isColumnHidden(4));
+    }
+
+    void baseAndReduceAgain()
+    {
+        QTemporaryDir dir;
+        auto importFile = [&](const QByteArray &bytes) {
+            m_openAnswer = dir.filePath(QStringLiteral("base.txt"));
+            QFile f(m_openAnswer);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(bytes);
+            f.close();
+            QTest::mouseClick(m_panel->RcmExtrasBar->ImportBaseBt, Qt::LeftButton);
+        };
+        importFile("1 2 3 4 5 6\n1 2 3\n");
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY(!m_panel->Base());
+        importFile("1 2 3 4 5 6\n1 2 3 4 5 7\n1 2 3 4 5 8\n");
+        QCOMPARE(m_panel->RcmExtrasBar->BaseLbl->text(), QStringLiteral("大底：已导入3注"));
+        ConditionSet c = DefaultConditions();
+        c.NumberRange = Numbers({1, 2, 3, 4, 5, 6, 7});
+        runWith(c);
+        QCOMPARE(memo().split(QLatin1Char('\n'))[1], QStringLiteral("缩水基础号码总共3注号码"));
+
+        // Reduce again: one more run with the survivors as the base.
+        QTest::mouseClick(m_panel->RcmExtrasBar->ClearBaseBt, Qt::LeftButton);
+        runWith(c);
+        const TCodeRedArrArr first = SurvivorCodes(m_panel->ResultList());
+        c.CodeSel1 = {QStringLiteral("7&0")};
+        m_panel->SetConditions(c);
+        QTest::mouseClick(m_panel->RcmExtrasBar->ReduceAgainBt, Qt::LeftButton);
+        TCodeList expected;
+        RunReduction(c, m_history, expected, nullptr, QDateTime::currentDateTime(), 0, &first);
+        QCOMPARE(m_panel->ResultList().Codes, expected.Codes);
+        QCOMPARE(m_panel->ResultList().Alive, expected.Alive);
+    }
+
+    void tickets()
+    {
+        QTemporaryDir dir;
+        m_saveAnswer = dir.filePath(QStringLiteral("tickets.txt"));
+        int confirms = 0;
+        m_panel->dialogs().confirm = [&](QWidget *, const QString &) { return ++confirms, false; };
+        ConditionSet c = DefaultConditions();
+        c.NumberRange = Numbers({1, 2, 3, 4, 5, 6, 7});
+        runWith(c);
+        m_askAnswer = QStringLiteral("1,2");
+        QTest::mouseClick(m_panel->RcmExtrasBar->TicketsBt, Qt::LeftButton);
+        QCOMPARE(m_requests.last().title, QStringLiteral("生成投注（共14注，金额28元）"));
+        QCOMPARE(readAll(m_saveAnswer), TicketFileBytes(m_panel->ResultList(), {1, 2}));
+        // Above 10,000 tickets the player is asked first; "取消" writes nothing.
+        QVERIFY(QFile::remove(m_saveAnswer));
+        c.NumberRange = Numbers({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15});
+        runWith(c);
+        QTest::mouseClick(m_panel->RcmExtrasBar->TicketsBt, Qt::LeftButton);
+        QCOMPARE(confirms, 1);
+        QVERIFY(!QFile::exists(m_saveAnswer));
     }
 
     void print()
@@ -1037,6 +1139,9 @@ private slots:
         m_panel->SetConditions(Varied());
         ConditionSet c = DefaultConditions();
         c.NumberRange = Numbers({1, 2, 3, 4, 5, 6, 7, 8, 9});
+        c.SumRange = {25, 40};
+        c.OddEvenRatio = CheckList{0x0C};
+        c.Tolerance = 1;
         m_panel->SetConditions(c);
         QTest::mouseClick(m_panel->RcmPanelScaleBt, Qt::LeftButton);
         m_panel->SetConditions(Varied());

@@ -4,12 +4,13 @@
 // combination that the reduction, the charts and the analysis table share, so that a
 // filter and the table column that shows the same quantity always agree.
 //
-// Every property comes in two forms:
-//  - on TCodeRedArr, the six stored positions (draws of the history keep their written
-//    order, so the functions that look at neighbouring positions use that order);
-//  - on a 64-bit mask with bit n set for number n (bits 1..33), for ascending
-//    combinations. These are popcounts against fixed class masks and serve the
-//    reduction, which tests over a million candidates per stage.
+// Every property is defined once, on TCodeRedArr, the six stored positions (draws of the
+// history keep their written order, so the functions that look at neighbouring
+// positions use that order). The reduction looks them up in a table it fills from these
+// functions (reduction/CombinationProperties.h). Only the set operations that compare a
+// combination with a fixed set of numbers (the newest draw, a chosen-number group, a
+// set of cold numbers) also come as one popcount on a 64-bit mask with bit n set for
+// number n, for callers that test them millions of times.
 
 #include "history/DrawRecord.h"
 
@@ -32,7 +33,7 @@ void JoinStr(const QString &sep, const QStringList &list, QString &text);
 // Item i stands for the count i on the left and 6 - i on the right.
 extern const std::array<QString, 7> RatioCaptions;
 
-// ---- number classes --------------------------------------------------------------
+// ---- masks of numbers --------------------------------------------------------------
 
 namespace CodeMask {
 constexpr RedMask bit(int n) { return RedMask{1} << n; }
@@ -43,26 +44,7 @@ constexpr RedMask range(int lo, int hi)
         m |= bit(n);
     return m;
 }
-constexpr RedMask where(bool (*pred)(int))
-{
-    RedMask m = 0;
-    for (int n = 1; n <= 33; ++n)
-        if (pred(n))
-            m |= bit(n);
-    return m;
-}
 constexpr RedMask All = range(1, 33);
-constexpr RedMask Odd = where([](int n) { return n % 2 == 1; });
-constexpr RedMask Even = where([](int n) { return n % 2 == 0; });
-constexpr RedMask Big = range(17, 33);
-constexpr RedMask BigTail = where([](int n) { return n % 10 >= 5; });
-// Not composite, so 1 counts as prime: twelve numbers.
-constexpr RedMask Prime = where([](int n) {
-    for (int d = 2; d < n; ++d)
-        if (n % d == 0)
-            return false;
-    return true;
-});
 } // namespace CodeMask
 
 inline RedMask ToMask(const TCodeRedArr &a)
@@ -103,34 +85,11 @@ int SlantCount(const TCodeRedArr &a, const TCodeRedArr &b);
 int CountInSet(const TCodeRedArr &a, const std::array<bool, 34> &flags);
 bool HasNum(const TCodeRedArr &a, int n);
 
-// ---- the same properties on a mask (ascending combinations) ---------------------------
+// ---- set operations on a mask ----------------------------------------------------------
 
 namespace CodeMask {
 inline int count(RedMask m) { return std::popcount(m); }
-int SpecNumInter(RedMask m, int lo, int hi); // throws SsqError like the array form
-int Zone6Count(RedMask m);
-int OddEvenZoneCount(RedMask m);
-int Mod3Count(RedMask m, int r);
-int Mod6GroupCount(RedMask m);
-int Mod5GroupCount(RedMask m, bool tailOnly);
-int SameTailMax(RedMask m);
-int TailGroupCount(RedMask m);
-inline int BigTailCount(RedMask m) { return count(m & BigTail); }
-inline int BigCount(RedMask m) { return count(m & Big); }
-inline int OddCount(RedMask m) { return count(m & Odd); }
-inline int PrimeCount(RedMask m) { return count(m & Prime); }
-int RedSum(RedMask m, bool tailOnly, bool lastDigitOnly);
-int AcValue(RedMask m);
-int MaxGap(RedMask m);
-void ConsecRuns(RedMask m, std::array<int, 6> &runs);
-// Bit n set where n and n + 1 are both present and n - 1 is not: the start of a run.
-inline int ConsecGroupCount(RedMask m) { return count(m & (m >> 1) & ~(m << 1)); }
-inline int ConsecNumCount(RedMask m) { return count(m & ((m >> 1) | (m << 1))); }
-// Neighbours in ascending order two apart with nothing between them.
-inline int OddConsecCount(RedMask m) { return count(m & (m >> 2) & ~(m >> 1) & Odd); }
-inline int EvenConsecCount(RedMask m) { return count(m & (m >> 2) & ~(m >> 1) & Even); }
 inline int RepeatCount(RedMask a, RedMask b) { return count(a & b); }
-inline int SlantCount(RedMask a, RedMask b) { return count(a & ((b << 1) | (b >> 1)) & All); }
 inline int CountInSet(RedMask m, RedMask set) { return count(m & set); }
 inline bool HasNum(RedMask m, int n) { return (m >> n) & 1U; }
 } // namespace CodeMask

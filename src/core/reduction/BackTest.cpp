@@ -24,6 +24,7 @@ QString percent(int part, int whole)
 BackTestResult RunBackTest(const ConditionSet &conditions, const TBeenCodesRecArr &history, int k)
 {
     BackTestResult result;
+    result.tolerance = std::clamp(conditions.Tolerance, 0, kMaxTolerance);
     const int total = int(history.size());
     const int count = std::clamp(k, 0, total);
     // Two filters serve every draw: the stages differ only in the draw that the
@@ -41,10 +42,12 @@ BackTestResult RunBackTest(const ConditionSet &conditions, const TBeenCodesRecAr
             row.failingStage = -1;
         } else if (i == 0) {
             row.failingStage = first.firstFailingStage(row.sortedReds);
+            row.failedStages = first.failedStages(row.sortedReds);
         } else {
             previous[0] = history[std::size_t(i - 1)];
             const ReductionFilter filter(conditions, previous);
             row.failingStage = filter.firstFailingStage(row.sortedReds);
+            row.failedStages = filter.failedStages(row.sortedReds);
         }
         if (row.failingStage == 0)
             ++result.passed;
@@ -62,6 +65,30 @@ QString BackTestVerdict(int failingStage)
     return QStringLiteral("第%1步 %2").arg(failingStage).arg(StageName(failingStage));
 }
 
+namespace {
+QList<int> stageNumbers(std::uint32_t failed)
+{
+    QList<int> stages;
+    for (int s = 0; s < kStageCount; ++s)
+        if ((failed >> s) & 1U)
+            stages << s + 1;
+    return stages;
+}
+} // namespace
+
+QString BackTestRowVerdict(const BackTestRow &row, int tolerance)
+{
+    if (tolerance <= 0 || row.failingStage < 0 || row.failedStages == 0)
+        return BackTestVerdict(row.failingStage);
+    QStringList named;
+    for (int s : stageNumbers(row.failedStages))
+        named << QStringLiteral("第%1步 %2").arg(s).arg(StageName(s));
+    return QStringLiteral("%1（错%2个：%3）")
+        .arg(row.failingStage == 0 ? QStringLiteral("通过") : QStringLiteral("未通过"))
+        .arg(named.size())
+        .arg(named.join(QStringLiteral("、")));
+}
+
 QStringList BackTestLines(const BackTestResult &result)
 {
     QStringList lines;
@@ -70,7 +97,14 @@ QStringList BackTestLines(const BackTestResult &result)
         const QString verdict = row.failingStage == 0 ? QStringLiteral("通过")
                                 : row.failingStage < 0 ? QStringLiteral("号码无效")
                                                        : QString::number(row.failingStage);
-        lines << row.draw.issueText() + QLatin1Char('\t') + RedArrToStr(row.sortedReds) + QLatin1Char('\t') + verdict;
+        QString line = row.draw.issueText() + QLatin1Char('\t') + RedArrToStr(row.sortedReds) + QLatin1Char('\t') + verdict;
+        if (result.tolerance > 0) {
+            QStringList numbers;
+            for (int s : stageNumbers(row.failedStages))
+                numbers << QString::number(s);
+            line += QLatin1Char('\t') + (numbers.isEmpty() ? QStringLiteral("-") : numbers.join(QLatin1Char(',')));
+        }
+        lines << line;
     }
     lines << QStringLiteral("通过 %1/%2").arg(result.passed).arg(result.listed());
     return lines;

@@ -9,6 +9,7 @@
 #include "reduction/ConditionSet.h"
 
 #include <QStringList>
+#include <cstdint>
 #include <vector>
 
 struct BackTestRow
@@ -16,12 +17,14 @@ struct BackTestRow
     DrawRecord draw;
     TCodeRedArr sortedReds{};
     int failingStage = 0;   // 1..19, 0 = passed every stage, -1 = not six distinct reds
+    std::uint32_t failedStages = 0;   // bit s - 1: the draw fails stage s
 };
 
 struct BackTestResult
 {
     std::vector<BackTestRow> rows;   // oldest first
     int passed = 0;
+    int tolerance = 0;               // 容错 K: a draw passes when it fails at most K stages 2..19
 
     int listed() const { return int(rows.size()); }
 };
@@ -33,8 +36,14 @@ BackTestResult RunBackTest(const ConditionSet &conditions, const TBeenCodesRecAr
 // "通过", "第9步 奇偶比" for a stage, "号码无效" for a draw that is not six distinct reds.
 QString BackTestVerdict(int failingStage);
 
-// The batch tool's lines: "ISSUE\tR R R R R R\tRESULT" (RESULT "通过" or the stage number),
-// then "通过 P/K".
+// A row as the list shows it. Strict (K = 0): BackTestVerdict. With a tolerance the row
+// also lists the stages the draw fails: "通过（错1个：第9步 奇偶比）",
+// "未通过（错3个：第3步 6区间分段、第9步 奇偶比、第12步 总和值）".
+QString BackTestRowVerdict(const BackTestRow &row, int tolerance);
+
+// The batch tool's lines: "ISSUE\tR R R R R R\tRESULT" (RESULT "通过" or the number of the
+// stage where the draw is removed), with a tolerance one more column with the numbers of
+// the failed stages ("3,9", "-" for none); then "通过 P/K".
 QStringList BackTestLines(const BackTestResult &result);
 
 // The line above the list: the share of past draws that survived, and beside it the share

@@ -2,6 +2,7 @@
 
 #include "app/TextFile.h"
 #include "code/SsqError.h"
+#include "reduction/ExtendedSettings.h"
 #include "reduction/GbkIniFile.h"
 #include "reduction/GroupLines.h"
 #include "reduction/IntText.h"
@@ -128,6 +129,11 @@ ConditionSet readConditions(const QByteArray &bytes, ConditionSet result, const 
     if (!ini.hasSection(section()))
         refuse(fileName, QStringLiteral("文件中没有“[%1]”一节，不是条件配置文件！！").arg(section()));
     visitKeys(result, Reader{ini, fileName});
+    try {
+        ReadExtendedSettings(ini, result);
+    } catch (const SsqError &e) {
+        refuse(fileName, e.text());
+    }
     return result;
 }
 
@@ -146,6 +152,7 @@ QByteArray ConditionsToIni(const ConditionSet &conditions, const QByteArray &exi
     GbkIniFile ini(existing);
     ConditionSet copy = conditions;
     visitKeys(copy, Writer{ini});
+    WriteExtendedSettings(ini, conditions);
     return ini.toBytes();
 }
 

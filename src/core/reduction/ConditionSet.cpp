@@ -38,19 +38,34 @@ QString NumberRangeText(const std::array<bool, 33> &range)
     return text;
 }
 
+namespace {
+// The number a piece names (the grid accepts 08 for its cell 8: one leading "0" is
+// dropped, nothing else), 0 when it names none.
+int rangeNumber(QString piece)
+{
+    if (piece.startsWith(QLatin1Char('0')))
+        piece.remove(0, 1);
+    bool ok = false;
+    const int n = piece.toInt(&ok);
+    return ok && n >= 1 && n <= 33 && piece == QString::number(n) ? n : 0;
+}
+} // namespace
+
 std::array<bool, 33> NumberRangeFromText(const QString &text)
 {
     std::array<bool, 33> range{};
-    for (QString piece : SplitStr(QStringLiteral(","), text)) {
-        // The grid accepts 08 for its cell 8: one leading "0" is dropped, nothing else.
-        if (piece.startsWith(QLatin1Char('0')))
-            piece.remove(0, 1);
-        bool ok = false;
-        const int n = piece.toInt(&ok);
-        if (ok && n >= 1 && n <= 33 && piece == QString::number(n))
+    for (const QString &piece : SplitStr(QStringLiteral(","), text))
+        if (const int n = rangeNumber(piece))
             range[n - 1] = true;
-    }
     return range;
+}
+
+QString BadNumberRangePiece(const QString &text)
+{
+    for (const QString &piece : SplitStr(QStringLiteral(","), text))
+        if (rangeNumber(piece) == 0)
+            return piece;
+    return {};
 }
 
 QString RangeText(const ValueRange &range)

@@ -87,6 +87,8 @@ struct ConditionSet
     CheckList MatchCount2;                 // editor 2
     QStringList CodeSel1;                  // chosen-number group lines, list 1
     QStringList CodeSel2;                  // chosen-number group lines, list 2
+    // 容错: how many of the active stages 2..19 a survivor may fail (0: all must hold).
+    int Tolerance = 0;
 
     friend bool operator==(const ConditionSet &, const ConditionSet &) = default;
 };
@@ -97,10 +99,16 @@ struct ConditionSet
 // are taken from `current`.
 ConditionSet DefaultConditions(const ConditionSet &current = ConditionSet{});
 
+// The highest tolerance: every stage but the number range may fail.
+inline constexpr int kMaxTolerance = 18;
+
 // The number range as the grid's checked text ("1,8,9", ascending, no padding) and back;
 // pieces that name no number 1..33 are ignored, a leading "0" is accepted.
 QString NumberRangeText(const std::array<bool, 33> &range);
 std::array<bool, 33> NumberRangeFromText(const QString &text);
+// The first piece of such a text that names no number 1..33 (empty when every piece
+// does): a restriction typed for the batch tool must not silently lose a piece.
+QString BadNumberRangePiece(const QString &text);
 
 // The value range as the condition file writes it: "3,10".
 QString RangeText(const ValueRange &range);

@@ -1,6 +1,10 @@
 #include "reduction/ReduceCommand.h"
 
+#include "code/SsqError.h"
+#include "reduction/BaseFile.h"
 #include "reduction/ConditionFile.h"
+#include "reduction/PrizeStats.h"
+#include "reduction/TicketFile.h"
 #include "reduction/GroupLines.h"
 #include "reduction/ResultOutput.h"
 
@@ -15,10 +19,12 @@ ConditionSet ReduceConditions(const ReduceOptions &options)
         conditions.CodeSel1 = GroupLinesFromText(*options.groups1);
     if (options.groups2)
         conditions.CodeSel2 = GroupLinesFromText(*options.groups2);
+    if (options.tolerance)
+        conditions.Tolerance = *options.tolerance;
     return conditions;
 }
 
-QStringList StageStatLines(const StageOutcomes &stages)
+QStringList StageStatLines(const StageOutcomes &stages, int tolerance)
 {
     QStringList lines;
     for (int s = 0; s < kStageCount; ++s) {
@@ -28,6 +34,8 @@ QStringList StageStatLines(const StageOutcomes &stages)
                          .arg(o.active ? QStringLiteral("active") : QStringLiteral("inactive"))
                          .arg(o.removed)
                          .arg(o.left));
+        if (tolerance > 0)
+            lines.last() += QLatin1Char('\t') + QString::number(o.failed);
     }
     return lines;
 }
@@ -36,12 +44,28 @@ QStringList RunReduceCommand(const TBeenCodesRecArr &history, const ReduceOption
                              const QDateTime &now)
 {
     const ConditionSet conditions = ReduceConditions(options);
+    std::optional<TCodeRedArrArr> base;
+    std::vector<int> blues;
+    QString error;
+    if (!options.baseFile.isEmpty() && !(base = ReadBaseFile(options.baseFile, error)))
+        throw SsqError(error);
+    if (!options.ticketsFile.isEmpty()) {
+        const auto parsed = ParseBlueList(options.blues.value_or(QString()), error);
+        if (!parsed)
+            throw SsqError(error);
+        blues = *parsed;
+    }
     TCodeList result;
-    const ReductionRun run = RunReduction(conditions, history, result, nullptr, now);
+    const ReductionRun run = RunReduction(conditions, history, result, nullptr, now, 0, base ? &*base : nullptr);
     if (!options.exportFile.isEmpty())
         ExportResultFile(options.exportFile, result);
     QStringList lines = run.report;
     if (options.stats)
-        lines += StageStatLines(run.stages);
+        lines += StageStatLines(run.stages, run.tolerance);
+    if (!options.ticketsFile.isEmpty()) {
+        WriteTicketFile(options.ticketsFile, result, blues);
+        const TicketCount count = CountTickets(result, blues);
+        lines << QStringLiteral("投注\t%1\t%2").arg(count.tickets).arg(count.cost);
+    }
     return lines;
 }

@@ -19,6 +19,10 @@ struct ReduceOptions
     std::optional<QString> groups2;      // --groups2: replaces list 2
     QString exportFile;                  // --export: the file "导出结果" writes
     bool stats = false;                  // --stats: one line per stage after the report
+    std::optional<int> tolerance;        // --tolerance K: 容错, over the condition file's
+    QString baseFile;                    // --base: the imported base (大底)
+    std::optional<QString> blues;        // --blues "1,2,16" for --tickets (default: all sixteen)
+    QString ticketsFile;                 // --tickets: the file "生成投注" writes
 };
 
 // The conditions of a batch run: the defaults of "清除条件", then the condition file,
@@ -26,11 +30,13 @@ struct ReduceOptions
 ConditionSet ReduceConditions(const ReduceOptions &options);
 
 // One whole reduction. Answers the lines to print: the report exactly as the result memo
-// holds it, then with --stats the lines "STAGE\tactive|inactive\tREMOVED\tLEFT".
+// holds it, then with --stats the lines "STAGE\tactive|inactive\tREMOVED\tLEFT" (with a
+// tolerance a fifth column: how many combinations of the base fail the stage), then with
+// --tickets the line "投注\tTICKETS\tCOST".
 // Throws SsqError with the message the desktop program would show (a malformed
 // chosen-number group, an unreadable condition file, an export that cannot be written).
 QStringList RunReduceCommand(const TBeenCodesRecArr &history, const ReduceOptions &options,
                              const QDateTime &now = QDateTime::currentDateTime());
 
 // The --stats lines of a run.
-QStringList StageStatLines(const StageOutcomes &stages);
+QStringList StageStatLines(const StageOutcomes &stages, int tolerance = 0);

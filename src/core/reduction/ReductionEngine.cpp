@@ -4,13 +4,14 @@
 
 #include <algorithm>
 #include <atomic>
+#include <bit>
 #include <cstring>
 #include <system_error>
 #include <thread>
 
 namespace {
 
-using namespace CodeMask;
+using CodeMask::bit;
 
 constexpr int binomial(int n, int k)
 {
@@ -21,141 +22,34 @@ constexpr int binomial(int n, int k)
         r = r * (n - k + i) / i;
     return static_cast<int>(r);
 }
-static_assert(binomial(33, 6) == kCombinationCount);
 
 // Number of combinations below a prefix whose last number is x at depth `depth` (1..6).
 constexpr int subtreeSize(int x, int depth) { return binomial(33 - x, 6 - depth); }
 
-// Class membership of one number, OR-ed over a combination; the number of distinct
-// classes of a family is then one popcount.
-//   bits  0.. 5: six-zone (n - 1) div 6
-//   bits  8..13: odd/even half of the three zones
-//   bits 16..21: n mod 6
-//   bits 24..28: tail mod 5
-constexpr std::uint64_t kZone6Family = 0x3FULL;
-constexpr std::uint64_t kOddEvenZoneFamily = 0x3FULL << 8;
-constexpr std::uint64_t kMod6Family = 0x3FULL << 16;
-constexpr std::uint64_t kTailMod5Family = 0x1FULL << 24;
-
-constexpr std::array<std::uint64_t, 34> makePresence()
-{
-    std::array<std::uint64_t, 34> p{};
-    for (int n = 1; n <= 33; ++n) {
-        const int half = 2 * ((n - 1) / 11) + (n % 2 == 0 ? 1 : 0);
-        p[n] = (1ULL << ((n - 1) / 6)) | (1ULL << (8 + half)) | (1ULL << (16 + n % 6))
-               | (1ULL << (24 + (n % 10) % 5));
-    }
-    return p;
-}
-constexpr auto kPresence = makePresence();
-
-// Counters of the ten tail digits, three bits each (a tail has at most four numbers).
-constexpr std::uint64_t kTailLow = 0x9249249ULL; // bit 3t for t = 0..9
-constexpr std::array<std::uint64_t, 34> makeTailIncrement()
-{
-    std::array<std::uint64_t, 34> t{};
-    for (int n = 1; n <= 33; ++n)
-        t[n] = 1ULL << (3 * (n % 10));
-    return t;
-}
-constexpr auto kTailIncrement = makeTailIncrement();
-
-[[gnu::always_inline]] inline int sameTailMax(std::uint64_t tails)
-{
-    const bool ge2 = (tails & (kTailLow * 6)) != 0;
-    const bool ge3 = (((tails >> 2) | ((tails >> 1) & tails)) & kTailLow) != 0;
-    const bool ge4 = ((tails >> 2) & kTailLow) != 0;
-    return 1 + int(ge2) + int(ge3) + int(ge4);
-}
-
-// Runs of consecutive numbers as one small index: r2 + 4 r3 + 12 r4 + 24 r5 + 48 r6,
-// where rL is the number of maximal runs of exactly L numbers. Six numbers allow at
-// most three pairs or two triples, so the index is unique and below 64.
-constexpr std::array<int, 7> kRunWeight = {0, 0, 1, 4, 12, 24, 48};
-
-constexpr RedMask kZone0 = range(1, 11);
-constexpr RedMask kZone1 = range(12, 22);
-constexpr RedMask kMod3Class0 = where([](int n) { return n % 3 == 0; });
-constexpr RedMask kMod3Class1 = where([](int n) { return n % 3 == 1; });
-constexpr RedMask kTensAndUp = range(10, 33);
-constexpr RedMask kTwentiesAndUp = range(20, 33);
-constexpr RedMask kThirties = range(30, 33);
-
-// The state of a prefix of an ascending combination; each number adds to it in constant time.
-struct Level
-{
-    RedMask m = 0;
-    RedMask reflected = 0;   // bit 40 - n for every n: shifted, it gives the differences to a new number
-    RedMask diffs = 0;       // bit d = some pair of the prefix differs by d
-    std::uint64_t presence = 0;
-    std::uint64_t tails = 0;
-    int sum = 0;
-    int gap = 0;
-    int last = -2;
-    int runIndex = 0;        // runs closed so far
-    int runLength = 0;       // length of the run that ends at `last`
-};
-
-[[gnu::always_inline]] inline Level push(const Level &s, int x)
-{
-    Level t;
-    t.m = s.m | bit(x);
-    t.diffs = s.diffs | (s.reflected >> (40 - x));
-    t.reflected = s.reflected | bit(40 - x);
-    t.presence = s.presence | kPresence[x];
-    t.tails = s.tails + kTailIncrement[x];
-    t.sum = s.sum + x;
-    t.gap = s.m ? std::max(s.gap, x - s.last) : 0;
-    t.last = x;
-    if (x == s.last + 1) {
-        t.runIndex = s.runIndex;
-        t.runLength = s.runLength + 1;
-    } else {
-        t.runIndex = s.runIndex + kRunWeight[s.runLength];
-        t.runLength = 1;
-    }
-    return t;
-}
-
-} // namespace
-
-struct ReductionFilter::Probe
-{
-    RedMask m;
-    RedMask diffs;
-    std::uint64_t presence;
-    std::uint64_t tails;
-    int sum;
-    int gap;
-    int runIndex;
-};
-
-namespace {
-
-[[gnu::always_inline]] inline ReductionFilter::Probe probeOf(const Level &t)
-{
-    return {t.m, t.diffs, t.presence, t.tails, t.sum, t.gap, t.runIndex + kRunWeight[t.runLength]};
-}
-
-[[gnu::always_inline]] inline bool allowed(std::uint64_t bits, int value) { return (bits >> value) & 1U; }
-
 std::uint32_t itemBits(const CheckList &list, int items) { return list.bits & ((1U << items) - 1U); }
+bool allowed(std::uint32_t bits, int value) { return value >= 0 && value < 32 && ((bits >> value) & 1U); }
 
-// Values lo..hi of a range as bits over 0..63.
-std::uint64_t rangeBits(const ValueRange &r)
-{
-    std::uint64_t bits = 0;
-    for (int v = std::max(0, r.min); v <= std::min(63, r.max); ++v)
-        bits |= 1ULL << v;
-    return bits;
-}
-
-[[gnu::always_inline]] inline bool groupsAdmit(const std::vector<ChosenGroup> &groups, RedMask m)
+bool groupsAdmit(const std::vector<ChosenGroup> &groups, RedMask m)
 {
     for (const ChosenGroup &g : groups)
         if (!g.admits(m))
             return false;
     return true;
+}
+
+// The value a check list item stands for is the item index plus `offset`.
+auto itemTest(const CheckList &list, int items, int offset)
+{
+    const std::uint32_t bits = itemBits(list, items);
+    return std::pair{bits != 0, [bits, offset](int v) { return allowed(bits, v - offset); }};
+}
+
+auto rangeTest(const ValueRange &r, int lowThreshold, int highThreshold)
+{
+    // A range is no restriction when it reaches both thresholds, even where it would cut
+    // a few extreme values.
+    const bool active = !(r.min <= lowThreshold && r.max >= highThreshold);
+    return std::pair{active, [r](int v) { return r.min <= v && v <= r.max; }};
 }
 
 } // namespace
@@ -166,226 +60,322 @@ ReductionFilter::ReductionFilter(const ConditionSet &c, const TBeenCodesRecArr &
     // The group lines come first: a bad one must stop the run before anything is set up.
     m_groups1 = ParseGroupList(c.CodeSel1, 1);
     m_groups2 = ParseGroupList(c.CodeSel2, 2);
+    m_tolerance = std::clamp(c.Tolerance, 0, kMaxTolerance);
 
     for (int n = 1; n <= 33; ++n)
         if (c.NumberRange[n - 1])
             m_range |= bit(n);
     m_active[0] = m_range != 0;
 
-    // Stage 2: a row with a check keeps only its checked counts; 5 or 6 reds in a zone
-    // have no item, so they fail while that row has a check.
-    std::array<std::uint32_t, 3> zone{};
-    std::array<std::uint32_t, 3> mod3{};
-    for (int z = 0; z < 3; ++z) {
-        zone[z] = itemBits(c.ZoneCounts[z], I::Zone);
-        mod3[z] = itemBits(c.Mod3Counts[z], I::Mod3);
-        m_active[1] = m_active[1] || zone[z] != 0;
-        m_active[4] = m_active[4] || mod3[z] != 0;
+    // Each property stage: whether it is active and which values of its slot it keeps.
+    auto addStage = [this](int stage, PropertySlot slot, bool active, auto keeps) {
+        m_active[std::size_t(stage)] = active;
+        if (!active)
+            return;
+        const int k = m_tableCount++;
+        const SlotField &field = kSlotFields[std::size_t(slot)];
+        m_shift[std::size_t(k)] = field.shift;
+        m_mask[std::size_t(k)] = (1U << field.width) - 1U;
+        for (int v = 0; v < (1 << field.width); ++v)
+            m_failBit[std::size_t(k)][std::size_t(v)] = keeps(v + field.offset) ? 0U : (1U << stage);
+    };
+
+    // Stages 2 and 5 read two counts from one slot (c0 * 7 + c1, the third is 6 - c0 - c1).
+    // A row with a check keeps only its checked counts; 5 or 6 reds in one class have no
+    // item, so they fail while that row has a check.
+    auto threeRows = [](const std::array<CheckList, 3> &rows, int items) {
+        std::array<std::uint32_t, 3> bits{};
+        for (int z = 0; z < 3; ++z)
+            bits[std::size_t(z)] = itemBits(rows[std::size_t(z)], items);
+        const bool active = bits[0] || bits[1] || bits[2];
+        return std::pair{active, [bits](int v) {
+                             const std::array<int, 3> counts = {v / 7, v % 7, 6 - v / 7 - v % 7};
+                             for (std::size_t z = 0; z < 3; ++z)
+                                 if (bits[z] && !allowed(bits[z], counts[z]))
+                                     return false;
+                             return true;
+                         }};
+    };
+    {
+        auto [active, keeps] = threeRows(c.ZoneCounts, I::Zone);
+        addStage(1, SlotZones, active, keeps);
     }
-    for (int c0 = 0; c0 <= 6; ++c0)
-        for (int c1 = 0; c0 + c1 <= 6; ++c1) {
-            const std::array<int, 3> counts = {c0, c1, 6 - c0 - c1};
-            bool zoneOk = true;
-            bool mod3Ok = true;
-            for (int z = 0; z < 3; ++z) {
-                zoneOk = zoneOk && (zone[z] == 0 || allowed(zone[z], counts[z]));
-                mod3Ok = mod3Ok && (mod3[z] == 0 || allowed(mod3[z], counts[z]));
-            }
-            m_zoneOk[c0 * 7 + c1] = zoneOk;
-            m_mod3Ok[c0 * 7 + c1] = mod3Ok;
-        }
-
-    // Item i of these lists stands for the value i + 1.
-    m_zone6Ok = itemBits(c.SixZoneSpread, I::SixZone) << 1;
-    m_oddEvenZoneOk = itemBits(c.SixZoneOddEven, I::SixZone) << 1;
-    m_mod6Ok = itemBits(c.Mod6Groups, I::Mod6) << 1;
-    m_tailMod5Ok = itemBits(c.TailMod5Groups, I::TailMod5) << 1;
-    m_active[2] = m_zone6Ok != 0;
-    m_active[3] = m_oddEvenZoneOk != 0;
-    m_active[5] = m_mod6Ok != 0;
-    m_active[15] = m_tailMod5Ok != 0;
-
-    // A range is no restriction when it reaches both thresholds, even where it would cut
-    // a few extreme values.
-    m_active[6] = !(c.AcRange.min <= 3 && c.AcRange.max >= 10);
-    m_acOk = rangeBits(c.AcRange);
-    m_active[7] = !(c.MaxGapRange.min <= 1 && c.MaxGapRange.max >= 28);
-    m_gapOk = rangeBits(c.MaxGapRange);
-    m_active[11] = !(c.SumRange.min <= 21 && c.SumRange.max >= 180);
-    m_sumMin = c.SumRange.min;
-    m_sumMax = c.SumRange.max;
-    m_active[14] = !(c.TailSumRange.min <= 3 && c.TailSumRange.max >= 51);
-    m_tailSumMin = c.TailSumRange.min;
-    m_tailSumMax = c.TailSumRange.max;
-
-    m_oddOk = itemBits(c.OddEvenRatio, I::Ratio);
-    m_bigOk = itemBits(c.BigSmallRatio, I::Ratio);
-    m_bigTailOk = itemBits(c.TailBigSmallRatio, I::Ratio);
-    m_active[8] = m_oddOk != 0;
-    m_active[9] = m_bigOk != 0;
-    m_active[16] = m_bigTailOk != 0;
-
-    // Stage 11: item j of ConsecCount stands for runs of j + 1 numbers (item 0: runs of
-    // one, of which there are always none); item k of ConsecGroups for k such runs.
-    const std::uint32_t lengths = itemBits(c.ConsecCount, I::ConsecCount);
-    const std::uint32_t groups = itemBits(c.ConsecGroups, I::ConsecGroups);
-    m_active[10] = lengths != 0;
-    for (int r2 = 0; r2 <= 3; ++r2)
-        for (int r3 = 0; r3 <= 2; ++r3)
-            for (int r4 = 0; r4 <= 1; ++r4)
-                for (int r5 = 0; r5 <= 1; ++r5)
-                    for (int r6 = 0; r6 <= 1; ++r6) {
-                        if (2 * r2 + 3 * r3 + 4 * r4 + 5 * r5 + 6 * r6 > 6)
-                            continue;
-                        const std::array<int, 6> runs = {0, r2, r3, r4, r5, r6};
-                        bool ok = groups == 0;
-                        for (int j = 0; j < 6 && !ok; ++j)
-                            ok = allowed(lengths, j) && allowed(groups, runs[j]);
-                        m_consecOk[r2 * kRunWeight[2] + r3 * kRunWeight[3] + r4 * kRunWeight[4]
-                                   + r5 * kRunWeight[5] + r6 * kRunWeight[6]] = ok;
-                    }
-
-    m_sameTailOk = itemBits(c.SameTailCount, I::SameTail);
-    m_active[12] = m_sameTailOk != 0;
+    {
+        auto [active, keeps] = itemTest(c.SixZoneSpread, I::SixZone, 1);
+        addStage(2, SlotZone6, active, keeps);
+    }
+    {
+        auto [active, keeps] = itemTest(c.SixZoneOddEven, I::SixZone, 1);
+        addStage(3, SlotOddEvenZone, active, keeps);
+    }
+    {
+        auto [active, keeps] = threeRows(c.Mod3Counts, I::Mod3);
+        addStage(4, SlotMod3, active, keeps);
+    }
+    {
+        auto [active, keeps] = itemTest(c.Mod6Groups, I::Mod6, 1);
+        addStage(5, SlotMod6, active, keeps);
+    }
+    {
+        auto [active, keeps] = rangeTest(c.AcRange, 3, 10);
+        addStage(6, SlotAc, active, keeps);
+    }
+    {
+        auto [active, keeps] = rangeTest(c.MaxGapRange, 1, 28);
+        addStage(7, SlotGap, active, keeps);
+    }
+    {
+        auto [active, keeps] = itemTest(c.OddEvenRatio, I::Ratio, 0);
+        addStage(8, SlotOdd, active, keeps);
+    }
+    {
+        auto [active, keeps] = itemTest(c.BigSmallRatio, I::Ratio, 0);
+        addStage(9, SlotBig, active, keeps);
+    }
+    {
+        // Item j of ConsecCount stands for runs of j + 1 numbers (item 0: runs of one, of
+        // which there are always none); item k of ConsecGroups for k such runs.
+        const std::uint32_t lengths = itemBits(c.ConsecCount, I::ConsecCount);
+        const std::uint32_t groups = itemBits(c.ConsecGroups, I::ConsecGroups);
+        std::array<bool, 256> keep{};
+        for (int r2 = 0; r2 <= 3; ++r2)
+            for (int r3 = 0; r3 <= 2; ++r3)
+                for (int r4 = 0; r4 <= 1; ++r4)
+                    for (int r5 = 0; r5 <= 1; ++r5)
+                        for (int r6 = 0; r6 <= 1; ++r6) {
+                            const std::array<int, 6> runs = {0, r2, r3, r4, r5, r6};
+                            bool ok = groups == 0;
+                            for (int j = 0; j < 6 && !ok; ++j)
+                                ok = allowed(lengths, j) && allowed(groups, runs[std::size_t(j)]);
+                            keep[std::size_t(RunsIndex(runs))] = ok;
+                        }
+        addStage(10, SlotRuns, lengths != 0, [&keep](int v) { return keep[std::size_t(v)]; });
+    }
+    {
+        auto [active, keeps] = rangeTest(c.SumRange, 21, 180);
+        addStage(11, SlotSum, active, keeps);
+    }
+    {
+        auto [active, keeps] = itemTest(c.SameTailCount, I::SameTail, 0);
+        addStage(12, SlotSameTail, active, keeps);
+    }
+    {
+        auto [active, keeps] = rangeTest(c.TailSumRange, 3, 51);
+        addStage(14, SlotTailSum, active, keeps);
+    }
+    {
+        auto [active, keeps] = itemTest(c.TailMod5Groups, I::TailMod5, 1);
+        addStage(15, SlotTailMod5, active, keeps);
+    }
+    {
+        auto [active, keeps] = itemTest(c.TailBigSmallRatio, I::Ratio, 0);
+        addStage(16, SlotBigTail, active, keeps);
+    }
 
     // Stage 14 needs the newest draw; with no history there is nothing to compare with.
-    m_prevOk = itemBits(c.PrevTailSame, I::PrevTailSame);
+    const std::uint32_t prevOk = itemBits(c.PrevTailSame, I::PrevTailSame);
     if (!history.empty())
         for (const auto n : history.back().Red)
             if (n >= 1 && n <= 33)
                 m_prev |= bit(n);
-    m_active[13] = m_prevOk != 0 && !history.empty();
+    m_active[13] = prevOk != 0 && !history.empty();
+    for (int v = 0; v < 8; ++v)
+        m_prevFail[std::size_t(v)] = allowed(prevOk, v) ? 0U : (1U << 13);
 
     m_active[17] = !m_groups1.empty();
     m_active[18] = !m_groups2.empty();
 }
 
-[[gnu::always_inline]] inline int ReductionFilter::firstFail(const Probe &p) const
+[[gnu::always_inline]] inline std::uint32_t ReductionFilter::fails(const CombinationRecord &r, RedMask m) const
 {
-    const RedMask m = p.m;
-    if (m_active[0] && (m & ~m_range))
-        return 0;
-    if (m_active[1] && !m_zoneOk[count(m & kZone0) * 7 + count(m & kZone1)])
-        return 1;
-    if (m_active[2] && !allowed(m_zone6Ok, count(p.presence & kZone6Family)))
-        return 2;
-    if (m_active[3] && !allowed(m_oddEvenZoneOk, count(p.presence & kOddEvenZoneFamily)))
-        return 3;
-    if (m_active[4] && !m_mod3Ok[count(m & kMod3Class0) * 7 + count(m & kMod3Class1)])
-        return 4;
-    if (m_active[5] && !allowed(m_mod6Ok, count(p.presence & kMod6Family)))
-        return 5;
-    if (m_active[6] && !allowed(m_acOk, count(p.diffs) - 5))
-        return 6;
-    if (m_active[7] && !allowed(m_gapOk, p.gap))
-        return 7;
-    if (m_active[8] && !allowed(m_oddOk, count(m & Odd)))
-        return 8;
-    if (m_active[9] && !allowed(m_bigOk, count(m & Big)))
-        return 9;
-    if (m_active[10] && !m_consecOk[p.runIndex])
-        return 10;
-    if (m_active[11] && (p.sum < m_sumMin || p.sum > m_sumMax))
-        return 11;
-    if (m_active[12] && !allowed(m_sameTailOk, sameTailMax(p.tails)))
-        return 12;
-    if (m_active[13] && !allowed(m_prevOk, count(m & m_prev)))
-        return 13;
-    if (m_active[14]) {
-        // The tail sum is the sum less ten for every number from 10, 20 and 30 on.
-        const int tailSum =
-            p.sum - 10 * (count(m & kTensAndUp) + count(m & kTwentiesAndUp) + count(m & kThirties));
-        if (tailSum < m_tailSumMin || tailSum > m_tailSumMax)
-            return 14;
-    }
-    if (m_active[15] && !allowed(m_tailMod5Ok, count(p.presence & kTailMod5Family)))
-        return 15;
-    if (m_active[16] && !allowed(m_bigTailOk, count(m & BigTail)))
-        return 16;
+    std::uint32_t failed = 0;
+    for (int k = 0; k < m_tableCount; ++k)
+        failed |= m_failBit[std::size_t(k)][(r >> m_shift[std::size_t(k)]) & m_mask[std::size_t(k)]];
+    if (m_active[13])
+        failed |= m_prevFail[std::size_t(CodeMask::RepeatCount(m, m_prev))];
     if (m_active[17] && !groupsAdmit(m_groups1, m))
-        return 17;
+        failed |= 1U << 17;
     if (m_active[18] && !groupsAdmit(m_groups2, m))
-        return 18;
-    return -1;
+        failed |= 1U << 18;
+    return failed;
+}
+
+[[gnu::always_inline]] inline int ReductionFilter::leavingStage(std::uint32_t failed) const
+{
+    if (failed & 1U)
+        return 0;
+    if (std::popcount(failed) <= m_tolerance)
+        return -1;
+    // The combination leaves where its (K + 1)-th failure happens.
+    for (int k = 0; k < m_tolerance; ++k)
+        failed &= failed - 1;
+    return std::countr_zero(failed);
+}
+
+std::uint32_t ReductionFilter::failedStages(const TCodeRedArr &a) const
+{
+    TCodeRedArr sorted = a;
+    std::sort(sorted.begin(), sorted.end());
+    for (std::size_t i = 0; i < sorted.size(); ++i)
+        if (sorted[i] < 1 || sorted[i] > 33 || (i > 0 && sorted[i] == sorted[i - 1]))
+            throw SsqError(QStringLiteral("failedStages: not a combination of six reds"));
+    const RedMask m = ToMask(sorted);
+    const std::uint32_t outside = m_active[0] && (m & ~m_range) ? 1U : 0U;
+    return outside | fails(PropertiesOf(sorted), m);
 }
 
 int ReductionFilter::firstFailingStage(const TCodeRedArr &a) const
 {
-    TCodeRedArr sorted = a;
-    std::sort(sorted.begin(), sorted.end());
-    Level level;
-    for (std::size_t i = 0; i < sorted.size(); ++i) {
-        const int n = sorted[i];
-        if (n < 1 || n > 33 || (i > 0 && n == sorted[i - 1]))
-            throw SsqError(QStringLiteral("firstFailingStage: not a combination of six reds"));
-        level = push(level, n);
-    }
-    return firstFail(probeOf(level)) + 1;
+    return leavingStage(failedStages(a)) + 1;
 }
+
+namespace {
+// What one worker counts; summed when the workers are done. The failed stages of every
+// combination go into two small histograms of their masks (stages 1..10 and 11..19)
+// rather than a loop over the set bits: the branch of such a loop would be a guess at
+// every combination.
+struct Tally
+{
+    std::array<int, kStageCount> removed{};
+    std::array<int, kStageCount> failed{};      // what the number range cuts in blocks
+    std::array<int, kStageCount> byFailures{};
+    std::array<int, 1024> lowMasks{};
+    std::array<int, 512> highMasks{};
+
+    std::array<int, kStageCount> failedPerStage() const
+    {
+        std::array<int, kStageCount> perStage = failed;
+        for (std::size_t mask = 1; mask < lowMasks.size(); ++mask)
+            for (std::size_t s = 0; s < 10; ++s)
+                if ((mask >> s) & 1U)
+                    perStage[s] += lowMasks[mask];
+        for (std::size_t mask = 1; mask < highMasks.size(); ++mask)
+            for (std::size_t s = 0; s < 9; ++s)
+                if ((mask >> s) & 1U)
+                    perStage[s + 10] += highMasks[mask];
+        return perStage;
+    }
+};
+} // namespace
 
 // Walks the combinations below one prefix of two numbers, in the order of the base list.
 class ReductionWalker
 {
 public:
     ReductionWalker(const ReductionFilter &filter, std::uint8_t *alive)
-        : m_f(filter), m_alive(alive) {}
+        : m_f(filter), m_alive(alive), m_table(CombinationTable().data()) {}
 
-    std::array<int, kStageCount> removed{};
+    Tally tally;
 
     // The walk is compiled twice: once for the processor's popcount instruction, which
-    // most of the stages lean on, and once for processors without it.
+    // the groups and the tolerance lean on, and once for processors without it.
     void walkPair(int a, int b, int index);
+    void walkList(const TCodeList &list, int from, int to);
+
+    // Judges one combination and sets its survive flag.
+    [[gnu::always_inline]] inline void judge(int index, RedMask m, CombinationRecord r)
+    {
+        const std::uint32_t failed = m_f.fails(r, m);
+        // Only a run with a tolerance shows how many fail each stage; a strict run keeps
+        // its old speed.
+        if (m_f.m_tolerance > 0) {
+            ++tally.lowMasks[failed & 1023U];
+            ++tally.highMasks[failed >> 10];
+        }
+        const int count = std::popcount(failed);
+        const bool removed = count > m_f.m_tolerance;
+        m_alive[index] = std::uint8_t(!removed);
+        if (removed)
+            ++tally.removed[std::size_t(m_f.leavingStage(failed))];
+        else
+            ++tally.byFailures[std::size_t(count)];
+    }
 
     [[gnu::always_inline]] inline void walkPairInline(int a, int b, int index)
     {
-        const Level l2 = push(push(Level{}, a), b);
         if (!admitted(a) || !admitted(b)) {
             cut(index, subtreeSize(b, 2));
             return;
         }
+        const RedMask m2 = bit(a) | bit(b);
         for (int c = b + 1; c <= 30; ++c) {
             if (!admitted(c)) {
                 index = cut(index, subtreeSize(c, 3));
                 continue;
             }
-            const Level l3 = push(l2, c);
+            const RedMask m3 = m2 | bit(c);
             for (int d = c + 1; d <= 31; ++d) {
                 if (!admitted(d)) {
                     index = cut(index, subtreeSize(d, 4));
                     continue;
                 }
-                const Level l4 = push(l3, d);
+                const RedMask m4 = m3 | bit(d);
                 for (int e = d + 1; e <= 32; ++e) {
                     if (!admitted(e)) {
                         index = cut(index, subtreeSize(e, 5));
                         continue;
                     }
-                    const Level l5 = push(l4, e);
-                    for (int f = e + 1; f <= 33; ++f, ++index) {
-                        const int stage = m_f.firstFail(probeOf(push(l5, f)));
-                        if (stage >= 0) {
-                            ++removed[stage];
-                            m_alive[index] = 0;
-                        }
+                    const RedMask m5 = m4 | bit(e);
+                    const int block = 33 - e;
+                    // The records of the next block are read soon; where the number range
+                    // skips blocks, the processor would not guess the jump by itself.
+                    __builtin_prefetch(m_table + index + block);
+                    __builtin_prefetch(m_table + index + block + 8);
+                    if (!m_f.m_active[0]) {
+                        for (int f = e + 1; f <= 33; ++f, ++index)
+                            judge(index, m5 | bit(f), m_table[index]);
+                        continue;
                     }
+                    // The block is cleared at once and its admitted last numbers judged.
+                    std::memset(m_alive + index, 0, std::size_t(block));
+                    RedMask last = m_f.m_range & ~((bit(e) << 1) - 1);
+                    const int outside = block - std::popcount(last);
+                    tally.removed[0] += outside;
+                    tally.failed[0] += outside;
+                    for (; last; last &= last - 1) {
+                        const int f = std::countr_zero(last);
+                        const int at = index + f - e - 1;
+                        judge(at, m5 | bit(f), m_table[at]);
+                    }
+                    index += block;
                 }
             }
         }
     }
 
+    [[gnu::always_inline]] inline void walkListInline(const TCodeList &list, int from, int to)
+    {
+        for (int i = from; i < to; ++i) {
+            const TCodeRedArr &a = list.Codes[std::size_t(i)];
+            const RedMask m = ToMask(a);
+            if (m_f.m_active[0] && (m & ~m_f.m_range))
+                removeOutside(i);
+            else
+                judge(i, m, m_table[CombinationIndex(a)]);
+        }
+    }
+
 private:
-    // Stage 1 is the first stage, so a prefix with a number outside the admitted range
-    // removes its whole block of combinations at once.
+    // Stage 1 is strict and comes first, so a prefix with a number outside the admitted
+    // range removes its whole block of combinations at once.
     bool admitted(int n) const { return !m_f.m_active[0] || ((m_f.m_range >> n) & 1U); }
     int cut(int index, int size)
     {
         std::memset(m_alive + index, 0, static_cast<std::size_t>(size));
-        removed[0] += size;
+        tally.removed[0] += size;
+        tally.failed[0] += size;
         return index + size;
+    }
+    void removeOutside(int index)
+    {
+        m_alive[index] = 0;
+        ++tally.removed[0];
+        ++tally.failed[0];
     }
 
     const ReductionFilter &m_f;
     std::uint8_t *m_alive;
+    const CombinationRecord *m_table;
 };
 
 #if defined(__x86_64__) || defined(__i386__)
@@ -397,6 +387,14 @@ namespace {
 void walkPairPlain(ReductionWalker &w, int a, int b, int index)
 {
     w.walkPairInline(a, b, index);
+}
+[[gnu::target("popcnt")]] void walkListPopcnt(ReductionWalker &w, const TCodeList &list, int from, int to)
+{
+    w.walkListInline(list, from, to);
+}
+void walkListPlain(ReductionWalker &w, const TCodeList &list, int from, int to)
+{
+    w.walkListInline(list, from, to);
 }
 bool hasPopcnt()
 {
@@ -415,24 +413,37 @@ void ReductionWalker::walkPair(int a, int b, int index)
     else
         walkPairPlain(*this, a, b, index);
 }
+void ReductionWalker::walkList(const TCodeList &list, int from, int to)
+{
+    if (hasPopcnt())
+        walkListPopcnt(*this, list, from, to);
+    else
+        walkListPlain(*this, list, from, to);
+}
 #else
 void ReductionWalker::walkPair(int a, int b, int index)
 {
     walkPairInline(a, b, index);
 }
+void ReductionWalker::walkList(const TCodeList &list, int from, int to)
+{
+    walkListInline(list, from, to);
+}
 #endif
 
 namespace {
 
-struct PairChunk
+// A piece of work: the combinations below the prefix (a, b) of the full list, or the
+// entries [index, index + size) of a base list (a = 0).
+struct Chunk
 {
     int a, b, index, size;
 };
 
-const std::vector<PairChunk> &pairChunks()
+const std::vector<Chunk> &pairChunks()
 {
-    static const std::vector<PairChunk> chunks = [] {
-        std::vector<PairChunk> list;
+    static const std::vector<Chunk> chunks = [] {
+        std::vector<Chunk> list;
         int index = 0;
         for (int a = 1; a <= 28; ++a)
             for (int b = a + 1; b <= 29; ++b) {
@@ -444,12 +455,29 @@ const std::vector<PairChunk> &pairChunks()
     return chunks;
 }
 
+std::vector<Chunk> listChunks(int count)
+{
+    constexpr int kPiece = 16384;
+    std::vector<Chunk> list;
+    for (int i = 0; i < count; i += kPiece)
+        list.push_back({0, 0, i, std::min(kPiece, count - i)});
+    return list;
+}
+
+bool isFullList(const TCodeList &list)
+{
+    return list.Count == kCombinationCount && list.Codes.size() == std::size_t(kCombinationCount)
+           && list.Codes.front() == TCodeRedArr{1, 2, 3, 4, 5, 6}
+           && list.Codes.back() == TCodeRedArr{28, 29, 30, 31, 32, 33};
+}
+
 } // namespace
 
-StageOutcomes ReductionFilter::apply(TCodeList &list, ReductionProgress *progress, int threads) const
+StageOutcomes ReductionFilter::apply(TCodeList &list, ReductionProgress *progress, int threads,
+                                     std::array<int, kStageCount> *byFailures) const
 {
-    if (list.Count != kCombinationCount || static_cast<int>(list.Alive.size()) != kCombinationCount)
-        throw SsqError(QStringLiteral("ReductionFilter::apply: the list is not a base list"));
+    if (list.Count < 0 || std::size_t(list.Count) != list.Alive.size() || std::size_t(list.Count) > list.Codes.size())
+        throw SsqError(QStringLiteral("ReductionFilter::apply: the list's sizes disagree"));
     if (threads <= 0)
         threads = static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
     threads = std::min(threads, 8);
@@ -458,38 +486,48 @@ StageOutcomes ReductionFilter::apply(TCodeList &list, ReductionProgress *progres
     if (std::none_of(m_active.begin(), m_active.end(), [](bool a) { return a; })) {
         // No stage is active: every combination survives and the bar only advances.
         for (auto &o : outcomes)
-            o.left = kCombinationCount;
+            o.left = list.Count;
+        if (byFailures) {
+            byFailures->fill(0);
+            (*byFailures)[0] = list.Count;
+        }
         if (progress)
             progress->setPosition(kProgressMaximum);
         return outcomes;
     }
 
-    const auto &chunks = pairChunks();
+    const bool full = isFullList(list);
+    const std::vector<Chunk> ownChunks = full ? std::vector<Chunk>{} : listChunks(list.Count);
+    const std::vector<Chunk> &chunks = full ? pairChunks() : ownChunks;
+    CombinationTable(); // made before the workers start, by this thread
     std::atomic<int> next{0};
     std::atomic<int> done{0};
-    std::vector<std::array<int, kStageCount>> removed(static_cast<std::size_t>(threads));
+    std::vector<Tally> tallies(static_cast<std::size_t>(threads));
     int shown = 0; // touched by the calling thread only
 
     auto work = [&](int worker, bool report) {
         ReductionWalker walker(*this, list.Alive.data());
         for (int i = next.fetch_add(1); i < static_cast<int>(chunks.size()); i = next.fetch_add(1)) {
-            const PairChunk &chunk = chunks[static_cast<std::size_t>(i)];
-            walker.walkPair(chunk.a, chunk.b, chunk.index);
+            const Chunk &chunk = chunks[static_cast<std::size_t>(i)];
+            if (chunk.a > 0)
+                walker.walkPair(chunk.a, chunk.b, chunk.index);
+            else
+                walker.walkList(list, chunk.index, chunk.index + chunk.size);
             const int finished = done.fetch_add(chunk.size) + chunk.size;
             if (report && progress) {
                 const int position =
-                    static_cast<int>(static_cast<long long>(finished) * kProgressMaximum / kCombinationCount);
+                    static_cast<int>(static_cast<long long>(finished) * kProgressMaximum / std::max(1, list.Count));
                 if (position != shown) {
                     shown = position;
                     progress->setPosition(position);
                 }
             }
         }
-        removed[static_cast<std::size_t>(worker)] = walker.removed;
+        tallies[static_cast<std::size_t>(worker)] = walker.tally;
     };
 
     std::vector<std::thread> helpers;
-    for (int t = 1; t < threads; ++t) {
+    for (int t = 1; t < threads && chunks.size() > 1; ++t) {
         // Without another thread the calling one simply takes every chunk itself.
         try {
             helpers.emplace_back(work, t, false);
@@ -503,14 +541,22 @@ StageOutcomes ReductionFilter::apply(TCodeList &list, ReductionProgress *progres
     if (progress && shown != kProgressMaximum)
         progress->setPosition(kProgressMaximum);
 
-    int left = kCombinationCount;
-    for (int s = 0; s < kStageCount; ++s) {
-        int sum = 0;
-        for (const auto &r : removed)
-            sum += r[static_cast<std::size_t>(s)];
-        left -= sum;
-        outcomes[static_cast<std::size_t>(s)] = {m_active[static_cast<std::size_t>(s)], sum, left};
+    Tally sum;
+    for (const Tally &t : tallies) {
+        const auto failed = t.failedPerStage();
+        for (std::size_t s = 0; s < std::size_t(kStageCount); ++s) {
+            sum.removed[s] += t.removed[s];
+            sum.failed[s] += failed[s];
+            sum.byFailures[s] += t.byFailures[s];
+        }
     }
+    int left = list.Count;
+    for (std::size_t s = 0; s < std::size_t(kStageCount); ++s) {
+        left -= sum.removed[s];
+        outcomes[s] = {m_active[s], sum.removed[s], left, sum.failed[s]};
+    }
+    if (byFailures)
+        *byFailures = sum.byFailures;
     return outcomes;
 }
 
@@ -565,15 +611,41 @@ QString ReportTitleLine(const QDateTime &now)
     return QStringLiteral("晨帆选号通  ") + now.toString(QStringLiteral("yyyy.MM.dd hh:mm:ss"));
 }
 
+TCodeRedArrArr SurvivorCodes(const TCodeList &list)
+{
+    TCodeRedArrArr codes;
+    codes.reserve(std::size_t(AliveCount(list)));
+    for (int i = 0; i < list.Count; ++i)
+        if (list.Alive[std::size_t(i)])
+            codes.push_back(list.Codes[std::size_t(i)]);
+    return codes;
+}
+
+QString ToleranceLine(const std::array<int, kStageCount> &byFailures, int tolerance)
+{
+    QString line = QStringLiteral("满足全部条件 %1 注").arg(byFailures[0]);
+    for (int k = 1; k <= tolerance && k < kStageCount; ++k)
+        line += QStringLiteral("，错%1个 %2 注").arg(k).arg(byFailures[std::size_t(k)]);
+    return line;
+}
+
 ReductionRun RunReduction(const ConditionSet &conditions, const TBeenCodesRecArr &history,
                           TCodeList &result, ReductionProgress *progress, const QDateTime &now,
-                          int threads)
+                          int threads, const TCodeRedArrArr *base)
 {
     // Throws on a bad group line before the result list or the progress window is touched.
     const ReductionFilter filter(conditions, history);
 
-    BuildBaseList(result);
+    if (base) {
+        result.Codes = *base;
+        result.Count = static_cast<int>(base->size());
+        result.Alive.assign(base->size(), 1);
+    } else {
+        BuildBaseList(result);
+    }
     ReductionRun run;
+    run.baseCount = result.Count;
+    run.tolerance = filter.tolerance();
     run.report.append(ReportTitleLine(now));
     run.report.append(QStringLiteral("缩水基础号码总共%1注号码").arg(result.Count));
     run.report.append(QString());
@@ -583,7 +655,7 @@ ReductionRun RunReduction(const ConditionSet &conditions, const TBeenCodesRecArr
         progress->setPosition(0);
     }
     try {
-        run.stages = filter.apply(result, progress, threads);
+        run.stages = filter.apply(result, progress, threads, &run.byFailures);
     } catch (...) {
         if (progress)
             progress->finish();
@@ -594,6 +666,8 @@ ReductionRun RunReduction(const ConditionSet &conditions, const TBeenCodesRecArr
 
     run.survivors = run.stages.back().left;
     run.report.append(QStringLiteral("缩水结果为总共%1注号码").arg(run.survivors));
+    if (run.tolerance > 0)
+        run.report.append(ToleranceLine(run.byFailures, run.tolerance));
     if (run.survivors > kReportListLimit)
         run.report.append(QStringLiteral("缩水结果超过20000注号码，忽略显示."));
     else

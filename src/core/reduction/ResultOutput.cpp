@@ -3,6 +3,10 @@
 #include "app/TextFile.h"
 #include "code/SsqError.h"
 
+#include <QRegularExpression>
+
+#include <algorithm>
+
 QStringList ExportLines(const TCodeList &list)
 {
     QStringList lines;
@@ -41,4 +45,39 @@ FindOutcome FindInMemo(const QString &memoText, const QString &text)
     outcome.length = text.size();
     outcome.status = QStringLiteral("恭喜，找到号码") + text;
     return outcome;
+}
+
+std::optional<ResultSearch> FindInResult(const TCodeList &list, const QString &text)
+{
+    static const QRegularExpression separators(QStringLiteral("[\\s,，]+"));
+    const QString reds = text.section(QLatin1Char('+'), 0, 0);
+    const QStringList pieces = reds.split(separators, Qt::SkipEmptyParts);
+    if (pieces.size() != 6)
+        return std::nullopt;
+    ResultSearch search;
+    for (qsizetype i = 0; i < 6; ++i) {
+        bool ok = false;
+        const int n = pieces[i].toInt(&ok);
+        if (!ok || n < 1 || n > 33)
+            return std::nullopt;
+        search.reds[std::size_t(i)] = std::int8_t(n);
+    }
+    std::sort(search.reds.begin(), search.reds.end());
+    if (std::adjacent_find(search.reds.begin(), search.reds.end()) != search.reds.end())
+        return std::nullopt;
+    int position = 0;
+    for (int i = 0; i < list.Count; ++i) {
+        if (!list.Alive[std::size_t(i)])
+            continue;
+        ++position;
+        if (list.Codes[std::size_t(i)] == search.reds) {
+            search.found = true;
+            search.position = position;
+            break;
+        }
+    }
+    const QString shown = RedArrToStr(search.reds);
+    search.status = search.found ? QStringLiteral("恭喜，找到号码%1，是缩水结果的第%2注").arg(shown).arg(search.position)
+                                 : QStringLiteral("抱歉，没有找到号码") + shown;
+    return search;
 }

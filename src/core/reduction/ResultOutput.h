@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // "缩水结果有<n>注号码" and then every survivor, five to a line, and one empty line;
 // not limited to the 20000 combinations the memo lists.
@@ -36,3 +37,17 @@ struct FindOutcome
 FindOutcome FindInMemo(const QString &memoText, const QString &text);
 
 inline constexpr char16_t kPrizeCheckCaption[] = u"输入开奖号码";
+
+// The prize check over the result itself, not over the memo (which lists no combination
+// beyond 20000 survivors): a text of six reds (any order, separated by blanks or commas,
+// a "+blue" after them is ignored) is looked for among the survivors.
+struct ResultSearch
+{
+    TCodeRedArr reds{};      // ascending
+    bool found = false;
+    int position = 0;        // 1-based among the survivors in the result's order
+    QString status;          // the text of the first status bar panel
+};
+// Nothing when the text is not six distinct reds 1..33; the caller then searches the
+// memo's text as before.
+std::optional<ResultSearch> FindInResult(const TCodeList &list, const QString &text);

@@ -15,12 +15,17 @@
 #include "reduction/ProgressFormDriver.h"
 #include "reduction/ResultOutput.h"
 #include "reduction/BackTestTab.h"
+#include "reduction/BaseFile.h"
+#include "reduction/PrizeStats.h"
 #include "reduction/PrizeStatsBox.h"
+#include "reduction/ReductionExtrasBar.h"
+#include "reduction/TicketFile.h"
 #include "reduction/ResultSheet.h"
 #include "reduction/StageStatsTable.h"
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QToolBar>
@@ -55,10 +60,18 @@ TRcmPanel::TRcmPanel(QWidget *parent)
     BackTestSheet->SetSources([this] { return Conditions(); }, [this]() -> const TBeenCodesRecArr & { return history(); });
     RcmSheet4->PrizeStats->SetSources(&m_resultList, [this]() -> const TBeenCodesRecArr & { return history(); });
 
+    RcmExtrasBar = new TReductionExtrasBar(this);
+    connect(RcmExtrasBar->ImportBaseBt, &QToolButton::clicked, this, &TRcmPanel::RcmPanelImportBaseBtClick);
+    connect(RcmExtrasBar->ClearBaseBt, &QToolButton::clicked, this, &TRcmPanel::RcmPanelClearBaseBtClick);
+    connect(RcmExtrasBar->ReduceAgainBt, &QToolButton::clicked, this, &TRcmPanel::RcmPanelReduceAgainBtClick);
+    connect(RcmExtrasBar->TicketsBt, &QToolButton::clicked, this, &TRcmPanel::RcmPanelTicketsBtClick);
+    showBaseNote();
+
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(RcmPanelTbr);
+    layout->addWidget(RcmExtrasBar);
     layout->addWidget(RcmPctl, 1);
 
     RcmSheet2->setPickerSource([this] { return codeSetForm(); });
@@ -184,6 +197,7 @@ ConditionSet TRcmPanel::Conditions() const
     c.MatchCount2 = ConditionWidgets::readChecks(RcmSheet2->RcmSheet2Gbx2->MatchCount);
     c.CodeSel1 = RcmSheet2->RcmSheet2Gbx1->lines();
     c.CodeSel2 = RcmSheet2->RcmSheet2Gbx2->lines();
+    c.Tolerance = RcmExtrasBar->ToleranceSe->value();
     return c;
 }
 
@@ -195,6 +209,7 @@ void TRcmPanel::SetConditions(const ConditionSet &c)
     ConditionWidgets::writeChecks(RcmSheet2->RcmSheet2Gbx2->MatchCount, c.MatchCount2);
     RcmSheet2->RcmSheet2Gbx1->setLines(c.CodeSel1);
     RcmSheet2->RcmSheet2Gbx2->setLines(c.CodeSel2);
+    RcmExtrasBar->ToleranceSe->setValue(c.Tolerance);
 }
 
 // ---- handlers ------------------------------------------------------------------------
@@ -278,11 +293,14 @@ void TRcmPanel::RcmPanelScaleBtClick()
     }
     TProgressFormDriver progress(form);
     try {
-        const ReductionRun run = RunReduction(conditions, history(), m_resultList, &progress);
+        const ReductionRun run = RunReduction(conditions, history(), m_resultList, &progress,
+                                              QDateTime::currentDateTime(), 0, Base());
         m_lastStages = run.stages;
         RcmSheet4->setReport(run.report);
-        RcmSheet4->StageStats->ShowStages(run.stages);
+        RcmSheet4->StageStats->ShowStages(run.stages, run.tolerance);
         RcmSheet4->SideTabs->setCurrentWidget(RcmSheet4->StageStats);
+        // The figures of the last survivors must not stand beside new ones.
+        RcmSheet4->PrizeStats->ClearStats();
         RcmSheet4->PrizeStats->SuggestNewestDraw();
     } catch (const SsqError &e) {
         // A bad chosen-number group is found before anything changes: the memo and the
@@ -342,7 +360,114 @@ void TRcmPanel::RcmPanelCheckBtClick()
 
 void TRcmPanel::FindInMemo(const QString &text)
 {
+    if (const auto search = FindInResult(m_resultList, text)) {
+        if (search->found)
+            RcmSheet4->FindInMemo(RedArrToStr(search->reds)); // selects it where the memo lists it
+        showStatus(search->status);
+        return;
+    }
     const QString status = RcmSheet4->FindInMemo(text);
     if (!status.isEmpty())
         showStatus(status);
+}
+
+// ---- the base (大底), reduce again and tickets --------------------------------------------
+
+void TRcmPanel::showBaseNote()
+{
+    RcmExtrasBar->BaseLbl->setText(BaseNote(Base()));
+}
+
+void TRcmPanel::RcmPanelImportBaseBtClick()
+{
+    FileDialogRequest request;
+    request.title = QStringLiteral("导入大底");
+    request.filterName = QStringLiteral("文本文件");
+    request.pattern = QStringLiteral("*.txt");
+    request.defaultSuffix = QStringLiteral("txt");
+    const QString path = m_dialogs.openFile(this, request);
+    if (!path.isEmpty())
+        ImportBase(path);
+}
+
+bool TRcmPanel::ImportBase(const QString &path)
+{
+    QString error;
+    auto codes = ReadBaseFile(path, error);
+    if (!codes) {
+        MsgBox::error(this, error);
+        return false;
+    }
+    m_base = std::move(*codes);
+    showBaseNote();
+    showStatus(QStringLiteral("已导入大底%1注，下次缩水在大底中进行").arg(m_base->size()));
+    return true;
+}
+
+void TRcmPanel::RcmPanelClearBaseBtClick()
+{
+    m_base.reset();
+    showBaseNote();
+}
+
+void TRcmPanel::RcmPanelReduceAgainBtClick()
+{
+    if (m_resultList.Count == 0) {
+        MsgBox::information(this, QStringLiteral("还没有缩水结果，请先进行缩水计算！！"));
+        return;
+    }
+    TCodeRedArrArr survivors = SurvivorCodes(m_resultList);
+    if (survivors.empty()) {
+        MsgBox::information(this, QStringLiteral("缩水结果为0注，无法再缩水！！"));
+        return;
+    }
+    m_base = std::move(survivors);
+    showBaseNote();
+    RcmPanelScaleBtClick();
+}
+
+void TRcmPanel::RcmPanelTicketsBtClick()
+{
+    if (AliveCount(m_resultList) == 0) {
+        MsgBox::information(this, QStringLiteral("没有可投注的号码，请先进行缩水计算！！"));
+        return;
+    }
+    // The input box answers nothing both for a cancel and for an empty text, so the
+    // blues are always typed.
+    const QString blues = m_dialogs.askText(this, QStringLiteral("生成投注：输入蓝球号码（如1,8,16）"));
+    if (!blues.trimmed().isEmpty())
+        WriteTickets(blues);
+}
+
+bool TRcmPanel::WriteTickets(const QString &blueText)
+{
+    QString error;
+    const auto blues = ParseBlueList(blueText, error);
+    if (!blues) {
+        MsgBox::error(this, error);
+        return false;
+    }
+    const TicketCount count = CountTickets(m_resultList, *blues);
+    if (count.tickets > kTicketConfirmLimit
+        && !m_dialogs.confirm(this, QStringLiteral("将生成投注%1，超过%2注。确定生成吗？")
+                                        .arg(TicketSummary(count))
+                                        .arg(kTicketConfirmLimit)))
+        return false;
+    FileDialogRequest request;
+    request.title = QStringLiteral("生成投注（%1）").arg(TicketSummary(count));
+    request.filterName = QStringLiteral("文本文件");
+    request.pattern = QStringLiteral("*.txt");
+    request.defaultSuffix = QStringLiteral("txt");
+    request.confirmOverwrite = true;
+    const QString path = m_dialogs.saveFile(this, request);
+    if (path.isEmpty())
+        return false;
+    try {
+        WriteTicketFile(path, m_resultList, *blues);
+    } catch (const SsqError &e) {
+        MsgBox::error(this, e.text());
+        return false;
+    }
+    showStatus(QStringLiteral("已生成投注文件：%1").arg(TicketSummary(count)));
+    return true;
 }

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 class QSpinBox;
 class QTabWidget;
@@ -20,6 +21,7 @@ class TConditionSheet;
 class TMainForm;
 class TNumberRangeSheet;
 class TProgressForm;
+class TReductionExtrasBar;
 class TResultSheet;
 
 // The reduction panel: the tool bar RcmPanelTbr and the page control RcmPctl with the
@@ -55,6 +57,7 @@ public:
     TNumberRangeSheet *TabSheet3 = nullptr;
     TResultSheet *RcmSheet4 = nullptr;
     TBackTestTab *BackTestSheet = nullptr;   // "历史验证"
+    TReductionExtrasBar *RcmExtrasBar = nullptr;   // 容错, 大底, 结果再缩水, 生成投注
 
     // Creates and places the condition controls. The constructor already calls it, so
     // the start-up's call (before the history is loaded) finds them made.
@@ -82,6 +85,8 @@ public:
     // stage of it removed.
     const TCodeList &ResultList() const { return m_resultList; }
     const StageOutcomes &LastStages() const { return m_lastStages; }
+    // The imported base (大底) the next run goes over; null for all combinations.
+    const TCodeRedArrArr *Base() const { return m_base ? &*m_base : nullptr; }
 
     // ---- handlers ------------------------------------------------------------------
     void RcmPanelClearBindsBtClick();
@@ -93,13 +98,24 @@ public:
     void RcmPanelScaleBtClick();
     void RcmPanelViewCodeBtClick();
     void RcmSheet1Show();
+    void RcmPanelImportBaseBtClick();
+    void RcmPanelClearBaseBtClick();
+    void RcmPanelReduceAgainBtClick();
+    void RcmPanelTicketsBtClick();
 
     // The file commands after the dialog: true when the file was written or read.
     bool ExportConditions(const QString &path);
     bool ImportConditions(const QString &path);
     bool ExportResult(const QString &path);
-    // The prize check's search with a text already asked for.
+    // The prize check's search with a text already asked for: six reds are looked for
+    // among the survivors (and selected where the memo lists them), any other text in
+    // the memo's text.
     void FindInMemo(const QString &text);
+    // The base commands after the dialog: true when the base was read.
+    bool ImportBase(const QString &path);
+    // "生成投注" after the blues were asked for: counts, asks where (and above 10,000
+    // tickets whether) to write, writes. True when the file was written.
+    bool WriteTickets(const QString &blueText);
 
 signals:
     // A reduction has finished and its report is in the memo.
@@ -112,6 +128,7 @@ private:
     void showStatus(const QString &text);
     TCodeSetForm *codeSetForm();
     void setFileCaption(const QString &path);
+    void showBaseNote();
     FileDialogRequest conditionFileRequest(const QString &title) const;
 
     const TBeenCodesRecArr *m_history = nullptr;
@@ -123,5 +140,6 @@ private:
     QString m_conditionFolder;
     TCodeList m_resultList;
     StageOutcomes m_lastStages{};
+    std::optional<TCodeRedArrArr> m_base;
     bool m_controlsCreated = false;
 };

@@ -94,7 +94,7 @@ void TBackTestTab::BackTestBtClick()
     const QColor removed(200, 30, 30);
     for (int i = 0; i < m_result.listed(); ++i) {
         const BackTestRow &row = m_result.rows[std::size_t(i)];
-        auto *verdict = new QTableWidgetItem(BackTestVerdict(row.failingStage));
+        auto *verdict = new QTableWidgetItem(BackTestRowVerdict(row, m_result.tolerance));
         if (row.failingStage != 0)
             verdict->setForeground(removed);
         BackTestList->setItem(i, 0, new QTableWidgetItem(row.draw.issueText()));
@@ -113,7 +113,7 @@ QStringList TBackTestTab::ListLines() const
     lines << m_summary << QString();
     for (const BackTestRow &row : m_result.rows)
         lines << row.draw.issueText() + QStringLiteral("  ") + RedArrToStr(row.sortedReds) + QStringLiteral("  ")
-                     + BackTestVerdict(row.failingStage);
+                     + BackTestRowVerdict(row, m_result.tolerance);
     return lines;
 }
 

@@ -78,6 +78,14 @@ void TPrizeStatsBox::SuggestNewestDraw()
         PrizeDrawEd->setText(m_history().back().issueText());
 }
 
+void TPrizeStatsBox::ClearStats()
+{
+    for (int r = 0; r < PrizeTable->rowCount(); ++r)
+        for (int c = 1; c < 3; ++c)
+            PrizeTable->item(r, c)->setText(QString());
+    PrizeTotalLbl->clear();
+}
+
 void TPrizeStatsBox::PrizeStatBtClick()
 {
     if (!m_results || !m_history)

@@ -21,6 +21,8 @@ public:
     void SetSources(const TCodeList *results, HistorySource history);
     // Puts the newest draw's issue into the draw field (after a reduction).
     void SuggestNewestDraw();
+    // Empties the figures: they belonged to survivors that are gone.
+    void ClearStats();
 
     QLineEdit *PrizeDrawEd = nullptr;
     QLineEdit *PrizeBluesEd = nullptr;

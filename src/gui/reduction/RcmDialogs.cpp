@@ -4,6 +4,8 @@
 
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -38,6 +40,13 @@ TRcmDialogs TRcmDialogs::standard()
         const QString text = QInputDialog::getText(parent, caption, QString(), QLineEdit::Normal,
                                                    QString(), &ok);
         return ok ? text : QString();
+    };
+    dialogs.confirm = [](QWidget *parent, const QString &text) {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("确认"), text, QMessageBox::NoButton, parent);
+        QPushButton *yes = box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
+        box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
+        box.exec();
+        return box.clickedButton() == yes;
     };
     dialogs.print = [](QWidget *parent, const QString &title, const QStringList &lines, int fontSize) {
         PrintLines(parent, title, lines, fontSize);

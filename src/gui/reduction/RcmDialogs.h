@@ -25,6 +25,8 @@ public:
     std::function<QString(QWidget *parent, const FileDialogRequest &request)> openFile;
     // The one-line input box; empty when cancelled.
     std::function<QString(QWidget *parent, const QString &caption)> askText;
+    // A question with "确定" and "取消"; true for "确定".
+    std::function<bool(QWidget *parent, const QString &text)> confirm;
     std::function<void(QWidget *parent, const QString &title, const QStringList &lines, int fontSize)>
         print;
 

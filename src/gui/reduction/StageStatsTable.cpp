@@ -5,11 +5,11 @@
 #include <QHeaderView>
 
 TStageStatsTable::TStageStatsTable(QWidget *parent)
-    : QTableWidget(kStageCount, 4, parent)
+    : QTableWidget(kStageCount, 5, parent)
 {
     setObjectName(QStringLiteral("StageStatsTable"));
     setHorizontalHeaderLabels({QStringLiteral("条件"), QStringLiteral("状态"), QStringLiteral("剔除"),
-                               QStringLiteral("剩余")});
+                               QStringLiteral("剩余"), QStringLiteral("不满足")});
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::NoSelection);
     setFocusPolicy(Qt::NoFocus);
@@ -20,7 +20,7 @@ TStageStatsTable::TStageStatsTable(QWidget *parent)
     for (int s = 0; s < kStageCount; ++s) {
         setVerticalHeaderItem(s, new QTableWidgetItem(QString::number(s + 1)));
         setItem(s, 0, new QTableWidgetItem(StageName(s + 1)));
-        for (int c = 1; c < 4; ++c) {
+        for (int c = 1; c < 5; ++c) {
             auto *cell = new QTableWidgetItem;
             cell->setTextAlignment(c == 1 ? Qt::Alignment(Qt::AlignCenter) : Qt::AlignRight | Qt::AlignVCenter);
             setItem(s, c, cell);
@@ -29,23 +29,27 @@ TStageStatsTable::TStageStatsTable(QWidget *parent)
     ClearStages();
 }
 
-void TStageStatsTable::ShowStages(const StageOutcomes &stages)
+void TStageStatsTable::ShowStages(const StageOutcomes &stages, int tolerance)
 {
+    // A strict run shows the table as it always was.
+    setColumnHidden(4, tolerance == 0);
     for (int s = 0; s < kStageCount; ++s) {
         const StageOutcome &o = stages[std::size_t(s)];
         item(s, 1)->setText(o.active ? QStringLiteral("启用") : QStringLiteral("未用"));
         item(s, 2)->setText(QString::number(o.removed));
         item(s, 3)->setText(QString::number(o.left));
+        item(s, 4)->setText(QString::number(o.failed));
         const QColor ink = o.active ? palette().color(QPalette::Text) : palette().color(QPalette::PlaceholderText);
-        for (int c = 0; c < 4; ++c)
+        for (int c = 0; c < 5; ++c)
             item(s, c)->setForeground(ink);
     }
 }
 
 void TStageStatsTable::ClearStages()
 {
+    setColumnHidden(4, true);
     for (int s = 0; s < kStageCount; ++s)
-        for (int c = 1; c < 4; ++c)
+        for (int c = 1; c < 5; ++c)
             item(s, c)->setText(QString());
 }
 

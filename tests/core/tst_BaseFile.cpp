@@ -1,0 +1,76 @@
+// The imported base (大底): which lines count, which are refused, what the list becomes.
+
+#include "reduction/BaseFile.h"
+
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+QByteArray gbk(const QString &text)
+{
+    QStringEncoder encoder("GBK");
+    return encoder.encode(text);
+}
+} // namespace
+
+class TestBaseFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void parse_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QList<TCodeRedArr>>("codes");
+        QTest::addColumn<QList<int>>("badLines");
+        const TCodeRedArr a{1, 2, 3, 4, 5, 6}, b{1, 2, 3, 4, 5, 7}, c{5, 12, 18, 23, 30, 33};
+        QTest::newRow("one a line, any separator and order")
+            << QByteArray("33 30 23 18 12 5\r\n1,2,3,4,5,7\n01\t02\t03\t04\t05\t06\r\n")
+            << QList<TCodeRedArr>{a, b, c} << QList<int>{};
+        QTest::newRow("duplicates count once")
+            << QByteArray("1 2 3 4 5 6\n6 5 4 3 2 1\n01 02 03 04 05 06\n") << QList<TCodeRedArr>{a} << QList<int>{};
+        QTest::newRow("the export's form")
+            << gbk(QStringLiteral("缩水结果有3注号码\r\n01 02 03 04 05 06, 01 02 03 04 05 07, 05 12 18 23 30 33, \r\n\r\n"))
+            << QList<TCodeRedArr>{a, b, c} << QList<int>{};
+        QTest::newRow("UTF-8 with a byte-order mark")
+            << QByteArray("\xEF\xBB\xBF") + QStringLiteral("缩水结果有1注号码\n1 2 3 4 5 6\n").toUtf8()
+            << QList<TCodeRedArr>{a} << QList<int>{};
+        QTest::newRow("bad lines are listed")
+            << QByteArray("1 2 3 4 5 6\n1 2 3 4 5\n1 2 3 4 5 34\n\n1 1 2 3 4 5\nx 2 3 4 5 6\n001 2 3 4 5 6\n1 2 3 4 5 7\n")
+            << QList<TCodeRedArr>{a, b} << QList<int>{2, 3, 5, 6, 7};
+    }
+    void parse()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QList<TCodeRedArr>, codes);
+        QFETCH(QList<int>, badLines);
+        const BaseImport parsed = ParseBaseText(bytes);
+        QCOMPARE(QList<TCodeRedArr>(parsed.codes.begin(), parsed.codes.end()), codes);
+        QCOMPARE(QList<int>(parsed.badLines.begin(), parsed.badLines.end()), badLines);
+    }
+
+    // Nothing is imported from a file with a bad line; the message names every bad line.
+    void fileOnDisk()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("base.txt"));
+        auto write = [&](const QByteArray &bytes) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(bytes);
+        };
+        QString error;
+        write("1 2 3 4 5 6\n1 2 3\n7 8 9 10 11 12\nabc\n");
+        QVERIFY(!ReadBaseFile(path, error));
+        QCOMPARE(error, QStringLiteral("大底文件“base.txt”第2、4行不是六个1-33之间的不同号码，未导入任何号码！！"));
+        write("\r\n\r\n");
+        QVERIFY(!ReadBaseFile(path, error));
+        QCOMPARE(error, QStringLiteral("大底文件“base.txt”中没有号码，未导入任何号码！！"));
+        QVERIFY(!ReadBaseFile(dir.filePath(QStringLiteral("missing.txt")), error));
+        QVERIFY(error.contains(QStringLiteral("missing.txt")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBaseFile)
+#include "tst_BaseFile.moc"
