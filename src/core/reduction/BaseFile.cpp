@@ -1,5 +1,6 @@
 #include "reduction/BaseFile.h"
 
+#include "app/FileErrorText.h"
 #include "reduction/ReductionEngine.h"
 
 #include <QFile>
@@ -77,7 +78,7 @@ std::optional<TCodeRedArrArr> ReadBaseFile(const QString &path, QString &error)
     const QString name = QFileInfo(path).fileName();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("无法读取大底文件“%1”：%2！！").arg(path, file.errorString());
+        error = QStringLiteral("无法读取大底文件“%1”：%2！！").arg(path, FileErrorReason(file));
         return std::nullopt;
     }
     const BaseImport parsed = ParseBaseText(file.readAll());

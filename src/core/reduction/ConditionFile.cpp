@@ -1,5 +1,6 @@
 #include "reduction/ConditionFile.h"
 
+#include "app/FileErrorText.h"
 #include "app/TextFile.h"
 #include "code/SsqError.h"
 #include "reduction/ExtendedSettings.h"
@@ -167,7 +168,7 @@ void ExportConditionFile(const QString &path, const ConditionSet &conditions)
     if (QFile::exists(path)) {
         QFile old(path);
         if (!old.open(QIODevice::ReadOnly))
-            throw SsqError(QStringLiteral("无法读取条件配置文件“%1”：%2！！").arg(path, old.errorString()));
+            throw SsqError(QStringLiteral("无法读取条件配置文件“%1”：%2！！").arg(path, FileErrorReason(old)));
         existing = old.readAll();
     }
     QString error;
@@ -179,10 +180,10 @@ void ImportConditionFile(const QString &path, ConditionSet &conditions)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw SsqError(QStringLiteral("无法读取条件配置文件“%1”：%2！！").arg(path, file.errorString()));
+        throw SsqError(QStringLiteral("无法读取条件配置文件“%1”：%2！！").arg(path, FileErrorReason(file)));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw SsqError(QStringLiteral("无法读取条件配置文件“%1”：%2！！").arg(path, file.errorString()));
+        throw SsqError(QStringLiteral("无法读取条件配置文件“%1”：%2！！").arg(path, FileErrorReason(file)));
     ApplyConditionIni(bytes, conditions, path);
 }
 

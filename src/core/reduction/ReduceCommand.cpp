@@ -4,6 +4,7 @@
 #include "reduction/BaseFile.h"
 #include "reduction/ConditionFile.h"
 #include "reduction/PrizeStats.h"
+#include "reduction/RangeCheck.h"
 #include "reduction/TicketFile.h"
 #include "reduction/GroupLines.h"
 #include "reduction/ResultOutput.h"
@@ -44,6 +45,9 @@ QStringList RunReduceCommand(const TBeenCodesRecArr &history, const ReduceOption
                              const QDateTime &now)
 {
     const ConditionSet conditions = ReduceConditions(options);
+    // The panel refuses such a run before it starts; the batch tool says the same.
+    if (const QString empty = EmptyRangeMessage(conditions); !empty.isEmpty())
+        throw SsqError(empty);
     std::optional<TCodeRedArrArr> base;
     std::vector<int> blues;
     QString error;
