@@ -5,16 +5,20 @@
 #   scripts/faults.sh              every fault of the table below
 #   scripts/faults.sh 3 17         faults 3 and 17 only
 #   scripts/faults.sh --check      which fault lines still match the sources (no build)
+#   SSQ_FAULTS_ROOT=/work/y           the tree to test (default: the one holding this script)
 #   SSQ_FAULTS_DIR=/work/x scripts/faults.sh   scratch folder (default: <tree>-scratch);
 #       keep it under the ccache base folder so that rebuilds hit the cache.
+#   Build the tree itself with the same options (Release, ccache launcher) to share them.
 # Prints per fault "caught", "MISSED" or "not applicable" (the line is gone, or the fault
 # does not build), and at the end "faults: N caught of M".
 set -uo pipefail
 shopt -u patsub_replacement 2>/dev/null || true
-root=$(cd "$(dirname "$0")/.." && pwd)
+root=${SSQ_FAULTS_ROOT:-$(cd "$(dirname "$0")/.." && pwd)}
 scratch=${SSQ_FAULTS_DIR:-$root-scratch}
 tree=$scratch/tree
-build=$scratch/build
+# The build folder sits inside the copy as build/ sits inside the tree, so that the
+# compiler's relative paths, and with them ccache's entries, are the same in both.
+build=$tree/build
 export CCACHE_BASEDIR=${CCACHE_BASEDIR:-/work} CCACHE_DIR=${CCACHE_DIR:-/work/.ccache}
 export QTWEBENGINE_DISABLE_SANDBOX=1
 
@@ -77,14 +81,16 @@ sync_tree() {
     while IFS= read -r f; do
       if ! cmp -s "$root/$f" "$tree/$f"; then mkdir -p "$tree/${f%/*}"; cp "$root/$f" "$tree/$f"; fi
     done
-  (cd "$tree" && find . -type f -print) | while IFS= read -r f; do
+  (cd "$tree" && find . -path './build*' -prune -o -type f -print) | while IFS= read -r f; do
     [ -e "$root/$f" ] || rm -f "$tree/$f"
   done
 }
 
+# What the suite runs: the test programs, the command-line tool and the corpus replays.
 targets() {
   echo ssq-cli
   for f in "$tree"/tests/*/tst_*.cpp; do f=${f##*/}; echo "${f%.cpp}"; done
+  for f in "$tree"/fuzz/fuzz_*.cpp; do f=${f##*/fuzz_}; echo "replay_${f%.cpp}"; done
 }
 
 build_tree() {

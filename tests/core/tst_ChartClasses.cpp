@@ -49,52 +49,6 @@ class TestChartClasses : public QObject
     Q_OBJECT
 
 private slots:
-    // The four tables share their leading columns and their frame.
-    void sharedFrame_data()
-    {
-        QTest::addColumn<int>("which");
-        QTest::addColumn<int>("cols");
-        QTest::newRow("zone") << 0 << 22;
-        QTest::newRow("tail") << 1 << 18;
-        QTest::newRow("odd-even") << 2 << 30;
-        QTest::newRow("big-small") << 3 << 30;
-    }
-    void sharedFrame()
-    {
-        QFETCH(int, which);
-        QFETCH(int, cols);
-        const Routine routines[] = {FillZoneChart, FillTailChart, FillOddEvenChart, FillBigSmallChart};
-        const auto arr = history({QStringLiteral("2005012 05 10 15 20 25 30 09"),
-                                  QStringLiteral("2005013 01 05 11 12 30 33 07")});
-        H2NetModel t;
-        QVERIFY(routines[which](t, arr, 2, nullptr));
-        QCOMPARE(t.FFontSize, 11);
-        QCOMPARE(t.ColsCount(), cols);
-        QCOMPARE(t.FixRowCount(), 2);
-        QCOMPARE(t.DynRows(), 3);
-        QCOMPARE(t.ColWidths()[0], 66);
-        QCOMPARE(t.ColWidths()[7], 32);
-        QCOMPARE(t.GetValue(2, 0), QStringLiteral("2005013"));
-        QCOMPARE(t.GetValue(2, 3), QStringLiteral("11"));
-        QCOMPARE(t.GetValue(2, 7), QStringLiteral("07"));
-        QCOMPARE(t.GetValue(3, 0), QStringLiteral("2005012"));
-        QCOMPARE(t.GetValue(4, 0), QStringLiteral("合计"));
-        for (int c = 0; c < cols; ++c)
-            QCOMPARE(t.GetColor(4, c), kGrey);
-        for (int c = 1; c <= 7; ++c)
-            QCOMPARE(t.GetValue(4, c), QString());
-        const QStringList merges = mergeTexts(t);
-        QCOMPARE(merges.mid(0, 3), (QStringList{QStringLiteral("期号"), QStringLiteral("红球号码"), QStringLiteral("蓝球")}));
-
-        ChartMessageList messages;
-        QVERIFY(!routines[which](t, arr, 3, &messages));
-        QCOMPARE(messages.messages, QStringList{kTooMany});
-        QCOMPARE(t.DynRows(), 3);
-        QVERIFY(routines[which](t, arr, 0, &messages));
-        QCOMPARE(t.DynRows(), 1);
-        for (int c = 8; c < cols; ++c)
-            QCOMPARE(t.GetValue(2, c), QStringLiteral("0"));
-    }
 
     void zoneExample()
     {
@@ -130,36 +84,6 @@ private slots:
         QCOMPARE(t.GetValue(3, 12), QStringLiteral("1"));
         QCOMPARE(t.GetValue(3, 13), QStringLiteral("0"));
         QCOMPARE(t.GetValue(3, 14), QStringLiteral("2"));
-    }
-
-    void zoneBands_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<int>("col");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<TColor>("color");
-        QTest::newRow("empty zone filled") << "2005013 12 13 14 15 16 17 01" << 8 << "" << kZoneLow;
-        QTest::newRow("four in a zone") << "2005013 01 02 03 04 12 13 01" << 8 << "04" << kZoneHigh;
-        QTest::newRow("six in a zone") << "2005013 01 02 03 04 05 06 01" << 8 << "06" << kZoneHigh;
-        QTest::newRow("three in an eleven-zone") << "2005013 01 02 03 14 25 33 01" << 11 << "03" << kHeat3;
-    }
-    void zoneBands()
-    {
-        QFETCH(QString, line);
-        QFETCH(int, col);
-        QFETCH(QString, text);
-        QFETCH(TColor, color);
-        const H2NetModel t = chartOf(FillZoneChart, {line});
-        QCOMPARE(t.GetValue(2, col), text);
-        QCOMPARE(t.GetColor(2, col), color);
-    }
-
-    void zoneNote()
-    {
-        const QStringList lines = ZoneChartNoteLines();
-        QCOMPARE(lines.size(), 2);
-        QCOMPARE(lines[0], QStringLiteral("1、3分区：11个号码为1个分区，共3个分区，6个奖号一般分布在2到3个分区中。"));
-        QCOMPARE(lines[1], QStringLiteral("2、11分区：3个号码为1个区，共11个区，6个奖号一般分布在4到6个区。"));
     }
 
     void tailExample()
@@ -245,29 +169,6 @@ private slots:
         QCOMPARE(t.GetValue(3, 22), QStringLiteral("0"));
     }
 
-    // Summaries over many draws: the pair totals add up to the draws, per position.
-    void totalsAddUp()
-    {
-        const auto arr = patternHistory(120);
-        for (Routine routine : {FillOddEvenChart, FillBigSmallChart}) {
-            H2NetModel t;
-            QVERIFY(routine(t, arr, 100, nullptr));
-            const int s = 102;
-            for (int p = 0; p <= 6; ++p)
-                QCOMPARE(t.GetValue(s, 8 + 2 * p).toInt() + t.GetValue(s, 9 + 2 * p).toInt(), 100);
-            int draws = 0;
-            for (int c = 23; c <= 29; ++c)
-                draws += t.GetValue(s, c).toInt();
-            QCOMPARE(draws, 100);
-            QCOMPARE(t.GetValue(s, 22), QStringLiteral("0"));
-        }
-        H2NetModel zone;
-        QVERIFY(FillZoneChart(zone, arr, 100, nullptr));
-        int reds = 0;
-        for (int c = 8; c <= 10; ++c)
-            reds += zone.GetValue(102, c).toInt();
-        QCOMPARE(reds, 600);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestChartClasses)

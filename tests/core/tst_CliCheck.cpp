@@ -29,13 +29,6 @@ class TestCliCheck : public QObject
     Q_OBJECT
 
 private slots:
-    void checkShippedHistory()
-    {
-        const Run r = runCli({"check", "--history", kHistory});
-        QCOMPARE(r.status, 0);
-        QVERIFY2(r.out.startsWith("3492 draws, 2003001-") || r.out.contains(" draws, 2003001-"), qPrintable(r.out));
-        QVERIFY(r.out.endsWith('\n'));
-    }
 
     void checkFiles_data()
     {
@@ -66,14 +59,6 @@ private slots:
         QCOMPARE(r.status, status);
         QCOMPARE(r.out, out);
         QCOMPARE(r.err, err);
-    }
-
-    void query()
-    {
-        const Run r = runCli({"query", "2026094", "30", "--history", kHistory});
-        QCOMPARE(r.status, 0);
-        QVERIFY(r.out.startsWith(QStringLiteral("第2026094期,开奖号:06 13 15 17 24 25 01\n")));
-        QCOMPARE(runCli({"query", "1999001", "5", "--history", kHistory}).out, QString());
     }
 
     void usageAndFailures_data()

@@ -52,15 +52,6 @@ private slots:
         QCOMPARE(stats[18].split('\t')[1], QStringLiteral("inactive"));
     }
 
-    void reduceExportsTheResult()
-    {
-        QTemporaryDir dir;
-        const QString file = dir.filePath("result.txt");
-        const Run r = runCli({"reduce", "--range", "1,2,3,4,5,6,7", "--export", file});
-        QCOMPARE(r.status, 0);
-        QVERIFY(QFileInfo(file).size() > 0);
-    }
-
     void badInputsFail_data()
     {
         QTest::addColumn<QStringList>("args");
@@ -83,25 +74,6 @@ private slots:
         QVERIFY(!r.err.isEmpty());
     }
 
-    void backtestListsOldestFirst()
-    {
-        const Run r = runCli({"backtest", "3"});
-        QCOMPARE(r.status, 0);
-        QCOMPARE(r.lines.size(), 4);
-        QVERIFY(r.lines[0].split('\t')[0] < r.lines[2].split('\t')[0]);
-        QCOMPARE(r.lines[3], QStringLiteral("通过 3/3")); // no condition removes anything
-    }
-
-    void prizesOnANamedDraw()
-    {
-        const Run r = runCli({"prizes", "01 02 03 04 05 06+07", "--range", "1,2,3,4,5,6,7", "--blues", "7,8"});
-        QCOMPARE(r.status, 0);
-        QCOMPARE(r.lines[0], QStringLiteral("红球命中\t6\t1"));
-        QCOMPARE(r.lines[1], QStringLiteral("红球命中\t5\t6"));
-        QCOMPARE(r.lines[7], QStringLiteral("奖级\t一等奖\t1\t浮动"));
-        QCOMPARE(r.lines[13], QStringLiteral("投注\t14\t28"));
-        QCOMPARE(r.lines[14], QStringLiteral("固定奖金\t%1").arg(6 * 3000 + 6 * 200));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestCliReduce)

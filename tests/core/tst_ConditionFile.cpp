@@ -124,32 +124,6 @@ class TestConditionFile : public QObject
     Q_OBJECT
 
 private slots:
-    void newFileFromDefaults()
-    {
-        const QByteArray bytes = ConditionsToIni(DefaultConditions());
-        QVERIFY(bytes.startsWith("[\xcc\xf5\xbc\xfe\xc9\xe8\xd6\xc3]\r\n\xd1\xa1\xba\xc5\xc6\xa5\xc5\xe4=\r\n"));
-        QVERIFY(bytes.endsWith("\r\n"));
-        QCOMPARE(bytes.count('\n'), 105);
-        QCOMPARE(bytes.count("\r\n"), 105);
-        QStringList lines = fromGbk(bytes).split(QStringLiteral("\r\n"));
-        QCOMPARE(lines.takeLast(), QString());
-        QCOMPARE(lines.size(), 105);
-        QCOMPARE(lines.at(2), QStringLiteral("3区间00=0"));
-        QCOMPARE(lines.at(3), QStringLiteral("3区间01=0"));
-        QCOMPARE(lines.at(53), QStringLiteral("AC值设计=3,10"));
-        QCOMPARE(lines.at(54), QStringLiteral("最大间隔=1,28"));
-        QCOMPARE(lines.at(104), QStringLiteral("尾数大小比6=0"));
-        QCOMPARE(lines, expectedLines(DefaultConditions()));
-        QCOMPARE(ConditionFileKeys().size(), 104);
-    }
-
-    void layoutOfABusySet()
-    {
-        ConditionSet c = busySet();
-        c.CodeSel1 = {QStringLiteral("01,08,09&1,2"), QStringLiteral("05,06&2")};
-        QCOMPARE(ConditionsToIni(c), fileOf(expectedLines(c)));
-        QVERIFY(ConditionsToIni(c).contains(gbk(QStringLiteral("选号匹配=01,08,09&1,2#05,06&2\r\n"))));
-    }
 
     void roundTripKeepsWhatTheFileDoesNotCarry()
     {
@@ -164,23 +138,6 @@ private slots:
         ConditionSet back = DefaultConditions();
         ApplyConditionIni(ConditionsToIni(busySet()), back);
         QCOMPARE(back, withFileMembers(DefaultConditions(), busySet()));
-    }
-
-    void onlyOneFlagInTheFile()
-    {
-        ConditionSet c = busySet();
-        const ConditionSet before = c;
-        ApplyConditionIni(fileOf({QStringLiteral("[条件设置]"), QStringLiteral("连号组数2=1")}), c);
-        CheckList only;
-        only.setChecked(2, true);
-        ConditionSet expected = withFileMembers(before, ConditionSet{});
-        expected.ConsecGroups = only;
-        expected.AcRange = before.AcRange;
-        expected.MaxGapRange = before.MaxGapRange;
-        expected.SumRange = before.SumRange;
-        expected.TailSumRange = before.TailSumRange;
-        QCOMPARE(c, expected);
-        QVERIFY(c.CodeSel1.isEmpty());
     }
 
     void rangeValues_data()
@@ -205,31 +162,6 @@ private slots:
         ConditionSet c = busySet();
         ApplyConditionIni(fileOf({QStringLiteral("[条件设置]"), QStringLiteral("总和值=") + value}), c);
         QCOMPARE(c.SumRange, (ValueRange{min, max}));
-    }
-
-    void flagValues_data()
-    {
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<bool>("checked");
-        QTest::newRow("1") << QStringLiteral("1") << true;
-        QTest::newRow("0") << QStringLiteral("0") << false;
-        QTest::newRow("2") << QStringLiteral("2") << true;
-        QTest::newRow("-1") << QStringLiteral("-1") << true;
-        QTest::newRow("hex") << QStringLiteral("0x10") << true;
-        QTest::newRow("hex zero") << QStringLiteral("0x0") << false;
-        QTest::newRow("letters") << QStringLiteral("yes") << false;
-        QTest::newRow("empty") << QString() << false;
-        QTest::newRow("blanks") << QStringLiteral("  1  ") << true;
-    }
-
-    void flagValues()
-    {
-        QFETCH(QString, value);
-        QFETCH(bool, checked);
-        ConditionSet c;
-        ApplyConditionIni(fileOf({QStringLiteral("[条件设置]"), QStringLiteral("奇偶设计3=") + value}), c);
-        QCOMPARE(c.OddEvenRatio.isChecked(3), checked);
-        QCOMPARE(c.OddEvenRatio.bits & ~(1U << 3), 0U);
     }
 
     void badRangeStopsTheImport_data()
@@ -315,50 +247,6 @@ private slots:
         QCOMPARE(back, withFileMembers(busySet(), DefaultConditions()));
     }
 
-    void keysMatchWithoutCase()
-    {
-        ConditionSet c;
-        ApplyConditionIni(fileOf({QStringLiteral("[条件设置]"), QStringLiteral("ac值设计 = 5,9")}), c);
-        QCOMPARE(c.AcRange, (ValueRange{5, 9}));
-    }
-
-    void longGroupListIsReadWhole()
-    {
-        ConditionSet c;
-        for (int g = 0; g < 300; ++g)
-            c.CodeSel1.append(QStringLiteral("01,02,03,04,05,06,07,08,09,%1&0,1,2").arg(10 + g % 24));
-        QVERIFY(c.CodeSel1.join(QLatin1Char('#')).size() > 2047);
-        ConditionSet back;
-        ApplyConditionIni(ConditionsToIni(c), back);
-        QCOMPARE(back.CodeSel1, c.CodeSel1);
-    }
-
-    void filesOnDisk()
-    {
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        const QString path = dir.filePath(QStringLiteral("条件.ini"));
-        ExportConditionFile(path, busySet());
-        ConditionSet c = DefaultConditions();
-        ImportConditionFile(path, c);
-        QCOMPARE(c, withFileMembers(DefaultConditions(), busySet()));
-
-        // The same conditions give the same survivors after the round trip.
-        TCodeList first;
-        TCodeList second;
-        ConditionSet strict = DefaultConditions();
-        strict.SumRange = {100, 104};
-        strict.OddEvenRatio.setChecked(3, true);
-        strict.CodeSel1 = {QStringLiteral("01,02,03&1")};
-        ExportConditionFile(path, strict);
-        ConditionSet loaded = busySet();
-        ImportConditionFile(path, loaded);
-        loaded.NumberRange = {};
-        loaded.CodeSel2.clear();
-        QCOMPARE(RunReduction(strict, {}, first).survivors, RunReduction(loaded, {}, second).survivors);
-        QVERIFY(first.Alive == second.Alive);
-    }
-
     void unwritableAndUnreadableFiles()
     {
         QTemporaryDir dir;
@@ -373,22 +261,6 @@ private slots:
         QVERIFY(QFileInfo(dir.path()).isDir());
     }
 
-    void caption_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("windows") << QStringLiteral("C:\\条件\\my.ini") << QStringLiteral("my.ini");
-        QTest::newRow("drive only") << QStringLiteral("c:cond.ini") << QStringLiteral("cond.ini");
-        QTest::newRow("unix") << QStringLiteral("/home/u/缩水.ini") << QStringLiteral("缩水.ini");
-        QTest::newRow("bare") << QStringLiteral("a.ini") << QStringLiteral("a.ini");
-    }
-
-    void caption()
-    {
-        QFETCH(QString, path);
-        QFETCH(QString, name);
-        QCOMPARE(ConditionFileCaption(path), QStringLiteral("晨帆选号通  v2005 - ") + name);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestConditionFile)

@@ -24,23 +24,6 @@ class TestHistoryFile : public QObject
 {
     Q_OBJECT
 private slots:
-    void memoLines_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("lines");
-        QTest::newRow("empty") << QString() << QStringList{};
-        QTest::newRow("one line") << "a" << QStringList{"a"};
-        QTest::newRow("final break starts no line") << "a\nb\n" << QStringList{"a", "b"};
-        QTest::newRow("blank lines kept") << "a\n\nb" << QStringList{"a", "", "b"};
-        QTest::newRow("only a break") << "\n" << QStringList{""};
-    }
-
-    void memoLines()
-    {
-        QFETCH(QString, text);
-        QFETCH(QStringList, lines);
-        QCOMPARE(MemoLines(text), lines);
-    }
 
     void fileBytesAreGbkWithCrLfAfterEveryLine()
     {
@@ -87,22 +70,6 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"ssq.dxt"});
     }
 
-    void saveIntoReadOnlyFolderKeepsOldFile()
-    {
-        if (::geteuid() == 0)
-            QSKIP("folder permissions do not hold for root; see failedWriteKeepsOldFile");
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("ssq.dxt"));
-        writeAll(path, "old history\r\n");
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-        QString error;
-        const bool saved = SaveHistoryFile(path, QStringLiteral("new"), error);
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QVERIFY(!saved);
-        QVERIFY2(!error.isEmpty(), "the system's reason is given");
-        QCOMPARE(readAll(path), QByteArray("old history\r\n"));
-    }
-
     void failedWriteKeepsOldFile()
     {
         // A write that fails half-way (as on a full disk): the file size limit of the
@@ -129,14 +96,6 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"ssq.dxt"});
     }
 
-    void saveIntoMissingFolderReportsReason()
-    {
-        QTemporaryDir dir;
-        QString error;
-        QVERIFY(!SaveHistoryFile(dir.filePath(QStringLiteral("no/such/ssq.dxt")), QStringLiteral("x"),
-                                 error));
-        QVERIFY(!error.isEmpty());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestHistoryFile)

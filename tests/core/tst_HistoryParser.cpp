@@ -140,20 +140,6 @@ private slots:
         QCOMPARE(history, previousHistory());
     }
 
-    void shippedHistory()
-    {
-        QFile file(QStringLiteral(SSQ_TEST_DATA "/ssq.dxt"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        TBeenCodesRecArr history;
-        Collector reporter;
-        QVERIFY(DataTxtToCodeArr(HistoryTextLines(file.readAll()), history, reporter));
-        QVERIFY(reporter.messages.isEmpty());
-        QVERIFY(history.size() >= 3492);
-        QCOMPARE(history.front().issueText(), QStringLiteral("2003001"));
-        for (std::size_t i = 1; i < history.size(); ++i)
-            QVERIFY(history[i].issueNo() > history[i - 1].issueNo());
-    }
-
     void textLines()
     {
         QStringEncoder gbk("GBK");

@@ -83,15 +83,6 @@ private slots:
         QCOMPARE(lines.last(), QStringLiteral("固定奖金\t6000"));
     }
 
-    void ruleLookup()
-    {
-        QCOMPARE(PrizeRuleFor(2003001).effectiveFrom, PrizeRules().front().effectiveFrom);
-        QCOMPARE(PrizeRuleFor(1990001).effectiveFrom, PrizeRules().front().effectiveFrom);
-        QCOMPARE(PrizeRuleFor(2099001).effectiveFrom, PrizeRules().back().effectiveFrom);
-        for (std::size_t i = 1; i < PrizeRules().size(); ++i)
-            QVERIFY(PrizeRules()[i].effectiveFrom > PrizeRules()[i - 1].effectiveFrom);
-    }
-
     void parseDraw_data()
     {
         QTest::addColumn<QString>("text");

