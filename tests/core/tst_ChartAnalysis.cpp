@@ -71,23 +71,6 @@ private slots:
         QCOMPARE(t.GetValue(4, 14), QStringLiteral("03"));
     }
 
-    void oldestDrawHasNoPrevious()
-    {
-        const auto arr = patternHistory(5);
-        const H2NetModel t = tableOf(arr, 5);
-        QCOMPARE(t.GetValue(6, 0), arr.front().issueText());
-        QCOMPARE(rowTexts(t, 6, 26, 28), QStringList(3, QString()));
-        QVERIFY(!t.GetValue(6, 25).isEmpty());
-        QVERIFY(!t.GetValue(5, 26).isEmpty());
-        // Nothing added for it: the totals of 26..28 are the sums of the four rows above.
-        for (int c = 26; c <= 28; ++c) {
-            int sum = 0;
-            for (int r = 2; r <= 5; ++r)
-                sum += t.GetValue(r, c).toInt();
-            QCOMPARE(t.GetValue(7, c), QString::number(sum));
-        }
-    }
-
 };
 
 QTEST_GUILESS_MAIN(TestChartAnalysis)

@@ -50,15 +50,6 @@ private slots:
         QCOMPARE(describe(colorsOf(t)), QStringLiteral("RWWWWG/WRWWWG/WWRWWG/WWWRWG/WWWWRG/WWRWWG/"));
     }
 
-    // Row 2 (six reds) stays; row 3 holds the blue: its other cells grey; column 3 holds
-    // the red 4 and the blue 1: its other cells grey, the empty one of row 0 too.
-    void gannGreying()
-    {
-        B0NetModel t;
-        FillGannTable(t, draw(QStringLiteral("2005013 03 04 05 12 18 29 01")));
-        QCOMPARE(describe(colorsOf(t)), QStringLiteral("WWWGWW/WWWGWW/RRRRRR/GGGBGG/WWWGWW/WWWGWW/"));
-    }
-
     void gannRules_data()
     {
         QTest::addColumn<QString>("line");

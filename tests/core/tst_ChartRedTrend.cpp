@@ -85,31 +85,6 @@ private slots:
         QCOMPARE(RotationPosition(number, start), position);
     }
 
-    void rotationIsAPermutation()
-    {
-        for (int s = 1; s <= 33; ++s) {
-            QSet<int> seen;
-            for (int n = 1; n <= 33; ++n)
-                seen.insert(RotationPosition(n, s));
-            QCOMPARE(seen.size(), 33);
-            QVERIFY(!seen.contains(0));
-            QVERIFY(!seen.contains(34));
-        }
-    }
-
-    void rotationByOneIsTheTrendChart()
-    {
-        H2NetModel a;
-        H2NetModel b;
-        const auto arr = patternHistory(40);
-        QVERIFY(FillRedTrendChart(a, arr, 40, nullptr));
-        QVERIFY(FillRotationChart(b, arr, 40, 1, nullptr));
-        for (int r = 0; r < a.RowCount(); ++r)
-            for (int c = 0; c < 41; ++c) {
-                QCOMPARE(b.GetValue(r, c), a.GetValue(r, c));
-                QCOMPARE(b.GetColor(r, c), a.GetColor(r, c));
-            }
-    }
 };
 
 QTEST_GUILESS_MAIN(TestChartRedTrend)

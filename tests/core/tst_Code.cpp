@@ -36,29 +36,6 @@ class TestCode : public QObject
 
 private slots:
 
-    void splitStr_data()
-    {
-        QTest::addColumn<QString>("sep");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("items");
-        QTest::newRow("leading blank, doubled comma") << "," << " 01,,08,09" << QStringList{"01", "08", "09"};
-        QTest::newRow("separator at both ends") << "," << ",1,2," << QStringList{"1", "2"};
-        QTest::newRow("empty") << "," << "" << QStringList{};
-        QTest::newRow("blanks only") << "," << "  \t " << QStringList{};
-        QTest::newRow("items not trimmed") << "," << "1 , 2" << QStringList{"1 ", " 2"};
-        QTest::newRow("multi-character separator") << "&&" << "a&&b&&&&c" << QStringList{"a", "b", "c"};
-        QTest::newRow("history line, two blanks")
-            << " " << "2005013  02 09 15 18 25 33 07 " << QStringList{"2005013", "02", "09", "15", "18", "25", "33", "07"};
-        QTest::newRow("tab is no separator") << " " << "2005013\t02 09" << QStringList{"2005013\t02", "09"};
-    }
-    void splitStr()
-    {
-        QFETCH(QString, sep);
-        QFETCH(QString, text);
-        QFETCH(QStringList, items);
-        QCOMPARE(SplitStr(sep, text), items);
-    }
-
     // The examples that the program's own explanation text and the players' rules give.
     void examples()
     {

@@ -140,30 +140,6 @@ private slots:
         QCOMPARE(back, withFileMembers(DefaultConditions(), busySet()));
     }
 
-    void rangeValues_data()
-    {
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<int>("min");
-        QTest::addColumn<int>("max");
-        QTest::newRow("two values") << QStringLiteral("50,120") << 50 << 120;
-        QTest::newRow("one value") << QStringLiteral("60") << 60 << 110;
-        QTest::newRow("surplus ignored") << QStringLiteral("40,150,7") << 40 << 150;
-        QTest::newRow("doubled comma") << QStringLiteral("40,,150") << 40 << 150;
-        QTest::newRow("empty keeps") << QString() << 90 << 110;
-        QTest::newRow("negative") << QStringLiteral("-5,300") << -5 << 300;
-        QTest::newRow("blank after comma") << QStringLiteral("41, 151") << 41 << 151;
-    }
-
-    void rangeValues()
-    {
-        QFETCH(QString, value);
-        QFETCH(int, min);
-        QFETCH(int, max);
-        ConditionSet c = busySet();
-        ApplyConditionIni(fileOf({QStringLiteral("[条件设置]"), QStringLiteral("总和值=") + value}), c);
-        QCOMPARE(c.SumRange, (ValueRange{min, max}));
-    }
-
     void badRangeStopsTheImport_data()
     {
         QTest::addColumn<QString>("key");

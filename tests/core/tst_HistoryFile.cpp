@@ -44,32 +44,6 @@ private slots:
         QCOMPARE(read.text, QStringLiteral("开奖\n2005013\nA\nB\n"));
     }
 
-    void readMissingAndEmpty()
-    {
-        QTemporaryDir dir;
-        QCOMPARE(ReadGbkTextFile(dir.filePath(QStringLiteral("none.dxt"))).status,
-                 TextFileRead::Missing);
-        const QString empty = dir.filePath(QStringLiteral("empty.dxt"));
-        writeAll(empty, {});
-        const TextFileRead read = ReadGbkTextFile(empty);
-        QCOMPARE(read.status, TextFileRead::Ok);
-        QVERIFY(read.text.isEmpty());
-    }
-
-    void saveRoundTrip()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("ssq.dxt"));
-        writeAll(path, "old\r\n");
-        QString error;
-        QVERIFY(SaveHistoryFile(path, QStringLiteral("2005013 02 09 15 18 25 33 07\n"), error));
-        QCOMPARE(readAll(path), QByteArray("2005013 02 09 15 18 25 33 07\r\n"));
-        QVERIFY(SaveHistoryFile(path, QString(), error));
-        QCOMPARE(readAll(path), QByteArray());   // an empty memo gives a file of length 0
-        // Nothing but the history file is left in the folder.
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"ssq.dxt"});
-    }
-
     void failedWriteKeepsOldFile()
     {
         // A write that fails half-way (as on a full disk): the file size limit of the

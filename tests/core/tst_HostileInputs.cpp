@@ -25,29 +25,6 @@ TBeenCodesRecArr twoDraws()
     return history;
 }
 
-// count draws of consecutive issues with reds and blue from a fixed random sequence.
-TBeenCodesRecArr randomHistory(int count)
-{
-    QRandomGenerator random(20051);
-    TBeenCodesRecArr history(std::size_t(count), DrawRecord{});
-    for (int i = 0; i < count; ++i) {
-        DrawRecord &d = history[std::size_t(i)];
-        d.Year = 2003 + i / 154;
-        d.No = 1 + i % 154;
-        std::uint64_t used = 0;
-        for (auto &red : d.Red) {
-            int n;
-            do
-                n = 1 + int(random.bounded(33));
-            while (used & (std::uint64_t{1} << n));
-            used |= std::uint64_t{1} << n;
-            red = std::int8_t(n);
-        }
-        d.Blue = 1 + int(random.bounded(16));
-    }
-    return history;
-}
-
 bool writeFile(const QString &path, const QByteArray &bytes, int times = 1)
 {
     QFile file(path);
@@ -114,54 +91,6 @@ private slots:
         QVERIFY(message.contains(QStringLiteral("\r\n191,192,193,194,195,196,197,198,199,200,\r\n……共250行")));
         QVERIFY(!message.contains(QStringLiteral("201,")));
         QVERIFY(message.endsWith(QStringLiteral("……共250行")));
-    }
-
-    // A file saved as UTF-8 instead of GBK: Chinese text decodes as other characters.
-    // Draw lines stay draw lines; a Chinese title line makes the whole text refused.
-    void utf8TextWithChinese()
-    {
-        TBeenCodesRecArr history = twoDraws();
-        Collector reporter;
-        const QByteArray drawsWithNote = "2005013 02 09 15 18 25 33 07 " + QStringLiteral("第十三期").toUtf8() + "\r\n";
-        QVERIFY(parse(drawsWithNote, history, reporter));
-        QCOMPARE(history.size(), std::size_t(1));
-        QCOMPARE(history[0].Blue, 7);
-
-        history = twoDraws();
-        const QByteArray titled = QStringLiteral("期号 红一 红二 红三 红四 红五 红六 蓝球\r\n").toUtf8() + kLine;
-        QVERIFY(!parse(titled, history, reporter));
-        QCOMPARE(history, twoDraws());
-        QCOMPARE(reporter.messages.last(), QString::fromUtf16(kBadLinesMessage) + QStringLiteral("\r\n1,"));
-
-        // Full-width digits are no digits.
-        reporter.messages.clear();
-        const QByteArray fullWidth = QStringLiteral("２００５０１３ ０２ 09 15 18 25 33 07\r\n").toUtf8();
-        QVERIFY(!parse(fullWidth, history, reporter));
-        QCOMPARE(history, twoDraws());
-        QCOMPARE(reporter.messages.size(), 1);
-    }
-
-    // The single-ticket command, heavy for the fuzzer, once on a history from random bytes
-    // folded into the game's range and once on values the parser would never let through.
-    void singleTicketOnFuzzedHistory()
-    {
-        QRandomGenerator random(99);
-        TBeenCodesRecArr odd(30);
-        for (DrawRecord &d : odd) {
-            d.Year = int(random.bounded(-5, 10000));
-            d.No = int(random.bounded(-5, 1000));
-            for (auto &red : d.Red)
-                red = std::int8_t(random.bounded(-128, 128));
-            d.Blue = int(random.bounded(-128, 128));
-        }
-        for (const TBeenCodesRecArr &history : {randomHistory(25), odd}) {
-            QStringList lines;
-            QString error;
-            const bool ok = RecommendCommandLines(history, QStringLiteral("single"), lines, error);
-            QVERIFY(ok || !error.isEmpty());
-            if (ok)
-                QVERIFY(!lines.isEmpty());
-        }
     }
 
     // Every malformation the group check refuses: no group, a reason, and the list's

@@ -120,15 +120,6 @@ private slots:
         }
     }
 
-    void blueList()
-    {
-        QString error;
-        QCOMPARE(ParseBlueList("", error)->size(), std::size_t(16));
-        QCOMPARE(*ParseBlueList("16, 1,1", error), (std::vector<int>{1, 16}));
-        QVERIFY(!ParseBlueList("0", error).has_value());
-        QVERIFY(!ParseBlueList("a", error).has_value());
-        QVERIFY(!error.isEmpty());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestPrizeStats)

@@ -30,21 +30,6 @@ TBeenCodesRecArr identityHistory(int count)
     return repeated(count, {18, 19, 20, 21, 22, 23}, 1);
 }
 
-QString shortMessage()
-{
-    return QString::fromUtf16(kHistoryTooShortMessage);
-}
-
-// What a command throws, or an empty text.
-QString failureOf(RecommendKind kind, const TBeenCodesRecArr &history)
-{
-    try {
-        RunRecommend(kind, history);
-    } catch (const SsqError &e) {
-        return e.text();
-    }
-    return {};
-}
 
 } // namespace
 
@@ -95,15 +80,6 @@ private slots:
         QCOMPARE(out.completion, completion);
     }
 
-    void multi12FifthGroupWraps()
-    {
-        const RecommendOutput out = RunRecommend(RecommendKind::Multi12, identityHistory(26));
-        QCOMPARE(out.lines.size(), 60);
-        QCOMPARE(out.lines[8], QStringLiteral("复式推荐(第5组):12+3个号"));
-        // Positions 30..33 and 1..8, in ranking order; blue positions 14..16 hold 1, 2, 3.
-        QCOMPARE(out.lines[9], QStringLiteral("1,2,3,4,5,6,7,8,30,31,32,33+1,2,3"));
-    }
-
     // The ranking, not the numbers, decides the order of the text: most frequent first.
     void numbersFollowTheRanking()
     {
@@ -116,33 +92,6 @@ private slots:
         // Ranking: 9, 4, 5, 7, 10, 11, 12, 14, 15, 16, 17, 1, 2, 3, 6, 8, 13, 18..33;
         // positions 4, 9, 14, 19.
         QCOMPARE(out.lines[1], QStringLiteral("7,15,3,19"));
-    }
-
-    void windows_data()
-    {
-        QTest::addColumn<RecommendKind>("kind");
-        QTest::addColumn<int>("draws");
-        QTest::addColumn<bool>("ok");
-        using K = RecommendKind;
-        for (K kind : {K::Cold, K::Hot, K::Must, K::Banker, K::Single}) {
-            const QByteArray name = RecommendKindName(kind).toLatin1();
-            QTest::newRow(name + " 20") << kind << 20 << true;
-            QTest::newRow(name + " 19") << kind << 19 << false;
-        }
-        for (K kind : {K::Multi23, K::Multi15, K::Multi12}) {
-            const QByteArray name = RecommendKindName(kind).toLatin1();
-            QTest::newRow(name + " 26") << kind << 26 << true;
-            QTest::newRow(name + " 25") << kind << 25 << false;
-            QTest::newRow(name + " 20") << kind << 20 << false;
-        }
-    }
-
-    void windows()
-    {
-        QFETCH(RecommendKind, kind);
-        QFETCH(int, draws);
-        QFETCH(bool, ok);
-        QCOMPARE(failureOf(kind, identityHistory(draws)), ok ? QString() : shortMessage());
     }
 
     void singleTicketsOnShippedHistory()

@@ -26,11 +26,6 @@ TBeenCodesRecArr repeated(int count, TCodeRedArr reds, int blue)
     return history;
 }
 
-QString shortMessage()
-{
-    return QString::fromUtf16(kHistoryTooShortMessage);
-}
-
 // Ranking as a list of numbers, positions 1..N.
 template<std::size_t N>
 QList<int> ranked(const std::array<std::uint8_t, N> &ranking)
@@ -68,42 +63,6 @@ private slots:
         QCOMPARE(freq[33], 0);   // the oldest draw lies outside the window
         GetRedFreq(history, 4, freq);
         QCOMPARE(freq[33], 1);
-    }
-
-    void windowAgainstHistoryLength_data()
-    {
-        QTest::addColumn<int>("draws");
-        QTest::addColumn<int>("window");
-        QTest::addColumn<bool>("ok");
-        QTest::newRow("20 of 20") << 20 << 20 << true;
-        QTest::newRow("20 of 19") << 19 << 20 << false;
-        QTest::newRow("0 of 0") << 0 << 0 << true;
-        QTest::newRow("1 of 0") << 0 << 1 << false;
-    }
-
-    void windowAgainstHistoryLength()
-    {
-        QFETCH(int, draws);
-        QFETCH(int, window);
-        QFETCH(bool, ok);
-        const TBeenCodesRecArr history = repeated(draws, {1, 2, 3, 4, 5, 6}, 1);
-        for (int which = 0; which < 2; ++which) {
-            QString message;
-            try {
-                if (which == 0) {
-                    TRedFreqArr freq;
-                    GetRedFreq(history, window, freq);
-                    QCOMPARE(freq[1], window);   // every draw of the window was used
-                } else {
-                    TBlueFreqArr freq;
-                    GetBlueFreq(history, window, freq);
-                    QCOMPARE(freq[1], window);
-                }
-            } catch (const SsqError &e) {
-                message = e.text();
-            }
-            QCOMPARE(message, ok ? QString() : shortMessage());
-        }
     }
 
     void redRanking_data()

@@ -155,16 +155,6 @@ private slots:
         m_dir.reset();
     }
 
-    void startUpWithoutFileGivesEmptyHistoryAndSaysSo()
-    {
-        m_panel->DataMemo->clear();
-        m_panel->setHistoryFileName(path("none.dxt"));
-        m_panel->LoadHistoryFile();
-        QVERIFY(m_codeArr.empty());
-        QVERIFY2(lastStatus().contains(QStringLiteral("没有找到")), qPrintable(lastStatus()));
-        QVERIFY(m_boxes.isEmpty());
-    }
-
     // Typing changes nothing until saved; saving writes GBK with CR LF and parses.
     void typingDoesNotChangeTheHistorySaveDoes()
     {
@@ -219,21 +209,6 @@ private slots:
         QVERIFY2(m_boxes[0].startsWith(QStringLiteral("无法保存开奖数据文件")), qPrintable(m_boxes[0]));
         QVERIFY(lastStatus() != QStringLiteral("保存文档完毕"));
         expectUnchanged(edited);   // the user's edits are kept, not parsed as if saved
-    }
-
-    // "导入数据" of a 200 MB file: refused with its size, before it is read.
-    void importOfAHugeFile()
-    {
-        {
-            QFile huge(path("huge.txt"));
-            QVERIFY(huge.open(QIODevice::WriteOnly));
-            QVERIFY(huge.resize(200LL * 1024 * 1024));
-        }
-        m_panel->setImportFileChooser([this](QWidget *) { return path("huge.txt"); });
-        m_panel->Sheet1TbrOmportBt->click();
-        QCOMPARE(m_boxes.size(), 1);
-        QVERIFY2(m_boxes[0].contains(QStringLiteral("超过了开奖数据文件的上限16.0 MB")), qPrintable(m_boxes[0]));
-        expectUnchanged();
     }
 
     void downloadSucceeds_data()
@@ -307,15 +282,6 @@ private slots:
         QVERIFY(!QFileInfo(path("tmp.txt")).isFile());
     }
 
-    void nonHistoryPageIsShownAndReported()
-    {
-        m_server->body = "<html><body>欢迎</body></html>\r\n";
-        m_panel->Sheet1TbrDownBt->click();
-        QCOMPARE(m_boxes, QStringList{kOk});
-        QVERIFY(m_panel->DataMemo->toPlainText().contains(QStringLiteral("<html>")));
-        QCOMPARE(m_reporter->messages.size(), 1);
-        QCOMPARE(m_codeArr.size(), size_t(2));
-    }
 };
 
 QTEST_MAIN(TestDataPanel)

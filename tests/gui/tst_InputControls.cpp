@@ -268,19 +268,6 @@ private slots:
         QCOMPARE(checked.copy(list.RectOfChk(2)), unchecked.copy(list.RectOfChk(2)));
     }
 
-    // An index outside the items is refused with the routine's message, nothing changed.
-    void badIndexes()
-    {
-        TColorMChk grid;
-        QVERIFY_THROWS_EXCEPTION(SsqError, grid.SetCols(0));
-        QVERIFY_THROWS_EXCEPTION(SsqError, grid.RectOfChk(0));
-        TMultiChk list;
-        QVERIFY_THROWS_EXCEPTION(SsqError, list.SetCount(-1));
-        QVERIFY(!list.GetCheck(5));
-        TMultiSpinEdit range;
-        range.AddItem(QStringLiteral("x"));
-        QVERIFY_THROWS_EXCEPTION(SsqError, range.SetItem(1, QStringLiteral("y"), 5));
-    }
 };
 
 QTEST_MAIN(TestInputControls)

@@ -156,49 +156,6 @@ private slots:
         QCOMPARE(form->GridPctl->currentIndex(), page);
     }
 
-    void caretReadOutOnlyFromTheMemo()
-    {
-        QTemporaryDir dir;
-        auto form = start(dir, &kTwoDraws);
-        form->FileMenuManulClick();
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        QPlainTextEdit *memo = form->DataPanel->DataMemo;
-        memo->setFocus();
-        memo->moveCursor(QTextCursor::Start);
-        QTest::keyClick(memo, Qt::Key_Down);
-        QCOMPARE(form->statusText(0), QStringLiteral("第2行1列"));
-        form->setStatusText(0, QStringLiteral("x"));
-        form->SqlMenuClick();
-        form->SqlPanel->SqlSe2->setFocus();
-        QTest::keyClick(form->SqlPanel->SqlSe2, Qt::Key_Up);
-        QCOMPARE(form->statusText(0), QStringLiteral("x"));
-    }
-
-    void helpOpensReadmeWhenPresent()
-    {
-        QTemporaryDir dir;
-        auto form = start(dir, &kTwoDraws);
-        form->HelpMenuTopicClick();
-        QVERIFY(m_opened.isEmpty());   // no readme.txt: nothing happens
-        writeAll(dir.filePath(QStringLiteral("readme.txt")), "help\r\n");
-        action(*form, QStringLiteral("HelpMenuTopic"))->trigger();
-        QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(dir.filePath(QStringLiteral("readme.txt")))});
-        QVERIFY(m_boxes.isEmpty());
-    }
-
-    void shippedReadmeIsGbkWithCrLf()
-    {
-        const QByteArray readme = readAll(QStringLiteral(SSQ_TEST_DATA "/readme.txt"));
-        QVERIFY(readme.size() > 1000);
-        QVERIFY(!readme.contains("\n\n"));
-        QCOMPARE(readme.count("\n"), readme.count("\r\n"));
-        QStringDecoder gbk("GBK");
-        const QString text = gbk.decode(readme);
-        QVERIFY(!gbk.hasError());
-        QVERIFY(text.startsWith(QStringLiteral("晨帆选号通")));
-    }
-
     void offlineWebPageAndRetry()
     {
         QTemporaryDir dir;

@@ -483,31 +483,6 @@ private slots:
 
     // ---- the progress window -----------------------------------------------------------
 
-    // Dragged by its top band only (40 pixels).
-    void progressFormDrag_data()
-    {
-        QTest::addColumn<int>("y");
-        QTest::addColumn<bool>("moves");
-        QTest::newRow("40 pixels") << 40 << true;
-        QTest::newRow("41 pixels") << 41 << false;
-    }
-    void progressFormDrag()
-    {
-        QFETCH(int, y);
-        QFETCH(bool, moves);
-        TProgressForm form;
-        form.move(100, 100);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        const QPoint before = form.pos();
-        const QPoint at(494, y);
-        QTest::mousePress(&form, Qt::LeftButton, {}, at);
-        QMouseEvent move(QEvent::MouseMove, QPointF(at + QPoint(30, 25)), QPointF(form.mapToGlobal(at + QPoint(30, 25))),
-                         Qt::NoButton, Qt::LeftButton, {});
-        QApplication::sendEvent(&form, &move);
-        QTest::mouseRelease(&form, Qt::LeftButton, {}, at + QPoint(30, 25));
-        QCOMPARE(form.pos(), moves ? before + QPoint(30, 25) : before);
-    }
 };
 
 QTEST_MAIN(TestPanels)
