@@ -187,20 +187,6 @@ private slots:
         }
     }
 
-    void notAnIniFile()
-    {
-        ConditionSet c = busySet();
-        const ConditionSet before = c;
-        const char junk[] = "\x01\x02 binary\x00 junk = [x";
-        ApplyConditionIni(QByteArray(junk, sizeof(junk) - 1), c);
-        ConditionSet expected = withFileMembers(before, ConditionSet{});
-        expected.AcRange = before.AcRange;
-        expected.MaxGapRange = before.MaxGapRange;
-        expected.SumRange = before.SumRange;
-        expected.TailSumRange = before.TailSumRange;
-        QCOMPARE(c, expected);
-    }
-
     void savingOverAFileKeepsItsOtherParts()
     {
         const QByteArray head = gbk(QStringLiteral("; 我的设置\r\n[其他]\r\nA = 1\r\n\r\n"));

@@ -10,18 +10,6 @@ class TestConditionSet : public QObject
 
 private slots:
 
-    void checkList()
-    {
-        CheckList l;
-        QVERIFY(!l.any());
-        l.setChecked(3, true);
-        l.setChecked(40, true); // no such item: ignored
-        QCOMPARE(l.bits, 8U);
-        QVERIFY(l.isChecked(3) && !l.isChecked(2) && !l.isChecked(-1));
-        l.setChecked(3, false);
-        QVERIFY(!l.any());
-    }
-
     void rangeText_data()
     {
         QTest::addColumn<QString>("text");
