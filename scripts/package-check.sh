@@ -15,10 +15,24 @@ if [ ! -x "$base/bin/bash" ]; then
   cp /etc/apt/sources.list.d/debian.sources "$base/etc/apt/sources.list.d/" 2>/dev/null || true
 fi
 root=$work/root
-rm -rf "$root"; cp -a "$base" "$root"
+# The host's /proc, /sys and /dev are bound into the chroot: they are unmounted before
+# anything is removed, the trap is in place before the first mount, and the removal
+# never crosses into another file system (a mount left behind stays untouched).
+unmount_all() {
+  local m
+  for m in dev/pts dev sys proc; do
+    if mountpoint -q "$root/$m" 2>/dev/null; then umount "$root/$m" || umount -l "$root/$m"; fi
+  done
+}
+remove_root() {
+  unmount_all
+  rm -rf --one-file-system "$root"
+}
+trap 'unmount_all; true' EXIT
+remove_root
+cp -a "$base" "$root"
 cp "$deb" "$root/tmp/ssq.deb"
 for m in proc sys dev dev/pts; do mount --bind "/$m" "$root/$m"; done
-trap 'for m in dev/pts dev sys proc; do umount "$root/$m" 2>/dev/null; done; true' EXIT
 chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 /bin/bash -euc '
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq

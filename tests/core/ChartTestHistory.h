@@ -8,7 +8,6 @@
 #include "history/HistoryParser.h"
 #include "TestSupport.h"
 
-#include <QFile>
 #include <QStringList>
 #include <QTest>
 
@@ -52,17 +51,7 @@ inline TBeenCodesRecArr patternHistory(int count)
     return arr;
 }
 
-inline TBeenCodesRecArr shippedHistory()
-{
-    QFile file(QStringLiteral(SSQ_TEST_DATA "/ssq.dxt"));
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot open the shipped history");
-    Collector messages;
-    TBeenCodesRecArr arr;
-    if (!DataTxtToCodeArr(HistoryTextLines(file.readAll()), arr, messages))
-        qFatal("the shipped history does not parse");
-    return arr;
-}
+inline TBeenCodesRecArr shippedHistory() { return ShippedHistory(); }
 
 inline const QString kTooMany = QStringLiteral("设置的查询期数超过总期数!!");
 

@@ -56,20 +56,6 @@ private slots:
         QCOMPARE(readFile(user + "/ssq.dxt"), QByteArray("mine\r\n"));
     }
 
-    void readOnlyProgramFolder()
-    {
-        if (geteuid() == 0)
-            QSKIP("root writes into read-only folders");
-        QTemporaryDir root;
-        const QString exe = root.filePath("bin");
-        QDir().mkpath(exe);
-        writeFile(exe + "/ssq.dxt", "beside\r\n");
-        QFile::setPermissions(exe, QFile::ReadOwner | QFile::ExeOwner);
-        const QString user = root.filePath("user");
-        QCOMPARE(AppPaths::ChooseDataFolder(exe, user, {}), user);
-        QCOMPARE(readFile(user + "/ssq.dxt"), QByteArray("beside\r\n"));
-        QFile::setPermissions(exe, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestAppPaths)

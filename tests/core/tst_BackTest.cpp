@@ -87,15 +87,6 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(SsqError, RunBackTest(bad, history, 1));
     }
 
-    void summary()
-    {
-        BackTestResult r;
-        r.rows.resize(4);
-        r.passed = 1;
-        QCOMPARE(BackTestSummary(r, 1107568),
-                 QStringLiteral("验证4期，通过1期（25.00%）；当前条件保留1107568注，占全部组合的100.00%"));
-    }
-
     // The removed counts of all stages and the survivors account for every combination.
     void stageStatisticsAddUp()
     {

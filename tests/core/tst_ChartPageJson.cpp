@@ -55,29 +55,6 @@ private slots:
         QCOMPARE(first.value("colors").toArray().size(), rows);
     }
 
-    void newestDrawOnTop()
-    {
-        const QJsonObject o = ChartPageJson(m_arr, PageRedTrend, 1, 1, nullptr);
-        const QJsonObject table = o.value("tables").toArray().first().toObject();
-        QCOMPARE(table.value("title").toString(), QString());
-        QCOMPARE(table.value("fixedRows").toInt(), 2);
-        const QJsonArray row = table.value("rows").toArray()[2].toArray();
-        QCOMPARE(row.first().toString(), m_arr.back().issueText());
-        QCOMPARE(table.value("merges").toArray().size(), 4);
-
-        const QJsonObject gann = ChartPageJson(m_arr, PageGann, 2, 1, nullptr);
-        QCOMPARE(gann.value("tables").toArray()[1].toObject().value("title").toString(),
-                 m_arr[m_arr.size() - 2].issueText() + QStringLiteral("期"));
-    }
-
-    void rotationStart()
-    {
-        const QJsonObject o = ChartPageJson(m_arr, PageRotation, 3, 30, nullptr);
-        const QJsonArray header = o.value("tables").toArray().first().toObject().value("rows").toArray()[1].toArray();
-        QCOMPARE(header[8].toString(), QStringLiteral("30"));
-        QCOMPARE(header[40].toString(), QStringLiteral("29"));
-    }
-
     void refusals()
     {
         QString error;

@@ -35,72 +35,6 @@ class TestCode : public QObject
     Q_OBJECT
 
 private slots:
-    void intToPadStr_data()
-    {
-        QTest::addColumn<int>("value");
-        QTest::addColumn<int>("width");
-        QTest::addColumn<bool>("zero");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("ball") << 7 << 2 << true << "07";
-        QTest::newRow("year blank") << 2005 << 4 << false << "2005";
-        QTest::newRow("wider than width") << 123 << 2 << true << "123";
-        QTest::newRow("blank padded") << 5 << 4 << false << "   5";
-        QTest::newRow("draw number") << 13 << 3 << true << "013";
-    }
-    void intToPadStr()
-    {
-        QFETCH(int, value);
-        QFETCH(int, width);
-        QFETCH(bool, zero);
-        QFETCH(QString, text);
-        QCOMPARE(IntToPadStr(value, width, zero), text);
-    }
-
-    void redArrToStr()
-    {
-        QString text = QStringLiteral("old");
-        QVERIFY(RedArrToStr(reds({2, 9, 15, 18, 25, 33}), text));
-        QCOMPARE(text, QStringLiteral("02 09 15 18 25 33"));
-    }
-
-    void splitStr_data()
-    {
-        QTest::addColumn<QString>("sep");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("items");
-        QTest::newRow("leading blank, doubled comma") << "," << " 01,,08,09" << QStringList{"01", "08", "09"};
-        QTest::newRow("separator at both ends") << "," << ",1,2," << QStringList{"1", "2"};
-        QTest::newRow("empty") << "," << "" << QStringList{};
-        QTest::newRow("blanks only") << "," << "  \t " << QStringList{};
-        QTest::newRow("items not trimmed") << "," << "1 , 2" << QStringList{"1 ", " 2"};
-        QTest::newRow("multi-character separator") << "&&" << "a&&b&&&&c" << QStringList{"a", "b", "c"};
-        QTest::newRow("history line, two blanks")
-            << " " << "2005013  02 09 15 18 25 33 07 " << QStringList{"2005013", "02", "09", "15", "18", "25", "33", "07"};
-        QTest::newRow("tab is no separator") << " " << "2005013\t02 09" << QStringList{"2005013\t02", "09"};
-    }
-    void splitStr()
-    {
-        QFETCH(QString, sep);
-        QFETCH(QString, text);
-        QFETCH(QStringList, items);
-        QCOMPARE(SplitStr(sep, text), items);
-    }
-
-    void joinStrAppends()
-    {
-        QString text = QStringLiteral("x=");
-        JoinStr(QStringLiteral(","), {QStringLiteral("1"), QStringLiteral("8"), QStringLiteral("9")}, text);
-        QCOMPARE(text, QStringLiteral("x=1,8,9"));
-        JoinStr(QStringLiteral(","), {}, text);
-        QCOMPARE(text, QStringLiteral("x=1,8,9"));
-    }
-
-    void ratioCaptions()
-    {
-        QCOMPARE(RatioCaptions[0], QStringLiteral("0:6"));
-        QCOMPARE(RatioCaptions[4], QStringLiteral("4:2"));
-        QCOMPARE(RatioCaptions[6], QStringLiteral("6:0"));
-    }
 
     // The examples that the program's own explanation text and the players' rules give.
     void examples()
@@ -163,40 +97,6 @@ private slots:
         QCOMPARE(SlantCount(reds({5, 20, 21, 22, 23, 24}), reds({4, 6, 1, 2, 3, 33})), 1);
         QCOMPARE(RepeatCount(reds({1, 2, 3, 4, 5, 6}), reds({6, 5, 10, 11, 12, 1})), 3);
         QCOMPARE(SamePosCount(reds({1, 2, 3, 4, 5, 6}), reds({1, 3, 3, 5, 5, 7})), 3);
-    }
-
-    void intervalCheck_data()
-    {
-        QTest::addColumn<int>("lo");
-        QTest::addColumn<int>("hi");
-        QTest::newRow("lo above hi") << 12 << 11;
-        QTest::newRow("lo below 1") << 0 << 11;
-        QTest::newRow("hi above 33") << 23 << 34;
-    }
-    void intervalCheck()
-    {
-        QFETCH(int, lo);
-        QFETCH(int, hi);
-        const auto a = reds({1, 2, 3, 4, 5, 6});
-        try {
-            SpecNumInterOfCodeArr(a, lo, hi);
-            QFAIL("no error raised");
-        } catch (const SsqError &e) {
-            QCOMPARE(e.text(), QStringLiteral("SpecNumInterOfCodeArr Error!!"));
-        }
-    }
-
-    // A number out of the game's range must not index outside the 34-entry tables.
-    void strayNumbersStayInside()
-    {
-        const auto a = reds({0, 34, 100, -5, 33, 1});
-        std::array<int, 6> runs{};
-        ConsecRuns(a, runs);
-        QCOMPARE(RepeatCount(a, a), 2); // 1 and 33; the rest are outside the tables
-        QCOMPARE(CountInSet(a, std::array<bool, 34>{}), 0);
-        QVERIFY(SlantCount(a, a) >= 0);
-        QVERIFY(Zone6Count(a) >= 1);
-        QVERIFY(AcValue(a) >= -5);
     }
 
     // The set operations on masks agree with the array forms on every combination.

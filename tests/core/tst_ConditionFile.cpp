@@ -23,47 +23,6 @@ QString fromGbk(const QByteArray &bytes)
     return decoder.decode(bytes);
 }
 
-// The layout of a file written from `c`, spelled out key by key in file order.
-QStringList expectedLines(const ConditionSet &c)
-{
-    QStringList lines = {QStringLiteral("[条件设置]"), QStringLiteral("选号匹配=") + c.CodeSel1.join(QLatin1Char('#'))};
-    auto flags = [&](const QString &key, const CheckList &l, int n) {
-        for (int i = 0; i < n; ++i)
-            lines.append(QStringLiteral("%1%2=%3").arg(key).arg(i).arg(l.isChecked(i) ? 1 : 0));
-    };
-    auto range = [&](const QString &key, const ValueRange &r) {
-        lines.append(QStringLiteral("%1=%2,%3").arg(key).arg(r.min).arg(r.max));
-    };
-    for (int z = 0; z < 3; ++z)
-        flags(QStringLiteral("3区间%1").arg(z), c.ZoneCounts[z], 5);
-    flags(QStringLiteral("6区间分段出现"), c.SixZoneSpread, 6);
-    flags(QStringLiteral("6区间奇偶出现"), c.SixZoneOddEven, 6);
-    for (int r = 0; r < 3; ++r)
-        flags(QStringLiteral("除3余%1").arg(r), c.Mod3Counts[r], 6);
-    flags(QStringLiteral("除6余分组出现组数"), c.Mod6Groups, 6);
-    range(QStringLiteral("AC值设计"), c.AcRange);
-    range(QStringLiteral("最大间隔"), c.MaxGapRange);
-    flags(QStringLiteral("奇偶设计"), c.OddEvenRatio, 7);
-    flags(QStringLiteral("号码大小比"), c.BigSmallRatio, 7);
-    flags(QStringLiteral("连号"), c.ConsecCount, 6);
-    flags(QStringLiteral("连号组数"), c.ConsecGroups, 4);
-    range(QStringLiteral("总和值"), c.SumRange);
-    flags(QStringLiteral("尾数相同个数"), c.SameTailCount, 5);
-    flags(QStringLiteral("尾数与上期相同个数"), c.PrevTailSame, 7);
-    range(QStringLiteral("尾数和"), c.TailSumRange);
-    flags(QStringLiteral("尾数分组组合"), c.TailMod5Groups, 5);
-    flags(QStringLiteral("尾数大小比"), c.TailBigSmallRatio, 7);
-    return lines;
-}
-
-QByteArray fileOf(const QStringList &lines)
-{
-    QByteArray bytes;
-    for (const QString &line : lines)
-        bytes += gbk(line) + "\r\n";
-    return bytes;
-}
-
 // A set in which every member differs from the defaults.
 ConditionSet busySet()
 {
@@ -124,32 +83,6 @@ class TestConditionFile : public QObject
     Q_OBJECT
 
 private slots:
-    void newFileFromDefaults()
-    {
-        const QByteArray bytes = ConditionsToIni(DefaultConditions());
-        QVERIFY(bytes.startsWith("[\xcc\xf5\xbc\xfe\xc9\xe8\xd6\xc3]\r\n\xd1\xa1\xba\xc5\xc6\xa5\xc5\xe4=\r\n"));
-        QVERIFY(bytes.endsWith("\r\n"));
-        QCOMPARE(bytes.count('\n'), 105);
-        QCOMPARE(bytes.count("\r\n"), 105);
-        QStringList lines = fromGbk(bytes).split(QStringLiteral("\r\n"));
-        QCOMPARE(lines.takeLast(), QString());
-        QCOMPARE(lines.size(), 105);
-        QCOMPARE(lines.at(2), QStringLiteral("3区间00=0"));
-        QCOMPARE(lines.at(3), QStringLiteral("3区间01=0"));
-        QCOMPARE(lines.at(53), QStringLiteral("AC值设计=3,10"));
-        QCOMPARE(lines.at(54), QStringLiteral("最大间隔=1,28"));
-        QCOMPARE(lines.at(104), QStringLiteral("尾数大小比6=0"));
-        QCOMPARE(lines, expectedLines(DefaultConditions()));
-        QCOMPARE(ConditionFileKeys().size(), 104);
-    }
-
-    void layoutOfABusySet()
-    {
-        ConditionSet c = busySet();
-        c.CodeSel1 = {QStringLiteral("01,08,09&1,2"), QStringLiteral("05,06&2")};
-        QCOMPARE(ConditionsToIni(c), fileOf(expectedLines(c)));
-        QVERIFY(ConditionsToIni(c).contains(gbk(QStringLiteral("选号匹配=01,08,09&1,2#05,06&2\r\n"))));
-    }
 
     void roundTripKeepsWhatTheFileDoesNotCarry()
     {
@@ -164,71 +97,6 @@ private slots:
         ConditionSet back = DefaultConditions();
         ApplyConditionIni(ConditionsToIni(busySet()), back);
         QCOMPARE(back, withFileMembers(DefaultConditions(), busySet()));
-    }
-
-    void onlyOneFlagInTheFile()
-    {
-        ConditionSet c = busySet();
-        const ConditionSet before = c;
-        ApplyConditionIni(fileOf({QStringLiteral("[条件设置]"), QStringLiteral("连号组数2=1")}), c);
-        CheckList only;
-        only.setChecked(2, true);
-        ConditionSet expected = withFileMembers(before, ConditionSet{});
-        expected.ConsecGroups = only;
-        expected.AcRange = before.AcRange;
-        expected.MaxGapRange = before.MaxGapRange;
-        expected.SumRange = before.SumRange;
-        expected.TailSumRange = before.TailSumRange;
-        QCOMPARE(c, expected);
-        QVERIFY(c.CodeSel1.isEmpty());
-    }
-
-    void rangeValues_data()
-    {
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<int>("min");
-        QTest::addColumn<int>("max");
-        QTest::newRow("two values") << QStringLiteral("50,120") << 50 << 120;
-        QTest::newRow("one value") << QStringLiteral("60") << 60 << 110;
-        QTest::newRow("surplus ignored") << QStringLiteral("40,150,7") << 40 << 150;
-        QTest::newRow("doubled comma") << QStringLiteral("40,,150") << 40 << 150;
-        QTest::newRow("empty keeps") << QString() << 90 << 110;
-        QTest::newRow("negative") << QStringLiteral("-5,300") << -5 << 300;
-        QTest::newRow("blank after comma") << QStringLiteral("41, 151") << 41 << 151;
-    }
-
-    void rangeValues()
-    {
-        QFETCH(QString, value);
-        QFETCH(int, min);
-        QFETCH(int, max);
-        ConditionSet c = busySet();
-        ApplyConditionIni(fileOf({QStringLiteral("[条件设置]"), QStringLiteral("总和值=") + value}), c);
-        QCOMPARE(c.SumRange, (ValueRange{min, max}));
-    }
-
-    void flagValues_data()
-    {
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<bool>("checked");
-        QTest::newRow("1") << QStringLiteral("1") << true;
-        QTest::newRow("0") << QStringLiteral("0") << false;
-        QTest::newRow("2") << QStringLiteral("2") << true;
-        QTest::newRow("-1") << QStringLiteral("-1") << true;
-        QTest::newRow("hex") << QStringLiteral("0x10") << true;
-        QTest::newRow("hex zero") << QStringLiteral("0x0") << false;
-        QTest::newRow("empty") << QString() << false;
-        QTest::newRow("blanks") << QStringLiteral("  1  ") << true;
-    }
-
-    void flagValues()
-    {
-        QFETCH(QString, value);
-        QFETCH(bool, checked);
-        ConditionSet c;
-        ApplyConditionIni(fileOf({QStringLiteral("[条件设置]"), QStringLiteral("奇偶设计3=") + value}), c);
-        QCOMPARE(c.OddEvenRatio.isChecked(3), checked);
-        QCOMPARE(c.OddEvenRatio.bits & ~(1U << 3), 0U);
     }
 
     void savingOverAFileKeepsItsOtherParts()
@@ -253,50 +121,6 @@ private slots:
         QCOMPARE(back, withFileMembers(busySet(), DefaultConditions()));
     }
 
-    void keysMatchWithoutCase()
-    {
-        ConditionSet c;
-        ApplyConditionIni(fileOf({QStringLiteral("[条件设置]"), QStringLiteral("ac值设计 = 5,9")}), c);
-        QCOMPARE(c.AcRange, (ValueRange{5, 9}));
-    }
-
-    void longGroupListIsReadWhole()
-    {
-        ConditionSet c;
-        for (int g = 0; g < 300; ++g)
-            c.CodeSel1.append(QStringLiteral("01,02,03,04,05,06,07,08,09,%1&0,1,2").arg(10 + g % 24));
-        QVERIFY(c.CodeSel1.join(QLatin1Char('#')).size() > 2047);
-        ConditionSet back;
-        ApplyConditionIni(ConditionsToIni(c), back);
-        QCOMPARE(back.CodeSel1, c.CodeSel1);
-    }
-
-    void filesOnDisk()
-    {
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        const QString path = dir.filePath(QStringLiteral("条件.ini"));
-        ExportConditionFile(path, busySet());
-        ConditionSet c = DefaultConditions();
-        ImportConditionFile(path, c);
-        QCOMPARE(c, withFileMembers(DefaultConditions(), busySet()));
-
-        // The same conditions give the same survivors after the round trip.
-        TCodeList first;
-        TCodeList second;
-        ConditionSet strict = DefaultConditions();
-        strict.SumRange = {100, 104};
-        strict.OddEvenRatio.setChecked(3, true);
-        strict.CodeSel1 = {QStringLiteral("01,02,03&1")};
-        ExportConditionFile(path, strict);
-        ConditionSet loaded = busySet();
-        ImportConditionFile(path, loaded);
-        loaded.NumberRange = {};
-        loaded.CodeSel2.clear();
-        QCOMPARE(RunReduction(strict, {}, first).survivors, RunReduction(loaded, {}, second).survivors);
-        QVERIFY(first.Alive == second.Alive);
-    }
-
     void unwritableAndUnreadableFiles()
     {
         QTemporaryDir dir;
@@ -311,22 +135,6 @@ private slots:
         QVERIFY(QFileInfo(dir.path()).isDir());
     }
 
-    void caption_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("windows") << QStringLiteral("C:\\条件\\my.ini") << QStringLiteral("my.ini");
-        QTest::newRow("drive only") << QStringLiteral("c:cond.ini") << QStringLiteral("cond.ini");
-        QTest::newRow("unix") << QStringLiteral("/home/u/缩水.ini") << QStringLiteral("缩水.ini");
-        QTest::newRow("bare") << QStringLiteral("a.ini") << QStringLiteral("a.ini");
-    }
-
-    void caption()
-    {
-        QFETCH(QString, path);
-        QFETCH(QString, name);
-        QCOMPARE(ConditionFileCaption(path), QStringLiteral("晨帆选号通  v2005 - ") + name);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestConditionFile)

@@ -9,43 +9,6 @@ class TestConditionSet : public QObject
     Q_OBJECT
 
 private slots:
-    void defaults()
-    {
-        ConditionSet busy;
-        busy.ZoneCounts[1].setChecked(2, true);
-        busy.AcRange = {5, 6};
-        busy.NumberRange[4] = true;
-        busy.CodeSel1 = {QStringLiteral("1&1")};
-        busy.CodeSel2 = {QStringLiteral("2&1")};
-        busy.MatchCount1.setChecked(0, true);
-        busy.MatchCount2.setChecked(4, true);
-        const ConditionSet d = DefaultConditions(busy);
-        QCOMPARE(d.AcRange, (ValueRange{3, 10}));
-        QCOMPARE(d.MaxGapRange, (ValueRange{1, 28}));
-        QCOMPARE(d.SumRange, (ValueRange{21, 180}));
-        QCOMPARE(d.TailSumRange, (ValueRange{3, 51}));
-        QVERIFY(!d.ZoneCounts[1].any());
-        QVERIFY(d.CodeSel1.isEmpty() && d.CodeSel2.isEmpty());
-        QCOMPARE(NumberRangeText(d.NumberRange), QString());
-        // The match-count boxes belong to the group editors: a reset leaves them.
-        QCOMPARE(d.MatchCount1, busy.MatchCount1);
-        QCOMPARE(d.MatchCount2, busy.MatchCount2);
-        // The defaults are no restriction at all.
-        TCodeList list;
-        QCOMPARE(RunReduction(d, {}, list).survivors, kCombinationCount);
-    }
-
-    void checkList()
-    {
-        CheckList l;
-        QVERIFY(!l.any());
-        l.setChecked(3, true);
-        l.setChecked(40, true); // no such item: ignored
-        QCOMPARE(l.bits, 8U);
-        QVERIFY(l.isChecked(3) && !l.isChecked(2) && !l.isChecked(-1));
-        l.setChecked(3, false);
-        QVERIFY(!l.any());
-    }
 
     void rangeText_data()
     {
@@ -78,22 +41,6 @@ private slots:
         }
         QCOMPARE(r, (ValueRange{min, max}));
         QCOMPARE(RangeText(ValueRange{-3, 10}), QStringLiteral("-3,10"));
-    }
-
-    void sameTailLabel()
-    {
-        QCOMPARE(SameTailCountLabelText({}), QStringLiteral("尾数与上期相同个数："));
-        DrawRecord d;
-        d.Red = {1, 5, 12, 20, 28, 33};
-        QCOMPARE(SameTailCountLabelText({DrawRecord{}, d}),
-                 QStringLiteral("尾数与上期相同个数：(上期号码:01 05 12 20 28 33)"));
-    }
-
-    void captions()
-    {
-        QCOMPARE(NumberCaptions(1, 6), (QStringList{"1", "2", "3", "4", "5", "6"}));
-        QCOMPARE(RatioCaptionList().first(), QStringLiteral("0:6"));
-        QCOMPARE(RatioCaptionList().size(), 7);
     }
 
     void examplesOfSingleCombinations_data()

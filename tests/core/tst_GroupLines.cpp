@@ -95,57 +95,10 @@ private slots:
         QVERIFY(ParseGroupList({}, 1).empty());
     }
 
-    void admits_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("combination");
-        QTest::addColumn<bool>("admitted");
-        QTest::newRow("none of 1 2 3, has one") << QStringLiteral("01,02,03&0") << QStringLiteral("1,10,20,25,30,33") << false;
-        QTest::newRow("none of 1 2 3, has none") << QStringLiteral("01,02,03&0") << QStringLiteral("4,10,20,25,30,33") << true;
-        QTest::newRow("at most one, has two") << QStringLiteral("1,2,3&0,1") << QStringLiteral("1,2,20,25,30,33") << false;
-        QTest::newRow("all six") << QStringLiteral("1,2,3,4,5,6,7&6") << QStringLiteral("1,2,3,4,5,7") << true;
-    }
-
-    void admits()
-    {
-        QFETCH(QString, line);
-        QFETCH(QString, combination);
-        QFETCH(bool, admitted);
-        RedMask m = 0;
-        for (const QString &n : combination.split(QLatin1Char(',')))
-            m |= RedMask{1} << n.toInt();
-        QCOMPARE(ParseGroupLine(line)->admits(m), admitted);
-    }
-
-    void editorsForms()
-    {
-        QCOMPARE(MakeGroupLine(QStringLiteral("1,2,3"), QStringLiteral("0,1")), QStringLiteral("1,2,3&0,1"));
-        QString numbers;
-        QString counts;
-        SplitGroupLine(QStringLiteral("05,06&2"), numbers, counts);
-        QCOMPARE(numbers, QStringLiteral("05,06"));
-        QCOMPARE(counts, QStringLiteral("2"));
-        // A line without a number part loads an empty number field, not its counts.
-        SplitGroupLine(QStringLiteral("&0,1"), numbers, counts);
-        QCOMPARE(numbers, QString());
-        QCOMPARE(counts, QStringLiteral("0,1"));
-        SplitGroupLine(QStringLiteral("1,2"), numbers, counts);
-        QCOMPARE(numbers, QStringLiteral("1,2"));
-        QCOMPARE(counts, QString());
-    }
-
-    void listText()
-    {
-        const QStringList lines = {QStringLiteral("01,08,09&1,2"), QStringLiteral("05,06&2")};
-        QCOMPARE(GroupLinesToText(lines), QStringLiteral("01,08,09&1,2#05,06&2"));
-        QCOMPARE(GroupLinesToText({}), QString());
-        QCOMPARE(GroupLinesFromText(QStringLiteral(" #01,08,09&1,2##05,06&2# ")), lines);
-        QVERIFY(GroupLinesFromText(QString()).isEmpty());
-    }
-
     void numberRangeText()
     {
-        const auto range = NumberRangeFromText(QStringLiteral("01,08,09,40,x,33"));
+        // One leading "0" is dropped, nothing else: a sign, "008" or " 5" names no cell.
+        const auto range = NumberRangeFromText(QStringLiteral("01,08,09,40,x,33,+5,008, 7,0"));
         QCOMPARE(NumberRangeText(range), QStringLiteral("1,8,9,33"));
         QCOMPARE(NumberRangeText({}), QString());
     }

@@ -24,23 +24,6 @@ class TestHistoryFile : public QObject
 {
     Q_OBJECT
 private slots:
-    void memoLines_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("lines");
-        QTest::newRow("empty") << QString() << QStringList{};
-        QTest::newRow("one line") << "a" << QStringList{"a"};
-        QTest::newRow("final break starts no line") << "a\nb\n" << QStringList{"a", "b"};
-        QTest::newRow("blank lines kept") << "a\n\nb" << QStringList{"a", "", "b"};
-        QTest::newRow("only a break") << "\n" << QStringList{""};
-    }
-
-    void memoLines()
-    {
-        QFETCH(QString, text);
-        QFETCH(QStringList, lines);
-        QCOMPARE(MemoLines(text), lines);
-    }
 
     void fileBytesAreGbkWithCrLfAfterEveryLine()
     {
@@ -59,48 +42,6 @@ private slots:
         const TextFileRead read = ReadGbkTextFile(path);
         QCOMPARE(read.status, TextFileRead::Ok);
         QCOMPARE(read.text, QStringLiteral("开奖\n2005013\nA\nB\n"));
-    }
-
-    void readMissingAndEmpty()
-    {
-        QTemporaryDir dir;
-        QCOMPARE(ReadGbkTextFile(dir.filePath(QStringLiteral("none.dxt"))).status,
-                 TextFileRead::Missing);
-        const QString empty = dir.filePath(QStringLiteral("empty.dxt"));
-        writeAll(empty, {});
-        const TextFileRead read = ReadGbkTextFile(empty);
-        QCOMPARE(read.status, TextFileRead::Ok);
-        QVERIFY(read.text.isEmpty());
-    }
-
-    void saveRoundTrip()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("ssq.dxt"));
-        writeAll(path, "old\r\n");
-        QString error;
-        QVERIFY(SaveHistoryFile(path, QStringLiteral("2005013 02 09 15 18 25 33 07\n"), error));
-        QCOMPARE(readAll(path), QByteArray("2005013 02 09 15 18 25 33 07\r\n"));
-        QVERIFY(SaveHistoryFile(path, QString(), error));
-        QCOMPARE(readAll(path), QByteArray());   // an empty memo gives a file of length 0
-        // Nothing but the history file is left in the folder.
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"ssq.dxt"});
-    }
-
-    void saveIntoReadOnlyFolderKeepsOldFile()
-    {
-        if (::geteuid() == 0)
-            QSKIP("folder permissions do not hold for root; see failedWriteKeepsOldFile");
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("ssq.dxt"));
-        writeAll(path, "old history\r\n");
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-        QString error;
-        const bool saved = SaveHistoryFile(path, QStringLiteral("new"), error);
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QVERIFY(!saved);
-        QVERIFY2(!error.isEmpty(), "the system's reason is given");
-        QCOMPARE(readAll(path), QByteArray("old history\r\n"));
     }
 
     void failedWriteKeepsOldFile()
@@ -127,15 +68,6 @@ private slots:
         QVERIFY(!error.isEmpty());
         QCOMPARE(readAll(path), QByteArray("old history\r\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"ssq.dxt"});
-    }
-
-    void saveIntoMissingFolderReportsReason()
-    {
-        QTemporaryDir dir;
-        QString error;
-        QVERIFY(!SaveHistoryFile(dir.filePath(QStringLiteral("no/such/ssq.dxt")), QStringLiteral("x"),
-                                 error));
-        QVERIFY(!error.isEmpty());
     }
 
     // A character GBK cannot hold is refused with its line, nothing written.

@@ -49,21 +49,6 @@ private slots:
         QCOMPARE(int(history.size()), count);
     }
 
-    void fieldsAreStoredAsWritten()
-    {
-        TBeenCodesRecArr history;
-        Collector reporter;
-        QVERIFY(DataTxtToCodeArr({kGood1, "2005015 09 02 02 18 25 33 16"}, history, reporter));
-        QCOMPARE(history[0].Year, 2005);
-        QCOMPARE(history[0].No, 13);
-        QCOMPARE(history[0].issueNo(), 2005013);
-        QCOMPARE(history[0].issueText(), QStringLiteral("2005013"));
-        QCOMPARE(history[0].Red, (TCodeRedArr{2, 9, 15, 18, 25, 33}));
-        QCOMPARE(history[0].Blue, 7);
-        QCOMPARE(history[1].Red, (TCodeRedArr{9, 2, 2, 18, 25, 33}));
-        QCOMPARE(history[1].Blue, 16);
-    }
-
     // Lines of the wrong shape (or, all digits, outside the game) are listed in one
     // message, numbered among the non-blank lines only; the history stays as it was.
     void badLines_data()
@@ -140,27 +125,6 @@ private slots:
         QCOMPARE(history, previousHistory());
     }
 
-    void shippedHistory()
-    {
-        QFile file(QStringLiteral(SSQ_TEST_DATA "/ssq.dxt"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        TBeenCodesRecArr history;
-        Collector reporter;
-        QVERIFY(DataTxtToCodeArr(HistoryTextLines(file.readAll()), history, reporter));
-        QVERIFY(reporter.messages.isEmpty());
-        QVERIFY(history.size() >= 3492);
-        QCOMPARE(history.front().issueText(), QStringLiteral("2003001"));
-        for (std::size_t i = 1; i < history.size(); ++i)
-            QVERIFY(history[i].issueNo() > history[i - 1].issueNo());
-    }
-
-    void textLines()
-    {
-        QStringEncoder gbk("GBK");
-        const QByteArray bytes = QByteArray(gbk.encode(QStringLiteral("a\r\n中文\nb\rc\r\n")));
-        QCOMPARE(HistoryTextLines(bytes), (QStringList{"a", "中文", "b", "c"}));
-        QCOMPARE(HistoryTextLines(QByteArray()), QStringList{});
-    }
 };
 
 QTEST_APPLESS_MAIN(TestHistoryParser)

@@ -27,12 +27,6 @@ private slots:
         QVERIFY(html.contains(QStringLiteral("http://www.mingchuan.example")));
     }
 
-    void emptyHistorySaysSo()
-    {
-        const QString html = OfflinePageHtml({});
-        QVERIFY(html.contains(QStringLiteral("开奖数据为空")));
-        QVERIFY(!html.contains(QStringLiteral("开奖号:")));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestOfflinePage)

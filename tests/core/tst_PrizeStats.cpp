@@ -83,15 +83,6 @@ private slots:
         QCOMPARE(lines.last(), QStringLiteral("固定奖金\t6000"));
     }
 
-    void ruleLookup()
-    {
-        QCOMPARE(PrizeRuleFor(2003001).effectiveFrom, PrizeRules().front().effectiveFrom);
-        QCOMPARE(PrizeRuleFor(1990001).effectiveFrom, PrizeRules().front().effectiveFrom);
-        QCOMPARE(PrizeRuleFor(2099001).effectiveFrom, PrizeRules().back().effectiveFrom);
-        for (std::size_t i = 1; i < PrizeRules().size(); ++i)
-            QVERIFY(PrizeRules()[i].effectiveFrom > PrizeRules()[i - 1].effectiveFrom);
-    }
-
     void parseDraw_data()
     {
         QTest::addColumn<QString>("text");
@@ -129,15 +120,6 @@ private slots:
         }
     }
 
-    void blueList()
-    {
-        QString error;
-        QCOMPARE(ParseBlueList("", error)->size(), std::size_t(16));
-        QCOMPARE(*ParseBlueList("16, 1,1", error), (std::vector<int>{1, 16}));
-        QVERIFY(!ParseBlueList("0", error).has_value());
-        QVERIFY(!ParseBlueList("a", error).has_value());
-        QVERIFY(!error.isEmpty());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestPrizeStats)

@@ -92,35 +92,6 @@ private slots:
         QCOMPARE(bytes.count("\r\n"), 1 + (expected + 4) / 5 + 1);
     }
 
-    void errorsStopTheCommand_data()
-    {
-        QTest::addColumn<QString>("groups1");
-        QTest::addColumn<QString>("conditions");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("bad group") << QStringLiteral("1,2&1#1,a&1") << QString()
-                                   << QStringLiteral("选号匹配列表1的第2行“1,a&1”有错误：“a”不是整数！！");
-        QTest::newRow("missing file") << QString() << QStringLiteral("/nonexistent/c.ini") << QString();
-    }
-
-    void errorsStopTheCommand()
-    {
-        QFETCH(QString, groups1);
-        QFETCH(QString, conditions);
-        QFETCH(QString, message);
-        ReduceOptions o;
-        if (!groups1.isEmpty())
-            o.groups1 = groups1;
-        o.conditionsFile = conditions;
-        try {
-            RunReduceCommand({}, o, m_when);
-            QFAIL("the command must fail");
-        } catch (const SsqError &e) {
-            if (!message.isEmpty())
-                QCOMPARE(e.text(), message);
-            else
-                QVERIFY(e.text().contains(conditions));
-        }
-    }
 };
 
 QTEST_GUILESS_MAIN(TestReduceCommand)

@@ -20,14 +20,6 @@ TCodeList listWith(const std::vector<int> &aliveIndexes)
     return list;
 }
 
-std::vector<int> firstN(int n)
-{
-    std::vector<int> v;
-    for (int i = 0; i < n; ++i)
-        v.push_back(i * 37);
-    return v;
-}
-
 } // namespace
 
 class TestResultOutput : public QObject
@@ -47,37 +39,6 @@ private slots:
         QVERIFY(bytes.startsWith("\xcb\xf5\xcb\xae")); // 缩水 in GBK
     }
 
-    void exportIsNotLimited_data()
-    {
-        QTest::addColumn<int>("survivors");
-        QTest::addColumn<int>("lines");
-        QTest::newRow("none") << 0 << 1;
-        QTest::newRow("five") << 5 << 3;
-        QTest::newRow("six") << 6 << 4;
-        QTest::newRow("25000") << 25000 << 1 + 5000 + 1;
-    }
-
-    void exportIsNotLimited()
-    {
-        QFETCH(int, survivors);
-        QFETCH(int, lines);
-        const QStringList out = ExportLines(listWith(firstN(survivors)));
-        QCOMPARE(out.size(), lines);
-        QCOMPARE(out.first(), QStringLiteral("缩水结果有%1注号码").arg(survivors));
-        if (survivors > 0)
-            QCOMPARE(out.last(), QString());
-        int written = 0;
-        for (const QString &line : out.mid(1))
-            written += line.count(QStringLiteral(", "));
-        QCOMPARE(written, survivors);
-    }
-
-    void exportBeforeAnyRun()
-    {
-        const TCodeList empty;
-        QCOMPARE(ExportLines(empty), QStringList{QStringLiteral("缩水结果有0注号码")});
-    }
-
     void exportFile()
     {
         QTemporaryDir dir;
@@ -92,25 +53,6 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), ExportFileBytes(list));
         QVERIFY_THROWS_EXCEPTION(SsqError, ExportResultFile(dir.filePath(QStringLiteral("no/dir/x.txt")), list));
-    }
-
-    void memoLines_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("lines");
-        QTest::newRow("empty") << QString() << QStringList();
-        QTest::newRow("final break") << QStringLiteral("a\nb\n") << QStringList{QStringLiteral("a"), QStringLiteral("b")};
-        QTest::newRow("lf, blank line kept") << QStringLiteral("a\n\nb") << QStringList{QStringLiteral("a"), QString(), QStringLiteral("b")};
-        QTest::newRow("report end") << QStringLiteral("x, \n\n") << QStringList{QStringLiteral("x, "), QString()};
-    }
-
-    void memoLines()
-    {
-        QFETCH(QString, text);
-        QFETCH(QStringList, lines);
-        QCOMPARE(MemoLines(text), lines);
-        QCOMPARE(QString::fromUtf16(kResultPrintTitle), QStringLiteral("晨帆选号通 "));
-        QCOMPARE(kResultPrintFontSize, 12);
     }
 
     void prizeCheck_data()
@@ -148,18 +90,6 @@ private slots:
         QCOMPARE(int(outcome.start), start);
         QCOMPARE(int(outcome.length), start >= 0 ? int(text.size()) : 0);
         QCOMPARE(outcome.status, status);
-    }
-
-    void limitMessageHidesTheCombinations()
-    {
-        ConditionSet c;
-        c.SumRange = {100, 110};
-        TCodeList list;
-        const ReductionRun run = RunReduction(c, {}, list);
-        QVERIFY(run.survivors > 20000);
-        const QString memo = run.report.join(QLatin1Char('\n'));
-        QVERIFY(!FindInMemo(memo, RedArrToStr(list.Codes[static_cast<std::size_t>(std::find(list.Alive.begin(), list.Alive.end(), 1) - list.Alive.begin())])).found);
-        QCOMPARE(MemoLines(memo), run.report);
     }
 
     // "结果兑奖" looks among the survivors, however many there are, and says where the

@@ -1,11 +1,9 @@
 // The main window under a real X server (the web panel holds an embedded browser).
-#include "app/AppInfo.h"
 #include "app/GridPctl.h"
 #include "app/MainForm.h"
 #include "app/MsgBox.h"
 #include "update/OnlineUpdate.h"
 #include "recommend/PridictContent.h"
-#include "app/ProgressForm.h"
 #include "app/RcmPanel.h"
 #include "app/SmForm.h"
 #include "app/SqlPanel.h"
@@ -15,24 +13,16 @@
 #include "TestSupport.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QDialog>
 #include <QFile>
-#include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
-#include <QStatusBar>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QWebEnginePage>
@@ -48,11 +38,6 @@ void writeAll(const QString &path, const QByteArray &bytes)
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(bytes);
-}
-
-QByteArray shippedHistory()
-{
-    return readAll(QStringLiteral(SSQ_TEST_DATA "/ssq.dxt"));
 }
 
 } // namespace
@@ -96,125 +81,6 @@ private slots:
     {
         m_boxes.clear();
         m_opened.clear();
-    }
-
-    void captionToolBarAndStatusBar()
-    {
-        QTemporaryDir dir;
-        const QByteArray history = shippedHistory();
-        auto form = start(dir, &history);
-        QCOMPARE(form->windowTitle(),
-                 QStringLiteral("晨帆选号通   V2005  技术支持: 明川网http://www.mingchuan.example"));
-        QCOMPARE(form->CodeArr().size(), size_t(3492));
-        QVERIFY(m_boxes.isEmpty());
-
-        const QStringList captions{"数据更新", "常用图表", "超强缩水", "号码推荐", "查询统计",
-                                   "网站支持", "关于软件", "关闭退出"};
-        QStringList seen;
-        const auto actions = form->MainTbr->actions();
-        for (QAction *a : actions)
-            if (auto *b = qobject_cast<QToolButton *>(form->MainTbr->widgetForAction(a))) {
-                seen << b->text();
-                QCOMPARE(b->size(), QSize(63, 45));
-                QCOMPARE(b->cursor().shape(), Qt::PointingHandCursor);
-                QVERIFY(!b->icon().isNull());
-                QCOMPARE(b->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
-            }
-        QCOMPARE(seen, captions);
-        QCOMPARE(button(*form, QStringLiteral("RcmMenuSuperScaleBt"))->statusTip(),
-                 QStringLiteral("进入拖胆缩水模块进行号码缩水工作。 "));
-        QVERIFY(button(*form, QStringLiteral("RcmMenuSuperScaleBt"))->toolTip().isEmpty());
-
-        for (int i = 0; i < 3; ++i)
-            QCOMPARE(form->statusBar()->findChild<QLabel *>(QStringLiteral("StatusPanel%1").arg(i))->width(),
-                     (std::array{420, 80, 50})[size_t(i)]);
-
-        QCOMPARE(form->GridPctl->count(), 13);
-        for (int i = 0; i < 13; ++i) {
-            QCOMPARE(form->GridPctl->widget(i)->objectName(), QStringLiteral("ExTabSheet%1").arg(i + 1));
-            QCOMPARE(form->GridPctl->tabText(i), TGridPctl::pageCaption(i));
-        }
-        QVERIFY(form->ProgressForm() && form->ProgressForm()->isHidden());
-        QVERIFY(form->SmForm() && form->SmForm()->isHidden());
-
-        QTest::qWait(1500);
-        QDir().mkpath(QStringLiteral(SSQ_RENDER_DIR));
-        form->grab().save(QStringLiteral(SSQ_RENDER_DIR "/mainform.png"));
-    }
-
-    void hintGoesToStatusPanel0()
-    {
-        QTemporaryDir dir;
-        auto form = start(dir, &kTwoDraws);
-        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-        QApplication::sendEvent(button(*form, QStringLiteral("SqlMenuBt")), &enter);
-        QCOMPARE(form->statusText(0), QStringLiteral("进入号码查询模块查询历史开奖号码。 "));
-        // A highlighted menu item: its long hint.
-        action(*form, QStringLiteral("GridMenuItem7"))->showStatusText(form->menuBar());
-        QCOMPARE(form->statusText(0), QStringLiteral("查看K线分布图"));
-        action(*form, QStringLiteral("FileMenuExit"))->showStatusText(form->menuBar());
-        QCOMPARE(form->statusText(0), QStringLiteral("关闭程序，退出彩票系统。"));
-    }
-
-    void menus_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QKeySequence>("key");
-        QTest::addColumn<QString>("hint");
-        QTest::newRow("manual") << "FileMenuManul" << "手工编辑(&N)" << QKeySequence(Qt::Key_F2) << "手工编辑开奖数据";
-        QTest::newRow("down") << "FileMenuDown" << "在线更新(&O)" << QKeySequence(Qt::Key_F3) << "直接从网站下载开奖数据";
-        QTest::newRow("exit") << "FileMenuExit" << "退出(&X)" << QKeySequence() << "关闭程序，退出彩票系统。";
-        QTest::newRow("topic") << "HelpMenuTopic" << "帮助主题(&H)" << QKeySequence(Qt::Key_F1) << "打开帮助主题文件";
-        QTest::newRow("site") << "HelpMenuWebSite" << "网站支持(&S)" << QKeySequence() << "打开我们的支持网站";
-        QTest::newRow("about") << "HelpMenuAbout" << "关于(&A)..." << QKeySequence() << "";
-        QTest::newRow("chart 1") << "GridMenuItem1" << "红球走势图" << QKeySequence(Qt::CTRL | Qt::Key_1) << "";
-        QTest::newRow("chart 6") << "GridMenuItem6" << "空行空列图" << QKeySequence(Qt::CTRL | Qt::Key_6) << "查看3D走势图";
-        QTest::newRow("chart 9") << "GridMenuItem9" << "蓝球走势图" << QKeySequence(Qt::CTRL | Qt::Key_9) << "查看合值分布图";
-        QTest::newRow("chart 10") << "GridMenuItem10" << "蓝球统计图" << QKeySequence(Qt::SHIFT | Qt::Key_F1) << "查看奇偶走势图";
-        QTest::newRow("chart 12") << "GridMenuItem12" << "江恩图" << QKeySequence(Qt::SHIFT | Qt::Key_F3) << "查看遗漏统计表";
-        QTest::newRow("chart 13") << "GridMenuItem13" << "统计分析表" << QKeySequence(Qt::SHIFT | Qt::Key_F4) << "";
-    }
-
-    void menus()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, caption);
-        QFETCH(QKeySequence, key);
-        QFETCH(QString, hint);
-        QTemporaryDir dir;
-        auto form = start(dir, &kTwoDraws);
-        QAction *a = action(*form, name);
-        QVERIFY(a);
-        QCOMPARE(a->text(), caption);
-        QCOMPARE(a->shortcut(), key);
-        QCOMPARE(a->statusTip(), hint);
-    }
-
-    void menuBarOrder()
-    {
-        QTemporaryDir dir;
-        auto form = start(dir, &kTwoDraws);
-        QStringList top;
-        const auto actions = form->menuBar()->actions();
-        for (QAction *a : actions)
-            top << a->text();
-        QCOMPARE(top, (QStringList{"数据更新(&F)", "常用图表(&G)", "超强缩水(&T)", "号码推荐",
-                                   "查询统计(&C)", "帮助(&H)"}));
-        // Chart items carry the page index as tag.
-        for (int tag = 0; tag < 13; ++tag)
-            QCOMPARE(action(*form, QStringLiteral("GridMenuItem%1").arg(tag + 1))->data().toInt(), tag);
-    }
-
-    void startUpShowsWebInFrontOfData()
-    {
-        QTemporaryDir dir;
-        auto form = start(dir, &kTwoDraws);
-        QCOMPARE(form->frontPanel(), static_cast<QWidget *>(form->WebPanel));
-        QVERIFY(!form->DataPanel->isHidden());   // beneath the web panel
-        QVERIFY(form->SqlPanel->isHidden());
-        QVERIFY(form->GridPctl->isHidden());
-        QCOMPARE(form->WebPanel->requestedUrl(), QUrl(QStringLiteral("http://www.mingchuan.example/")));
     }
 
     void startUpWithoutHistoryFile()
@@ -270,21 +136,6 @@ private slots:
         QVERIFY(!form->WebPanel->isHidden());
     }
 
-    void chartButtonRemembersPage()
-    {
-        QTemporaryDir dir;
-        auto form = start(dir, &kTwoDraws);
-        button(*form, QStringLiteral("GridMenuBt"))->click();
-        QCOMPARE(form->frontPanel(), static_cast<QWidget *>(form->GridPctl));
-        QCOMPARE(form->GridPctl->currentIndex(), 1);
-        QCOMPARE(form->GridPctl->tabText(1), QStringLiteral("区域分布图"));
-        action(*form, QStringLiteral("GridMenuItem8"))->trigger();
-        QCOMPARE(form->GridPctl->currentIndex(), 7);
-        form->FileMenuManulClick();
-        button(*form, QStringLiteral("GridMenuBt"))->click();
-        QCOMPARE(form->GridPctl->currentIndex(), 7);
-    }
-
     void shortcutKeysSelectChartPages_data()
     {
         QTest::addColumn<int>("key");
@@ -310,42 +161,6 @@ private slots:
         QCOMPARE(form->GridPctl->currentIndex(), page);
     }
 
-    void queryThenWebThenQueryKeepsContent()
-    {
-        QTemporaryDir dir;
-        auto form = start(dir, &kTwoDraws);
-        form->SqlMenuClick();
-        form->SqlPanel->SqlSe1->setValue(2005012);
-        form->SqlPanel->SqlBt->click();
-        const QString listed = form->SqlPanel->SqlMemo->toPlainText();
-        QCOMPARE(listed, QStringLiteral("第2005012期,开奖号:01 02 03 04 05 06 01\n"
-                                        "第2005013期,开奖号:02 09 15 18 25 33 07"));
-        form->HelpMenuWebSiteClick();
-        QCOMPARE(form->frontPanel(), static_cast<QWidget *>(form->WebPanel));
-        form->ShowContentPanel(form->SqlPanel);
-        QCOMPARE(form->frontPanel(), static_cast<QWidget *>(form->SqlPanel));
-        QCOMPARE(form->SqlPanel->SqlMemo->toPlainText(), listed);
-    }
-
-    void caretReadOutOnlyFromTheMemo()
-    {
-        QTemporaryDir dir;
-        auto form = start(dir, &kTwoDraws);
-        form->FileMenuManulClick();
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        QPlainTextEdit *memo = form->DataPanel->DataMemo;
-        memo->setFocus();
-        memo->moveCursor(QTextCursor::Start);
-        QTest::keyClick(memo, Qt::Key_Down);
-        QCOMPARE(form->statusText(0), QStringLiteral("第2行1列"));
-        form->setStatusText(0, QStringLiteral("x"));
-        form->SqlMenuClick();
-        form->SqlPanel->SqlSe2->setFocus();
-        QTest::keyClick(form->SqlPanel->SqlSe2, Qt::Key_Up);
-        QCOMPARE(form->statusText(0), QStringLiteral("x"));
-    }
-
     // F1 shows the GBK guide decoded in the program's own window; the file stays as it is.
     void helpShowsReadmeWhenPresent()
     {
@@ -361,33 +176,6 @@ private slots:
         QVERIFY(m_opened.isEmpty());
         QCOMPARE(readAll(dir.filePath(QStringLiteral("readme.txt"))), guide);
         QVERIFY(m_boxes.isEmpty());
-    }
-
-    void shippedReadmeIsGbkWithCrLf()
-    {
-        const QByteArray readme = readAll(QStringLiteral(SSQ_TEST_DATA "/readme.txt"));
-        QVERIFY(readme.size() > 1000);
-        QVERIFY(!readme.contains("\n\n"));
-        QCOMPARE(readme.count("\n"), readme.count("\r\n"));
-        QStringDecoder gbk("GBK");
-        const QString text = gbk.decode(readme);
-        QVERIFY(!gbk.hasError());
-        QVERIFY(text.startsWith(QStringLiteral("晨帆选号通")));
-    }
-
-    void aboutBoxIsModal()
-    {
-        QTemporaryDir dir;
-        auto form = start(dir, &kTwoDraws);
-        QString title;
-        QTimer::singleShot(300, form.get(), [&title] {
-            if (auto *box = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
-                title = box->windowTitle();
-                box->accept();
-            }
-        });
-        button(*form, QStringLiteral("HelpMenuAboutBt"))->click();
-        QCOMPARE(title, QStringLiteral("关于"));
     }
 
     void offlineWebPageAndRetry()
@@ -471,14 +259,6 @@ private slots:
                  kTwoDraws + "2006001 11 12 13 14 15 16 03\r\n2006002 01 02 03 04 05 06 07\r\n");
         QCOMPARE(form->frontPanel(), static_cast<QWidget *>(form->DataPanel));
         QVERIFY(form->statusText(0).contains(QStringLiteral("新增2期")));
-    }
-
-    void exitClosesTheWindow()
-    {
-        QTemporaryDir dir;
-        auto form = start(dir, &kTwoDraws);
-        button(*form, QStringLiteral("FileMenuExitBt"))->click();
-        QVERIFY(!form->isVisible());
     }
 };
 

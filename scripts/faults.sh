@@ -1,0 +1,166 @@
+#!/usr/bin/env bash
+# Measures whether the test suite notices faults the code could really have: applies one
+# plausible one-line fault at a time to a scratch copy of the tree, rebuilds incrementally,
+# runs the suite and puts the line back.
+#   scripts/faults.sh              every fault of the table below
+#   scripts/faults.sh 3 17         faults 3 and 17 only
+#   scripts/faults.sh --check      which fault lines still match the sources (no build)
+#   SSQ_FAULTS_ROOT=/work/y           the tree to test (default: the one holding this script)
+#   SSQ_FAULTS_DIR=/work/x scripts/faults.sh   scratch folder (default: <tree>-scratch);
+#       keep it under the ccache base folder so that rebuilds hit the cache.
+#   Build the tree itself with the same options (Release, ccache launcher) to share them.
+# Prints per fault "caught", "MISSED" or "not applicable" (the line is gone, or the fault
+# does not build), and at the end "faults: N caught of M".
+set -uo pipefail
+shopt -u patsub_replacement 2>/dev/null || true
+root=${SSQ_FAULTS_ROOT:-$(cd "$(dirname "$0")/.." && pwd)}
+scratch=${SSQ_FAULTS_DIR:-$root-scratch}
+tree=$scratch/tree
+# The build folder sits inside the copy as build/ sits inside the tree, so that the
+# compiler's relative paths, and with them ccache's entries, are the same in both.
+build=$tree/build
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-/work} CCACHE_DIR=${CCACHE_DIR:-/work/.ccache}
+export QTWEBENGINE_DISABLE_SANDBOX=1
+
+# file @@ existing line fragment @@ faulty replacement @@ what the fault is
+faults=$(cat <<'TABLE'
+src/core/code/Code.cpp @@ return n >= 1 ? (n - 1) / 6 : -1; @@ return n >= 1 ? n / 6 : -1; @@ six-zone count: numbers 6, 12, ... fall into the next zone
+src/core/code/Code.cpp @@ for (int d = 2; d < n; ++d) @@ for (int d = 3; d < n; ++d) @@ composite test skips divisor 2: 4, 8, 16, 32 count as prime
+src/core/code/Code.cpp @@ return int(std::count(diffs.begin(), diffs.end(), true)) - 5; @@ return int(std::count(diffs.begin(), diffs.end(), true)) - 6; @@ AC value off by one
+src/core/code/Code.cpp @@ while (end + 1 <= 33 && f[end + 1]) @@ while (end + 1 < 33 && f[end + 1]) @@ a run of consecutive numbers ending at 33 is cut short
+src/core/code/Code.cpp @@ s += tailOnly ? n % 10 : n; @@ s += tailOnly ? n / 10 : n; @@ tail sum adds the tens digit
+src/core/code/Code.cpp @@ a[i + 1] - a[i] == 2) @@ a[i + 1] - a[i] >= 2) @@ odd/even neighbours: any later number of the same parity counts
+src/core/code/Code.cpp @@ for (std::size_t i = 0; i + 1 < a.size(); ++i)
+        gap = @@ for (std::size_t i = 0; i + 2 < a.size(); ++i)
+        gap = @@ largest gap ignores the last pair
+src/core/reduction/ConditionSet.cpp @@ if (ok && n >= 1 && n <= 33 && piece == QString::number(n)) @@ if (ok && n >= 1 && n <= 33) @@ number range text: "+5" or "008" accepted
+src/core/reduction/ConditionSet.cpp @@ defaults.MatchCount2 = current.MatchCount2; @@ (void)current.MatchCount2; @@ clearing the conditions also clears the second match list
+src/core/reduction/GroupLines.cpp @@ if (*value < lo || *value > hi) { @@ if (*value < lo || *value >= hi) { @@ chosen group: the upper bound (33, 6) is rejected
+src/core/reduction/GroupLines.cpp @@ if (parts.size() != 2) @@ if (parts.size() < 2) @@ chosen group: a line with two "&" is accepted
+src/core/reduction/BackTest.cpp @@ previous[0] = history[std::size_t(i - 1)]; @@ previous[0] = history[std::size_t(i)]; @@ back test compares a draw with itself rather than the one before
+src/core/reduction/BackTest.cpp @@ if (sorted[i] < 1 || sorted[i] > 33 || (i > 0 && sorted[i] == sorted[i - 1])) @@ if (sorted[i] < 1 || sorted[i] > 33) @@ back test: a draw with a repeated red is not flagged invalid
+src/core/reduction/PrizeStats.cpp @@ const qint64 blueMiss = qint64(blues.size()) - blueHit; @@ const qint64 blueMiss = qint64(blues.size()); @@ prize count: the drawn blue also counts as a miss
+src/core/reduction/PrizeStats.cpp @@ if (!ok || draw.blue < 1 || draw.blue > 16) @@ if (!ok || draw.blue < 1 || draw.blue > 33) @@ prize draw: a blue above 16 is accepted
+src/core/reduction/ResultOutput.cpp @@ outcome.length = text.size(); @@ outcome.length = text.size() - 1; @@ result search selects one character too few
+src/core/reduction/ResultOutput.cpp @@ arg(AliveCount(list)) @@ arg(list.Codes.size()) @@ export header counts removed combinations too
+src/core/app/TextFile.cpp @@ if (!file.commit()) { @@ if (!file.flush()) { @@ atomic write: the temporary file never replaces the target
+src/core/app/TextFile.cpp @@ if (gbk.hasError()) { @@ if (false) { @@ GBK lines: characters GBK cannot hold become "?" silently
+src/core/history/HistoryParser.cpp @@ if (gbkWidth(fields[j]) != 2) @@ if (fields[j].size() != 2) @@ history: field width in characters rather than GBK bytes
+src/core/history/HistoryParser.cpp @@ return value >= 1 && value <= 16 ? LineCheck::Good : LineCheck::Bad; @@ return value >= 1 && value <= 17 ? LineCheck::Good : LineCheck::Bad; @@ history: blue 17 accepted
+src/core/recommend/RecommendStats.cpp @@ if (table[m] > table[best]) @@ if (table[m] >= table[best]) @@ frequency ranking: ties go to the highest number
+src/core/recommend/RecommendCommands.cpp @@ for (int n = 18; n <= kRedNumbers; ++n) @@ for (int n = 17; n <= kRedNumbers; ++n) @@ recommendations: red 17 ranked last with 18..33
+src/core/charts/ChartOmission.cpp @@ if (k >= draws - 20) @@ if (k > draws - 20) @@ omission table: "20 draws" column counts 19
+src/core/charts/ChartOmission.cpp @@ QString::number(s.omission), QString::number(s.maxGap), @@ QString::number(s.maxGap), QString::number(s.omission), @@ omission table: current and largest gap columns swapped
+src/core/charts/ChartBlue.cpp @@ chart.SetValue(int(x), 1, QString::number(counts[x])); @@ chart.SetValue(int(x), 1, QString::number(counts[x - 1])); @@ bar chart: each bar shows its left neighbour's count
+src/gui/app/RcmPanel.cpp @@ c.MatchCount2 = ConditionWidgets::readChecks(RcmSheet2->RcmSheet2Gbx2->MatchCount); @@ c.MatchCount2 = ConditionWidgets::readChecks(RcmSheet2->RcmSheet2Gbx1->MatchCount); @@ panel: the second match list reads the first one's counts
+src/gui/reduction/ConditionSheet.cpp @@ c.SumRange = readRange(SumRange); @@ c.SumRange = readRange(TailSumRange); @@ condition sheet: sum range read from the tail-sum control
+src/gui/recommend/PridictContent.cpp @@ RcmFsMenuR20Click() { runCommand(RecommendKind::Multi15); } @@ RcmFsMenuR20Click() { runCommand(RecommendKind::Multi12); } @@ recommend panel: the 15-red menu item runs the 12-red command
+src/gui/history/HistoryDownloader.cpp @@ status.toInt() > 299)) { @@ status.toInt() > 499)) { @@ download: an HTTP 404 page is taken as the history
+src/gui/charts/H2Net.cpp @@ grid.right + L, m.RowTop(i, false)}; @@ grid.right, m.RowTop(i, false)}; @@ trend chart: row lines stop short of the right frame
+src/gui/charts/ChartPainting.cpp @@ return palette.color(QPalette::Base); @@ return palette.color(QPalette::Window); @@ charts: system-coloured cells painted in the window colour
+TABLE
+)
+
+# The table holds two-line fragments; entries are separated by lines that start with "src/".
+entries=()
+while IFS= read -r line; do
+  if [[ $line == src/* ]]; then entries+=("$line"); else entries[${#entries[@]}-1]+=$'\n'"$line"; fi
+done <<<"$faults"
+
+field() { # field N ENTRY
+  local rest=$2 i
+  for ((i = 1; i < $1; i++)); do rest=${rest#*' @@ '}; done
+  printf '%s' "${rest%%' @@ '*}"
+}
+
+# Mirrors the tree into the scratch copy, touching only files whose content differs, so
+# the persistent build folder rebuilds only what changed.
+sync_tree() {
+  mkdir -p "$tree"
+  (cd "$root" && find . \( -path ./.git -o -path './build*' \) -prune -o -type f -print) |
+    while IFS= read -r f; do
+      if ! cmp -s "$root/$f" "$tree/$f"; then mkdir -p "$tree/${f%/*}"; cp "$root/$f" "$tree/$f"; fi
+    done
+  (cd "$tree" && find . -path './build*' -prune -o -type f -print) | while IFS= read -r f; do
+    [ -e "$root/$f" ] || rm -f "$tree/$f"
+  done
+}
+
+# What the suite runs: the test programs, the command-line tool and the corpus replays.
+targets() {
+  echo ssq-cli
+  for f in "$tree"/tests/*/tst_*.cpp; do f=${f##*/}; echo "${f%.cpp}"; done
+  for f in "$tree"/fuzz/fuzz_*.cpp; do f=${f##*/fuzz_}; echo "replay_${f%.cpp}"; done
+}
+
+build_tree() {
+  if [ ! -f "$build/build.ninja" ]; then
+    cmake -S "$tree" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+      -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld >"$scratch/configure.log" 2>&1 || return 1
+  fi
+  # shellcheck disable=SC2046
+  cmake --build "$build" -j2 --target $(targets) >"$scratch/build.log" 2>&1
+}
+
+run_suite() {
+  xvfb-run -a -s "-screen 0 1600x1200x24" \
+    ctest --test-dir "$build" -j2 --stop-on-failure >"$scratch/ctest.log" 2>&1
+}
+
+selected() { # selected N: whether fault N is to run
+  [ ${#only[@]} -eq 0 ] && return 0
+  local k
+  for k in "${only[@]}"; do [ "$k" = "$1" ] && return 0; done
+  return 1
+}
+
+check_only=0
+only=()
+for a in "$@"; do
+  if [ "$a" = --check ]; then check_only=1; else only+=("$a"); fi
+done
+
+if [ $check_only -eq 1 ]; then
+  for i in "${!entries[@]}"; do
+    e=${entries[$i]}; f=$(field 1 "$e"); old=$(field 2 "$e")
+    content=$(<"$root/$f")
+    n=$(grep -cF -- "${old%%$'\n'*}" "$root/$f")
+    [[ $content == *"$old"* ]] && s=ok || s="NOT FOUND"
+    printf 'fault %2d %-10s (%s occurrence(s) of its first line) %s\n' $((i + 1)) "$s" "$n" "$f"
+  done
+  exit 0
+fi
+
+mkdir -p "$scratch"
+sync_tree
+echo "faults: building the untouched tree in $scratch"
+if ! build_tree; then echo "faults: the untouched tree does not build"; tail -n 30 "$scratch/build.log"; exit 2; fi
+if ! run_suite; then echo "faults: the suite fails on the untouched tree"; tail -n 30 "$scratch/ctest.log"; exit 2; fi
+
+caught=0
+total=0
+for i in "${!entries[@]}"; do
+  n=$((i + 1))
+  selected $n || continue
+  e=${entries[$i]}
+  f=$(field 1 "$e"); old=$(field 2 "$e"); new=$(field 3 "$e"); what=$(field 4 "$e")
+  total=$((total + 1))
+  content=$(<"$tree/$f")
+  if [[ $content != *"$old"* ]]; then
+    printf 'fault %2d not applicable (line not found)  %s: %s\n' $n "${f##*/}" "$what"; continue
+  fi
+  printf '%s\n' "${content/"$old"/"$new"}" >"$tree/$f"
+  if ! build_tree; then
+    verdict="not applicable (does not build)"
+  elif run_suite; then
+    verdict=MISSED
+  else
+    verdict=caught; caught=$((caught + 1))
+    failed=$(grep -Eo '[0-9]+ - [^ ]+ \(' "$scratch/ctest.log" | head -n 3 | sed 's/^[0-9]* - //; s/ ($//' | tr '\n' ' ')
+  fi
+  # A new time stamp, so that the next build recompiles the restored file.
+  printf '%s\n' "$content" >"$tree/$f"
+  printf 'fault %2d %-8s %s: %s%s\n' $n "$verdict" "${f##*/}" "$what" \
+    "$([ "$verdict" = caught ] && echo "  [$failed]")"
+done
+echo "faults: $caught caught of $total"
