@@ -33,7 +33,7 @@ src/core/code/Code.cpp @@ a[i + 1] - a[i] == 2) @@ a[i + 1] - a[i] >= 2) @@ odd/
 src/core/code/Code.cpp @@ for (std::size_t i = 0; i + 1 < a.size(); ++i)
         gap = @@ for (std::size_t i = 0; i + 2 < a.size(); ++i)
         gap = @@ largest gap ignores the last pair
-src/core/reduction/ConditionSet.cpp @@ if (ok && n >= 1 && n <= 33 && piece == QString::number(n)) @@ if (ok && n >= 1 && n <= 33) @@ number range text: "+5" or "008" accepted
+src/core/reduction/ConditionSet.cpp @@ return ok && n >= 1 && n <= 33 && piece == QString::number(n) ? n : 0; @@ return ok && n >= 1 && n <= 33 ? n : 0; @@ number range text: "+5" or "008" accepted
 src/core/reduction/ConditionSet.cpp @@ defaults.MatchCount2 = current.MatchCount2; @@ (void)current.MatchCount2; @@ clearing the conditions also clears the second match list
 src/core/reduction/GroupLines.cpp @@ if (*value < lo || *value > hi) { @@ if (*value < lo || *value >= hi) { @@ chosen group: the upper bound (33, 6) is rejected
 src/core/reduction/GroupLines.cpp @@ if (parts.size() != 2) @@ if (parts.size() < 2) @@ chosen group: a line with two "&" is accepted
@@ -55,9 +55,15 @@ src/core/charts/ChartBlue.cpp @@ chart.SetValue(int(x), 1, QString::number(count
 src/gui/app/RcmPanel.cpp @@ c.MatchCount2 = ConditionWidgets::readChecks(RcmSheet2->RcmSheet2Gbx2->MatchCount); @@ c.MatchCount2 = ConditionWidgets::readChecks(RcmSheet2->RcmSheet2Gbx1->MatchCount); @@ panel: the second match list reads the first one's counts
 src/gui/reduction/ConditionSheet.cpp @@ c.SumRange = readRange(SumRange); @@ c.SumRange = readRange(TailSumRange); @@ condition sheet: sum range read from the tail-sum control
 src/gui/recommend/PridictContent.cpp @@ RcmFsMenuR20Click() { runCommand(RecommendKind::Multi15); } @@ RcmFsMenuR20Click() { runCommand(RecommendKind::Multi12); } @@ recommend panel: the 15-red menu item runs the 12-red command
-src/gui/history/HistoryDownloader.cpp @@ status.toInt() > 299)) { @@ status.toInt() > 499)) { @@ download: an HTTP 404 page is taken as the history
-src/gui/charts/H2Net.cpp @@ grid.right + L, m.RowTop(i, false)}; @@ grid.right, m.RowTop(i, false)}; @@ trend chart: row lines stop short of the right frame
-src/gui/charts/ChartPainting.cpp @@ return palette.color(QPalette::Base); @@ return palette.color(QPalette::Window); @@ charts: system-coloured cells painted in the window colour
+src/core/update/HistoryMerge.cpp @@ if (list.front().draw.draw != mine) { @@ if (list.front().draw.draw.Red != mine.Red) { @@ update merge: a source that changed only the blue of a known draw is not listed
+src/gui/charts/H2Net.cpp @@ if (color != clWindow)
+                FillTRect(painter, rect, ToQColor(color, pal)); @@ if (color == clWindow)
+                FillTRect(painter, rect, ToQColor(color, pal)); @@ trend chart: the coloured cells are left unpainted, the plain ones filled
+src/gui/charts/ChartPainting.cpp @@ return QColor(ColorRed(color), ColorGreen(color), ColorBlue(color)); @@ return QColor(ColorBlue(color), ColorGreen(color), ColorRed(color)); @@ charts: cell colours painted with red and blue swapped
+src/core/reduction/ReductionEngine.cpp @@ for (int k = 1; k <= tolerance && k < kStageCount; ++k) @@ for (int k = 1; k < tolerance && k < kStageCount; ++k) @@ tolerance: the report leaves out the count of combinations with the most failures allowed
+src/core/reduction/BaseFile.cpp @@ result.codes.erase(std::unique(result.codes.begin(), result.codes.end()), result.codes.end()); @@ // duplicates kept @@ base file: a combination listed twice is counted twice
+src/core/reduction/TicketFile.cpp @@ count.cost = count.tickets * kTicketPrice; @@ count.cost = qint64(AliveCount(result)) * kTicketPrice; @@ tickets: the cost ignores how many blues each combination is bought with
+src/core/reduction/ExtendedSettings.cpp @@ if (!ok || tolerance < 0 || tolerance > kMaxTolerance) @@ if (!ok || tolerance < 0) @@ condition file: a tolerance above the largest is read
 TABLE
 )
 
