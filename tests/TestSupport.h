@@ -26,6 +26,13 @@ inline QByteArray readAll(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
+// Writes `bytes` to `path`, replacing it; whether all of them were written.
+inline bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
 inline QByteArray Gbk(const QString &text)
 {
     QStringEncoder encoder("GBK");

@@ -35,24 +35,6 @@ inline TBeenCodesRecArr history(const QStringList &lines)
     return arr;
 }
 
-// count draws of numbered issues 2010001.. with reds taken from a simple pattern.
-inline TBeenCodesRecArr patternHistory(int count)
-{
-    TBeenCodesRecArr arr;
-    for (int k = 0; k < count; ++k) {
-        DrawRecord d;
-        d.Year = 2010 + k / 150;
-        d.No = k % 150 + 1;
-        for (int p = 0; p < 6; ++p)
-            d.Red[std::size_t(p)] = std::int8_t((k * 7 + p * 5) % 33 + 1);
-        d.Blue = k % 16 + 1;
-        arr.push_back(d);
-    }
-    return arr;
-}
-
-inline TBeenCodesRecArr shippedHistory() { return ShippedHistory(); }
-
 inline const QString kTooMany = QStringLiteral("设置的查询期数超过总期数!!");
 
 } // namespace charttest

@@ -2,22 +2,11 @@
 #include "reduction/ReductionEngine.h"
 
 #include "code/SsqError.h"
+#include "TestSupport.h"
 
 #include <QTest>
 
 namespace {
-DrawRecord draw(int issue, std::initializer_list<int> reds, int blue = 1)
-{
-    DrawRecord d;
-    d.Year = issue / 1000;
-    d.No = issue % 1000;
-    int i = 0;
-    for (int n : reds)
-        d.Red[std::size_t(i++)] = std::int8_t(n);
-    d.Blue = blue;
-    return d;
-}
-
 ConditionSet only(void (*set)(ConditionSet &))
 {
     ConditionSet c = DefaultConditions();
@@ -35,9 +24,9 @@ private slots:
     {
         const ConditionSet c = only([](ConditionSet &s) { s.OddEvenRatio.setChecked(3, true); });
         const TBeenCodesRecArr history = {
-            draw(2005001, {1, 3, 5, 7, 9, 11}),    // six odd: the odd/even stage (9)
-            draw(2005002, {1, 2, 3, 4, 5, 6}),     // 3:3
-            draw(2005003, {33, 20, 13, 2, 7, 18}), // unordered, 3:3
+            MakeDraw(2005001, {1, 3, 5, 7, 9, 11}, 1),    // six odd: the odd/even stage (9)
+            MakeDraw(2005002, {1, 2, 3, 4, 5, 6}, 1),     // 3:3
+            MakeDraw(2005003, {33, 20, 13, 2, 7, 18}, 1), // unordered, 3:3
         };
         const BackTestResult r = RunBackTest(c, history, 3);
         QCOMPARE(r.listed(), 3);
@@ -58,9 +47,9 @@ private slots:
     {
         const ConditionSet c = only([](ConditionSet &s) { s.PrevTailSame.setChecked(0, true); });
         const TBeenCodesRecArr history = {
-            draw(2005001, {1, 2, 3, 4, 5, 6}),
-            draw(2005002, {1, 10, 11, 12, 13, 14}),  // shares 01 with the draw before
-            draw(2005003, {20, 21, 22, 23, 24, 25}), // shares nothing with 2005002
+            MakeDraw(2005001, {1, 2, 3, 4, 5, 6}, 1),
+            MakeDraw(2005002, {1, 10, 11, 12, 13, 14}, 1),  // shares 01 with the draw before
+            MakeDraw(2005003, {20, 21, 22, 23, 24, 25}, 1), // shares nothing with 2005002
         };
         const BackTestResult all = RunBackTest(c, history, 100);
         QCOMPARE(all.listed(), 3); // K larger than the history lists every draw
@@ -77,7 +66,7 @@ private slots:
 
     void invalidDrawAndBadGroupLine()
     {
-        const TBeenCodesRecArr history = {draw(2005001, {9, 2, 2, 18, 25, 33})};
+        const TBeenCodesRecArr history = {MakeDraw(2005001, {9, 2, 2, 18, 25, 33}, 1)};
         const BackTestResult r = RunBackTest(DefaultConditions(), history, 1);
         QCOMPARE(r.rows[0].failingStage, -1);
         QCOMPARE(r.passed, 0);
@@ -85,31 +74,6 @@ private slots:
         ConditionSet bad = DefaultConditions();
         bad.CodeSel1 = QStringList{"&0"};
         QVERIFY_THROWS_EXCEPTION(SsqError, RunBackTest(bad, history, 1));
-    }
-
-    // The removed counts of all stages and the survivors account for every combination.
-    void stageStatisticsAddUp()
-    {
-        ConditionSet c = DefaultConditions();
-        c.OddEvenRatio.setChecked(2, true);
-        c.OddEvenRatio.setChecked(3, true);
-        c.SumRange = {60, 140};
-        c.PrevTailSame.setChecked(0, true);
-        c.PrevTailSame.setChecked(1, true);
-        const TBeenCodesRecArr history = {draw(2005001, {1, 2, 3, 4, 5, 6})};
-        TCodeList list;
-        const ReductionRun run = RunReduction(c, history, list);
-        qint64 removed = 0;
-        int left = kCombinationCount;
-        for (const StageOutcome &s : run.stages) {
-            removed += s.removed;
-            left -= s.removed;
-            QCOMPARE(s.left, left);
-            if (!s.active)
-                QCOMPARE(s.removed, 0);
-        }
-        QCOMPARE(removed + run.survivors, qint64(kCombinationCount));
-        QCOMPARE(run.survivors, AliveCount(list));
     }
 
     // With a tolerance a draw passes when it fails at most K of the stages 2..19; the
@@ -122,13 +86,13 @@ private slots:
         for (int n = 1; n <= 32; ++n)
             c.NumberRange[std::size_t(n - 1)] = true;
         const TBeenCodesRecArr history = {
-            draw(2005001, {1, 3, 5, 7, 9, 11}),     // six odd (stage 9), sum 36 (stage 12)
-            draw(2005002, {1, 3, 5, 7, 9, 12}),     // five odd (stage 9), sum 37 (stage 12)
-            draw(2005003, {2, 3, 10, 15, 21, 30}),  // 3:3, sum 81: passes
-            draw(2005004, {2, 3, 10, 15, 20, 31}),  // 3:3, sum 81: passes
-            draw(2005005, {1, 2, 3, 4, 5, 33}),     // outside the range (stage 1)
-            draw(2005006, {1, 2, 4, 6, 8, 29}),     // 2:4 (stage 9), sum 50 (stage 12)
-            draw(2005007, {11, 13, 15, 17, 19, 26}), // five odd (stage 9), sum 101
+            MakeDraw(2005001, {1, 3, 5, 7, 9, 11}, 1),     // six odd (stage 9), sum 36 (stage 12)
+            MakeDraw(2005002, {1, 3, 5, 7, 9, 12}, 1),     // five odd (stage 9), sum 37 (stage 12)
+            MakeDraw(2005003, {2, 3, 10, 15, 21, 30}, 1),  // 3:3, sum 81: passes
+            MakeDraw(2005004, {2, 3, 10, 15, 20, 31}, 1),  // 3:3, sum 81: passes
+            MakeDraw(2005005, {1, 2, 3, 4, 5, 33}, 1),     // outside the range (stage 1)
+            MakeDraw(2005006, {1, 2, 4, 6, 8, 29}, 1),     // 2:4 (stage 9), sum 50 (stage 12)
+            MakeDraw(2005007, {11, 13, 15, 17, 19, 26}, 1), // five odd (stage 9), sum 101
         };
         c.Tolerance = 1;
         const BackTestResult one = RunBackTest(c, history, 7);

@@ -1,18 +1,10 @@
 // The imported base (大底): which lines count, which are refused, what the list becomes.
 
 #include "reduction/BaseFile.h"
+#include "TestSupport.h"
 
-#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-QByteArray gbk(const QString &text)
-{
-    QStringEncoder encoder("GBK");
-    return encoder.encode(text);
-}
-} // namespace
 
 class TestBaseFile : public QObject
 {
@@ -31,7 +23,7 @@ private slots:
         QTest::newRow("duplicates count once")
             << QByteArray("1 2 3 4 5 6\n6 5 4 3 2 1\n01 02 03 04 05 06\n") << QList<TCodeRedArr>{a} << QList<int>{};
         QTest::newRow("the export's form")
-            << gbk(QStringLiteral("缩水结果有3注号码\r\n01 02 03 04 05 06, 01 02 03 04 05 07, 05 12 18 23 30 33, \r\n\r\n"))
+            << Gbk(QStringLiteral("缩水结果有3注号码\r\n01 02 03 04 05 06, 01 02 03 04 05 07, 05 12 18 23 30 33, \r\n\r\n"))
             << QList<TCodeRedArr>{a, b, c} << QList<int>{};
         QTest::newRow("UTF-8 with a byte-order mark")
             << QByteArray("\xEF\xBB\xBF") + QStringLiteral("缩水结果有1注号码\n1 2 3 4 5 6\n").toUtf8()
@@ -55,16 +47,11 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("base.txt"));
-        auto write = [&](const QByteArray &bytes) {
-            QFile f(path);
-            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            f.write(bytes);
-        };
         QString error;
-        write("1 2 3 4 5 6\n1 2 3\n7 8 9 10 11 12\nabc\n");
+        QVERIFY(writeFile(path, "1 2 3 4 5 6\n1 2 3\n7 8 9 10 11 12\nabc\n"));
         QVERIFY(!ReadBaseFile(path, error));
         QCOMPARE(error, QStringLiteral("大底文件“base.txt”第2、4行不是六个1-33之间的不同号码，未导入任何号码！！"));
-        write("\r\n\r\n");
+        QVERIFY(writeFile(path, "\r\n\r\n"));
         QVERIFY(!ReadBaseFile(path, error));
         QCOMPARE(error, QStringLiteral("大底文件“base.txt”中没有号码，未导入任何号码！！"));
         QVERIFY(!ReadBaseFile(dir.filePath(QStringLiteral("missing.txt")), error));

@@ -3,20 +3,16 @@
 // conditions stay exactly as they were. A file saved as UTF-8 reads like GBK.
 #include "code/SsqError.h"
 #include "reduction/ConditionFile.h"
+#include "TestSupport.h"
 
 #include <QStringDecoder>
-#include <QStringEncoder>
 #include <QTest>
 
 namespace {
-QByteArray gbk(const QString &text)
-{
-    return QStringEncoder("GBK").encode(text);
-}
 // A flag stands before the bad value, so a half-applied import would show.
 QByteArray fileWith(const QString &line)
 {
-    return gbk(QStringLiteral("[条件设置]\r\n3区间01=1\r\n") + line + QStringLiteral("\r\n"));
+    return Gbk(QStringLiteral("[条件设置]\r\n3区间01=1\r\n") + line + QStringLiteral("\r\n"));
 }
 } // namespace
 
@@ -31,7 +27,7 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\x00\x00\r\xa1\x40", 13)
                                 << QStringLiteral("文件不是GBK或UTF-8编码的文本！！");
-        QTest::newRow("other INI") << gbk(QStringLiteral("[其他]\r\n总和值=50,120\r\n"))
+        QTest::newRow("other INI") << Gbk(QStringLiteral("[其他]\r\n总和值=50,120\r\n"))
                                    << QStringLiteral("文件中没有“[条件设置]”一节，不是条件配置文件！！");
         QTest::newRow("range") << fileWith(QStringLiteral("总和值=5a,120"))
                                << QStringLiteral("“总和值”的值“5a,120”有错误：“5a”不是整数！！");

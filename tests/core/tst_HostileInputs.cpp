@@ -25,7 +25,7 @@ TBeenCodesRecArr twoDraws()
     return history;
 }
 
-bool writeFile(const QString &path, const QByteArray &bytes, int times = 1)
+bool writeRepeated(const QString &path, const QByteArray &bytes, int times)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -54,7 +54,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("huge.txt"));
         const QByteArray block = kLine.repeated(1 << 15);   // about 0.9 MB
-        QVERIFY(writeFile(path, block, 200 * 1024 * 1024 / int(block.size()) + 1));
+        QVERIFY(writeRepeated(path, block, 200 * 1024 * 1024 / int(block.size()) + 1));
         QVERIFY(QFileInfo(path).size() > 200 * 1024 * 1024);
         const TextFileRead read = ReadGbkTextFile(path);
         QCOMPARE(read.status, TextFileRead::TooLarge);

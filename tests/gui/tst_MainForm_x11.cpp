@@ -33,13 +33,6 @@ namespace {
 
 const QByteArray kTwoDraws = "2005012 01 02 03 04 05 06 01\r\n2005013 02 09 15 18 25 33 07\r\n";
 
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 } // namespace
 
 class TestMainForm : public QObject
@@ -52,8 +45,8 @@ private:
     // A main window over a folder holding the given history (nullptr: none).
     std::unique_ptr<TMainForm> start(QTemporaryDir &dir, const QByteArray *history)
     {
-        if (history)
-            writeAll(dir.filePath(QStringLiteral("ssq.dxt")), *history);
+        if (history && !writeFile(dir.filePath(QStringLiteral("ssq.dxt")), *history))
+            qFatal("the history cannot be written");
         auto form = std::make_unique<TMainForm>(dir.path());
         form->resize(1000, 700);
         form->show();
@@ -98,16 +91,10 @@ private slots:
         QTest::addColumn<QString>("command");   // action or tool button name
         QTest::addColumn<QString>("panel");
         QTest::newRow("F2") << "FileMenuManul" << "DataPanel";
-        QTest::newRow("数据更新") << "FileMenuManulBt" << "DataPanel";
-        QTest::newRow("chart item") << "GridMenuItem4" << "GridPctl";
         QTest::newRow("常用图表") << "GridMenuBt" << "GridPctl";
-        QTest::newRow("超强缩水 menu") << "ScaleMenu" << "RcmPanel";
         QTest::newRow("超强缩水") << "RcmMenuSuperScaleBt" << "RcmPanel";
-        QTest::newRow("号码推荐 menu") << "RcmMenu" << "PridictPanel";
         QTest::newRow("号码推荐") << "RcmMenuBt" << "PridictPanel";
-        QTest::newRow("查询统计 menu") << "SqlMenu" << "SqlPanel";
         QTest::newRow("查询统计") << "SqlMenuBt" << "SqlPanel";
-        QTest::newRow("网站支持 menu") << "HelpMenuWebSite" << "WebPanel";
         QTest::newRow("网站支持") << "HelpMenuRecmBt" << "WebPanel";
     }
 
@@ -136,31 +123,6 @@ private slots:
         QVERIFY(!form->WebPanel->isHidden());
     }
 
-    void shortcutKeysSelectChartPages_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
-        QTest::addColumn<int>("page");
-        QTest::newRow("Shift+F4") << int(Qt::Key_F4) << int(Qt::ShiftModifier) << 12;
-        QTest::newRow("Ctrl+1") << int(Qt::Key_1) << int(Qt::ControlModifier) << 0;
-        QTest::newRow("Ctrl+9") << int(Qt::Key_9) << int(Qt::ControlModifier) << 8;
-        QTest::newRow("Shift+F1") << int(Qt::Key_F1) << int(Qt::ShiftModifier) << 9;
-    }
-
-    void shortcutKeysSelectChartPages()
-    {
-        QFETCH(int, key);
-        QFETCH(int, modifiers);
-        QFETCH(int, page);
-        QTemporaryDir dir;
-        auto form = start(dir, &kTwoDraws);
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        QTest::keyClick(form.get(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        QCOMPARE(form->frontPanel(), static_cast<QWidget *>(form->GridPctl));
-        QCOMPARE(form->GridPctl->currentIndex(), page);
-    }
-
     // F1 shows the GBK guide decoded in the program's own window; the file stays as it is.
     void helpShowsReadmeWhenPresent()
     {
@@ -169,7 +131,7 @@ private slots:
         form->HelpMenuTopicClick();
         QVERIFY(!form->HelpForm());   // no readme.txt: nothing happens
         const QByteArray guide = QStringEncoder("GBK").encode(QStringLiteral("使用说明\r\n双色球\r\n"));
-        writeAll(dir.filePath(QStringLiteral("readme.txt")), guide);
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("readme.txt")), guide));
         action(*form, QStringLiteral("HelpMenuTopic"))->trigger();
         QVERIFY(form->HelpForm() && form->HelpForm()->isVisible());
         QCOMPARE(form->HelpForm()->Memo->toPlainText(), QStringLiteral("使用说明\n双色球\n"));

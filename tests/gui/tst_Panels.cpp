@@ -22,7 +22,6 @@
 #include "reduction/BackTestTab.h"
 #include "reduction/CodeGroupEditor.h"
 #include "reduction/CodeSelSheet.h"
-#include "reduction/CodeSetForm.h"
 #include "reduction/ConditionFile.h"
 #include "reduction/ConditionSheet.h"
 #include "reduction/NumberRangeSheet.h"
@@ -235,7 +234,7 @@ private slots:
         QCOMPARE(AliveCount(m_panel->ResultList()), 13);
     }
 
-    void rcmGroupEditorAndPicker()
+    void rcmGroupEditor()
     {
         makeRcmPanel();
         TCodeGroupEditor *e = editor(2);
@@ -248,20 +247,6 @@ private slots:
         QTest::mouseClick(e->AddSetBt, Qt::LeftButton);
         QCOMPARE(e->CodeSelLbx->count(), 1);
         QCOMPARE(m_messages.size(), 1);
-
-        // The picker shows the field's numbers and writes back what was picked.
-        TCodeSetForm form;
-        m_panel->setCodeSetForm(&form);
-        e->CodeEd->setText(QStringLiteral("12,1"));
-        QString shown;
-        QTimer::singleShot(0, this, [&] {
-            shown = form.CodeChk->GetCheckedText(QStringLiteral(","));
-            QTest::mouseClick(form.CodeChk, Qt::LeftButton, {}, form.CodeChk->RectOfChk(32).center());
-            QTest::mouseClick(form.OkBt, Qt::LeftButton);
-        });
-        QTest::mouseClick(e->NumSetBt, Qt::LeftButton);
-        QCOMPARE(shown, QStringLiteral("1,12"));
-        QCOMPARE(e->CodeEd->text(), QStringLiteral("1,12,33"));
     }
 
     void rcmResultCommands()
@@ -310,10 +295,7 @@ private slots:
         QCOMPARE(m_captionWindow->windowTitle(), ConditionFileCaption(path));
 
         // A bad value: one message naming it, the whole file refused, the caption stays.
-        QFile bad(path);
-        QVERIFY(bad.open(QIODevice::WriteOnly));
-        bad.write(Gbk(QStringLiteral("[条件设置]\r\n连号组数2=1\r\nAC值设计=4,9\r\n总和值=5x,90\r\n")));
-        bad.close();
+        QVERIFY(writeFile(path, Gbk(QStringLiteral("[条件设置]\r\n连号组数2=1\r\nAC值设计=4,9\r\n总和值=5x,90\r\n"))));
         m_panel->SetConditions(Varied());
         m_captionWindow->setWindowTitle(QStringLiteral("before"));
         QTest::mouseClick(m_panel->RcmPanelImportBindsBt, Qt::LeftButton);
@@ -379,10 +361,7 @@ private slots:
         QTemporaryDir dir;
         auto importFile = [&](const QByteArray &bytes) {
             m_openAnswer = dir.filePath(QStringLiteral("base.txt"));
-            QFile f(m_openAnswer);
-            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            f.write(bytes);
-            f.close();
+            QVERIFY(writeFile(m_openAnswer, bytes));
             QTest::mouseClick(m_panel->RcmExtrasBar->ImportBaseBt, Qt::LeftButton);
         };
         importFile("1 2 3 4 5 6\n1 2 3\n");
@@ -467,13 +446,8 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<int>("kind");
         QTest::newRow("冷码") << "RcmLmBt" << int(RecommendKind::Cold);
-        QTest::newRow("热码") << "RcmRmBt" << int(RecommendKind::Hot);
-        QTest::newRow("必出码") << "RcmBcmBt" << int(RecommendKind::Must);
-        QTest::newRow("胆码") << "RcmDmBt" << int(RecommendKind::Banker);
         QTest::newRow("单注") << "RcmDzBt" << int(RecommendKind::Single);
-        QTest::newRow("复式23") << "RcmFsMenuR2" << int(RecommendKind::Multi23);
         QTest::newRow("复式15") << "RcmFsMenuR20" << int(RecommendKind::Multi15);
-        QTest::newRow("复式12") << "RcmFsMenu30" << int(RecommendKind::Multi12);
     }
     void recommendCommands()
     {
@@ -594,8 +568,6 @@ private slots:
         QApplication::processEvents();
         QCOMPARE(box->TableAt(int(m_shipped.size()) - 1)->model().FTitle, m_shipped.front().issueText() + QStringLiteral("期"));
     }
-
-    // ---- the progress window -----------------------------------------------------------
 
 };
 
