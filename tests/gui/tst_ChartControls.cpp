@@ -11,11 +11,8 @@
 #include "charts/H2Net.h"
 #include "TestSupport.h"
 
-#include <QApplication>
-#include <QMessageBox>
 #include <QScrollBar>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 
@@ -101,23 +98,6 @@ private slots:
         QCOMPARE(m.TopRow(), 0);
         QCOMPARE(bar->value(), 0);
         QCOMPARE(bar->maximum(), 41 - page);
-    }
-
-    // A range error of the model is shown to the user in a message box.
-    void rangeMessageIsShownToTheUser()
-    {
-        TH2Net table;
-        table.model().SetTableSize(3, 2, 1, {20, 20, 20});
-        table.show();
-        QStringList texts;
-        QTimer timer;
-        connect(&timer, &QTimer::timeout, this, [&texts] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
-                texts << box->text(), box->accept();
-        });
-        timer.start(10);
-        table.model().SetValue(0, 3, QStringLiteral("x"));
-        QCOMPARE(texts, QStringList{"SetValue x>=FColsCount "});
     }
 
     void barChart()

@@ -141,35 +141,6 @@ private slots:
         QCOMPARE(changed.count(), 2);
     }
 
-    // A press toggles the item under it, box or caption; the gaps and edges do not.
-    void mouse_data()
-    {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QPoint>("at");
-        QTest::addColumn<QString>("checked");
-        // Check list of five: boxes at 3, 33, 63, ... (14 wide), captions 17 further (10 wide).
-        QTest::newRow("chk box") << "chk" << QPoint(37, 8) << "1,4";
-        QTest::newRow("chk caption last pixel") << "chk" << QPoint(59, 16) << "1,4";
-        QTest::newRow("chk between box and caption") << "chk" << QPoint(48, 8) << "4";
-        // Number grid: cells 30 by 20 from (6, 6), every 36 across and 26 down.
-        QTest::newRow("grid cell 12") << "grid" << QPoint(62, 42) << "5,12";
-        QTest::newRow("grid right edge") << "grid" << QPoint(78, 42) << "5";
-        QTest::newRow("grid past the last cell") << "grid" << QPoint(140, 95) << "5";
-    }
-    void mouse()
-    {
-        QFETCH(QString, kind);
-        QFETCH(QPoint, at);
-        QFETCH(QString, checked);
-        auto control = kind == QLatin1String("chk") ? Make(kind, 5, 5) : Make(kind, 33, 10);
-        // Item 4 checked beforehand: captions 0.. in the list, 1.. in the grid.
-        qobject_cast<TCheckGridControl *>(control.get())->SetCheckedText(QStringLiteral(","), kind == QLatin1String("chk") ? QStringLiteral("4") : QStringLiteral("5"));
-        control->show();
-        QVERIFY(QTest::qWaitForWindowExposed(control.get()));
-        QTest::mouseClick(control.get(), Qt::LeftButton, {}, at);
-        QCOMPARE(StateOf(control.get()), checked);
-    }
-
     // The texts the condition file and the group editors hand to the controls.
     void texts_data()
     {

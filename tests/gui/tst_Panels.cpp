@@ -10,7 +10,6 @@
 #include "charts/B0Net.h"
 #include "charts/ChartPages.h"
 #include "charts/DrawTablesBox.h"
-#include "charts/G2Net.h"
 #include "charts/H2Net.h"
 #include "controls/ColorChk.h"
 #include "controls/MultiChk.h"
@@ -43,9 +42,8 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPrinter>
-#include <QProcess>
-#include <QProgressBar>
 #include <QPushButton>
+#include <QProcess>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -54,7 +52,6 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -410,7 +407,7 @@ private slots:
 
     // ---- the analysis tabs beside the result -----------------------------------------
 
-    void backTestAndPrizeBoxes()
+    void backTestTab()
     {
         m_history.push_back(MakeDraw(2005003, {2, 7, 13, 18, 20, 33}, 7));
         TBackTestTab tab;
@@ -424,19 +421,6 @@ private slots:
         for (int r = 0; r < 3; ++r)
             QCOMPARE(tab.BackTestList->item(r, 2)->text(), BackTestVerdict(expected.rows[std::size_t(r)].failingStage));
         QVERIFY(tab.BackTestLbl->text().startsWith(QStringLiteral("验证3期，通过2期（66.67%）")));
-
-        TCodeList results;
-        TPrizeStatsBox box;
-        box.SetSources(&results, [this]() -> const TBeenCodesRecArr & { return m_history; });
-        RunReduction(OnlyNumbers({1, 2, 7, 13, 18, 20, 33}), m_history, results);
-        box.SuggestNewestDraw();
-        QCOMPARE(box.PrizeDrawEd->text(), QStringLiteral("2005003"));
-        box.PrizeBluesEd->setText(QStringLiteral("7,8"));
-        box.PrizeStatBtClick();
-        QVERIFY(m_messages.isEmpty());
-        QCOMPARE(box.PrizeTable->item(0, 1)->text(), QStringLiteral("1"));   // six reds: the draw itself
-        QCOMPARE(box.PrizeTable->item(9, 1)->text(), QStringLiteral("6"));   // 5+1
-        QVERIFY(box.PrizeTotalLbl->text().contains(QStringLiteral("投注14注，共28元")));
     }
 
     // ---- the recommendation panel ----------------------------------------------------
