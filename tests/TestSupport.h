@@ -77,3 +77,56 @@ inline std::array<bool, 33> Numbers(std::initializer_list<int> numbers)
         range[std::size_t(n - 1)] = true;
     return range;
 }
+
+// A condition set that touches every member with something other than its default.
+inline ConditionSet Varied()
+{
+    ConditionSet c;
+    c.ZoneCounts = {Checks({0, 4}), Checks({2}), Checks({1, 3})};
+    c.SixZoneSpread = Checks({5});
+    c.SixZoneOddEven = Checks({0, 2});
+    c.Mod3Counts = {Checks({5}), Checks({0}), Checks({1, 2})};
+    c.Mod6Groups = Checks({3});
+    c.AcRange = {4, 9};
+    c.MaxGapRange = {-2, 30};
+    c.OddEvenRatio = Checks({3});
+    c.BigSmallRatio = Checks({6});
+    c.ConsecCount = Checks({1, 5});
+    c.ConsecGroups = Checks({3});
+    c.SumRange = {50, 120};
+    c.SameTailCount = Checks({4});
+    c.PrevTailSame = Checks({0, 6});
+    c.TailSumRange = {10, 40};
+    c.TailMod5Groups = Checks({4});
+    c.TailBigSmallRatio = Checks({0});
+    c.NumberRange = Numbers({1, 17, 33});
+    c.MatchCount1 = Checks({0, 6});
+    c.MatchCount2 = Checks({4});
+    c.CodeSel1 = {QStringLiteral("01,08,09&1,2"), QStringLiteral("05,06&2")};
+    c.CodeSel2 = {QStringLiteral("1,2,3&0")};
+    return c;
+}
+
+// The members the file carries, copied from `from` into `to`.
+inline ConditionSet WithFileMembers(ConditionSet to, const ConditionSet &from)
+{
+    to.ZoneCounts = from.ZoneCounts;
+    to.SixZoneSpread = from.SixZoneSpread;
+    to.SixZoneOddEven = from.SixZoneOddEven;
+    to.Mod3Counts = from.Mod3Counts;
+    to.Mod6Groups = from.Mod6Groups;
+    to.AcRange = from.AcRange;
+    to.MaxGapRange = from.MaxGapRange;
+    to.OddEvenRatio = from.OddEvenRatio;
+    to.BigSmallRatio = from.BigSmallRatio;
+    to.ConsecCount = from.ConsecCount;
+    to.ConsecGroups = from.ConsecGroups;
+    to.SumRange = from.SumRange;
+    to.SameTailCount = from.SameTailCount;
+    to.PrevTailSame = from.PrevTailSame;
+    to.TailSumRange = from.TailSumRange;
+    to.TailMod5Groups = from.TailMod5Groups;
+    to.TailBigSmallRatio = from.TailBigSmallRatio;
+    to.CodeSel1 = from.CodeSel1;
+    return to;
+}

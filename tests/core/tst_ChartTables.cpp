@@ -183,7 +183,6 @@ private slots:
         QTest::newRow("09") << 9 << QList<int>{18, 20, 24, 27};
         QTest::newRow("16") << 16 << QList<int>{19, 21, 24, 28};
         QTest::newRow("01") << 1 << QList<int>{18, 21, 23, 25};
-        QTest::newRow("08") << 8 << QList<int>{19, 22, 23, 26};
     }
     void blueTrendMarks()
     {
@@ -292,6 +291,7 @@ private slots:
         QVERIFY(ChartPageJson(arr, ChartPageCount, 1, 1, &error).isEmpty());
         QVERIFY(!error.isEmpty());
     }
+
     // Over the whole history the totals must not run into each other, neither in the
     // tables nor over the bars; at N = 30 the pages keep the layout they were drawn with.
     void everyTextFitsItsColumn_data()

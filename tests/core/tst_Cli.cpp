@@ -31,8 +31,6 @@ private slots:
                                         << "1 draws, 2005013-2005013\n" << "";
         QTest::newRow("check bad lines") << check << QByteArray("x\r\n2005013 02 09 15 18 25 33 07\r\ny\r\n") << 1 << ""
                                          << "文本内容中下列行的数据有错误，请纠正再保存！！\n1,3,\n";
-        QTest::newRow("check not a number") << check << QByteArray("2005013 0a 09 15 18 25 33 07\n") << 1 << ""
-                                            << "第1行数据有错误！！\n";
         QTest::newRow("query") << QStringList{"query", "2005013", "2", "--history", "%h"}
                                << QByteArray("2005013 02 09 15 18 25 33 07\r\n2005014 01 02 03 04 05 06 07\r\n") << 0
                                << "第2005013期,开奖号:02 09 15 18 25 33 07\n第2005014期,开奖号:01 02 03 04 05 06 07\n" << "";

@@ -18,7 +18,6 @@ private slots:
         QTest::addColumn<int>("second");
         QTest::newRow("2 then 0 over the same file") << 2 << 0;
         QTest::newRow("0 then 5") << 0 << 5;
-        QTest::newRow("18") << 18 << 18;
     }
     void toleranceRoundTrip()
     {

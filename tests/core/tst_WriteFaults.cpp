@@ -205,7 +205,6 @@ private slots:
         QString error;
         QVERIFY(!writerNamed(writer)(path, error));
         QVERIFY2(!error.trimmed().isEmpty() && !error.endsWith(QStringLiteral("：！！")), qPrintable(error));
-        qInfo("%s", qPrintable(error));
         QVERIFY(QFileInfo(path).isDir());
         QCOMPARE(readAll(path + QStringLiteral("/inside.txt")), kOld);
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
