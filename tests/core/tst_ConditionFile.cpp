@@ -1,4 +1,10 @@
+// The condition file: what it carries and keeps, "条件导入" all or nothing (a file that is
+// not a condition file, or holds one bad value, is refused with a message naming the file,
+// the key and the value, and the conditions stay exactly as they were), a UTF-8 file read
+// like GBK, the tolerance in "[扩展设置]", and the range texts of its values.
+#include "code/SsqError.h"
 #include "reduction/ConditionFile.h"
+#include "reduction/ConditionSet.h"
 #include "reduction/ReductionEngine.h"
 #include "TestSupport.h"
 
@@ -13,6 +19,12 @@ QString fromGbk(const QByteArray &bytes)
     return decoder.decode(bytes);
 }
 
+// A flag stands before the bad value, so a half-applied import would show.
+QByteArray fileWith(const QString &line)
+{
+    return Gbk(QStringLiteral("[条件设置]\r\n3区间01=1\r\n") + line + QStringLiteral("\r\n"));
+}
+
 } // namespace
 
 class TestConditionFile : public QObject
@@ -20,7 +32,6 @@ class TestConditionFile : public QObject
     Q_OBJECT
 
 private slots:
-
     void roundTripKeepsWhatTheFileDoesNotCarry()
     {
         const ConditionSet exported = DefaultConditions();
@@ -54,6 +65,133 @@ private slots:
         ConditionSet back = Varied();
         ApplyConditionIni(saved, back);
         QCOMPARE(back, WithFileMembers(Varied(), DefaultConditions()));
+    }
+
+    void refusedFilesChangeNothing_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\x00\x00\r\xa1\x40", 13)
+                                << QStringLiteral("文件不是GBK或UTF-8编码的文本！！");
+        QTest::newRow("other INI") << Gbk(QStringLiteral("[其他]\r\n总和值=50,120\r\n"))
+                                   << QStringLiteral("文件中没有“[条件设置]”一节，不是条件配置文件！！");
+        QTest::newRow("range") << fileWith(QStringLiteral("总和值=5a,120"))
+                               << QStringLiteral("“总和值”的值“5a,120”有错误：“5a”不是整数！！");
+        QTest::newRow("flag") << fileWith(QStringLiteral("奇偶设计3=yes"))
+                              << QStringLiteral("“奇偶设计3”的值“yes”有错误：“yes”不是整数！！");
+        QTest::newRow("group") << fileWith(QStringLiteral("选号匹配=1,2&0#&1"))
+                               << QStringLiteral("选号匹配列表1的第2行“&1”有错误：没有输入号码！！");
+    }
+
+    void refusedFilesChangeNothing()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        ConditionSet c = DefaultConditions();
+        c.SumRange = {90, 110};
+        const ConditionSet before = c;
+        try {
+            ApplyConditionIni(bytes, c, QStringLiteral("a.ini"));
+            QFAIL("the file must be refused");
+        } catch (const SsqError &e) {
+            QCOMPARE(e.text(), QStringLiteral("条件配置文件“a.ini”没有导入，条件没有改变：") + reason);
+        }
+        QCOMPARE(c, before);
+    }
+
+    void utf8ReadsLikeGbk()
+    {
+        ConditionSet written = DefaultConditions();
+        written.CodeSel1 = {QStringLiteral("01,08,09&1,2")};
+        written.AcRange = {4, 9};
+        written.OddEvenRatio.setChecked(3, true);
+        const QByteArray utf8 = QString(QStringDecoder("GBK").decode(ConditionsToIni(written))).toUtf8();
+        for (const QByteArray &bom : {QByteArray(), QByteArray("\xEF\xBB\xBF")}) {
+            ConditionSet read = DefaultConditions();
+            ApplyConditionIni(bom + utf8, read);
+            QCOMPARE(read, written);
+        }
+    }
+
+    void toleranceRoundTrip_data()
+    {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("second");
+        QTest::newRow("2 then 0 over the same file") << 2 << 0;
+        QTest::newRow("0 then 5") << 0 << 5;
+    }
+    void toleranceRoundTrip()
+    {
+        QFETCH(int, first);
+        QFETCH(int, second);
+        ConditionSet c = DefaultConditions();
+        c.Tolerance = first;
+        const QByteArray file = ConditionsToIni(c);
+        c.Tolerance = second;
+        // Saving over the file replaces the key: an old tolerance must not come back.
+        const QByteArray again = ConditionsToIni(c, file);
+        ConditionSet read = DefaultConditions();
+        read.Tolerance = 7;
+        ApplyConditionIni(again, read);
+        QCOMPARE(read.Tolerance, second);
+        // The 104 keys of "[条件设置]" come first and are the same as without a tolerance.
+        ConditionSet strict = c;
+        strict.Tolerance = 0;
+        QVERIFY(again.startsWith(ConditionsToIni(strict)));
+    }
+
+    void olderFileReadsAsStrict()
+    {
+        ConditionSet c = DefaultConditions();
+        c.Tolerance = 3;
+        ApplyConditionIni(Gbk(QStringLiteral("[条件设置]\r\n连号组数2=1\r\n")), c);
+        QCOMPARE(c.Tolerance, 0);
+        QVERIFY(c.ConsecGroups.isChecked(2));
+    }
+
+    void badTolerance_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::newRow("letter") << "x";
+        QTest::newRow("negative") << "-1";
+        QTest::newRow("above 18") << "19";
+    }
+    void badTolerance()
+    {
+        QFETCH(QString, value);
+        ConditionSet c = DefaultConditions();
+        const QString ini = QStringLiteral("[条件设置]\r\n[扩展设置]\r\n容错=%1\r\n").arg(value);
+        QVERIFY_THROWS_EXCEPTION(SsqError, ApplyConditionIni(Gbk(ini), c));
+    }
+
+    void rangeText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("min");
+        QTest::addColumn<int>("max");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("two") << QStringLiteral("3,10") << 3 << 10 << QString();
+        QTest::newRow("one") << QStringLiteral("7") << 7 << 99 << QString();
+        QTest::newRow("three") << QStringLiteral("1,2,3") << 1 << 2 << QString();
+        QTest::newRow("hex") << QStringLiteral("0x10,$20") << 16 << 32 << QString();
+        QTest::newRow("letter second") << QStringLiteral("4,z") << 4 << 99 << QStringLiteral("'z' is not a valid integer value");
+    }
+
+    void rangeText()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, min);
+        QFETCH(int, max);
+        QFETCH(QString, error);
+        ValueRange r{0, 99};
+        try {
+            SetRangeFromText(r, text);
+            QVERIFY(error.isEmpty());
+        } catch (const SsqError &e) {
+            QCOMPARE(e.text(), error);
+        }
+        QCOMPARE(r, (ValueRange{min, max}));
+        QCOMPARE(RangeText(ValueRange{-3, 10}), QStringLiteral("-3,10"));
     }
 };
 

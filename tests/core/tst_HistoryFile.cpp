@@ -1,16 +1,26 @@
+// The history file and the files beside it: GBK with CR LF, what GBK cannot hold refused
+// with its line, the data folder an installed program seeds, and why a file could not be
+// read or written, told to the player in Chinese.
+#include "app/AppPaths.h"
+#include "app/FileErrorText.h"
+#include "app/TextFile.h"
 #include "history/HistoryFile.h"
 #include "TestSupport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
 
 class TestHistoryFile : public QObject
 {
     Q_OBJECT
-private slots:
 
+private slots:
     void fileBytesAreGbkWithCrLfAfterEveryLine()
     {
         QCOMPARE(HistoryFileBytes(QString()), QByteArray());
@@ -53,6 +63,65 @@ private slots:
         QVERIFY(SaveHistoryFile(path, QStringLiteral("a\nb"), error));
         QVERIFY(MemoMatchesHistoryFile(QStringLiteral("a\nb\n"), path));
         QVERIFY(!MemoMatchesHistoryFile(QStringLiteral("a\n"), path));
+    }
+
+    void buildFolderKeepsFilesBesideTheProgram()
+    {
+        QTemporaryDir root;
+        const QString exe = root.filePath("bin");
+        QDir().mkpath(exe);
+        QVERIFY(writeFile(exe + "/ssq.dxt", "2005013 02 09 15 18 25 33 07\r\n"));
+        const QString user = root.filePath("user");
+        QCOMPARE(AppPaths::ChooseDataFolder(exe, user, {}), exe);
+        QVERIFY(!QFileInfo::exists(user));
+    }
+
+    void installedProgramSeedsTheUserFolder()
+    {
+        QTemporaryDir root;
+        const QString exe = root.filePath("usr/bin");
+        const QString share = root.filePath("usr/share/ssq");
+        QDir().mkpath(exe);
+        QDir().mkpath(share);
+        QVERIFY(writeFile(share + "/ssq.dxt", "shipped\r\n"));
+        const QString user = root.filePath("home/.local/share/ssq");
+        QCOMPARE(AppPaths::ChooseDataFolder(exe, user, {share}), user);
+        QCOMPARE(readAll(user + "/ssq.dxt"), QByteArray("shipped\r\n"));
+
+        // The user's own history is never overwritten by the shipped one.
+        QVERIFY(writeFile(user + "/ssq.dxt", "mine\r\n"));
+        QCOMPARE(AppPaths::ChooseDataFolder(exe, user, {share}), user);
+        QCOMPARE(readAll(user + "/ssq.dxt"), QByteArray("mine\r\n"));
+    }
+
+    void reasons_data()
+    {
+        QTest::addColumn<QString>("systemText");
+        QTest::addColumn<QString>("reason");
+        for (auto [code, chinese] : {std::pair{ENOSPC, "磁盘空间不足"}, {EACCES, "没有访问权限"}, {ENOENT, "文件或文件夹不存在"}}) {
+            const QString text = QString::fromLocal8Bit(std::strerror(code));
+            QTest::newRow(chinese) << text << QString::fromUtf8(chinese) + "（" + text + "）";
+        }
+        QTest::newRow("unknown reason") << "Stale file handle" << "Stale file handle";
+    }
+    void reasons()
+    {
+        QFETCH(QString, systemText);
+        QFETCH(QString, reason);
+        QCOMPARE(FileErrorReason(systemText), reason);
+    }
+
+    // The writer and the reader pass it on, also for Qt's own texts.
+    void aFolderWhereAFileShouldBe()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("f.txt")));
+        const QString folder = dir.filePath(QStringLiteral("f.txt"));
+        QString error;
+        QVERIFY(!WriteFileAtomically(folder, "x", error));
+        QVERIFY2(error.startsWith(QStringLiteral("这是一个文件夹，不是文件（")), qPrintable(error));
+        const TextFileRead read = ReadGbkTextFile(folder);
+        QVERIFY2(read.error.startsWith(QStringLiteral("这是一个文件夹，不是文件（")), qPrintable(read.error));
     }
 };
 
