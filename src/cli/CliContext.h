@@ -64,3 +64,6 @@ int CmdBackTest(CliContext &ctx);
 int CmdPrizes(CliContext &ctx);
 int CmdRecommend(CliContext &ctx);
 int CmdChart(CliContext &ctx);
+int CmdWheel(CliContext &ctx);
+// True when --wheel names a level the survivor wheel offers (3, 4 or 5).
+bool CliWheelLevelValid(const CliArgs &args);

@@ -19,6 +19,7 @@ ReduceOptions reduceOptions(const CliArgs &args)
         o.groups2 = args.option(QStringLiteral("--groups2"));
     o.exportFile = args.option(QStringLiteral("--export"));
     o.stats = args.flags.contains(QStringLiteral("--stats"));
+    o.wheel = args.option(QStringLiteral("--wheel")).toInt();
     return o;
 }
 
@@ -33,6 +34,8 @@ int CmdReduce(CliContext &ctx)
 {
     if (!ctx.args.positional.isEmpty())
         return ctx.usage(QStringLiteral("reduce takes options only"));
+    if (ctx.args.options.contains(QStringLiteral("--wheel")) && !CliWheelLevelValid(ctx.args))
+        return ctx.usage(QStringLiteral("--wheel takes 3, 4 or 5"));
     TBeenCodesRecArr history;
     if (!ctx.loadHistory(history))
         return CliFailed;

@@ -54,9 +54,10 @@ const QList<CliCommandInfo> &CliCommands()
         {"query", "query ISSUE COUNT          the lines of the query panel from ISSUE on", CmdQuery, {}, {}},
         {"chart", "chart PAGE N [--start S]   the chart of page PAGE (0..12) over the N newest draws, as JSON",
          CmdChart, {"--start"}, {}},
-        {"reduce", "reduce [REDUCE OPTIONS] [--export FILE] [--stats]\n"
-                   "                             one reduction: the report of \"缩水计算\"",
-         CmdReduce, kReduceValues + QSet<QString>{"--export"}, {"--stats"}},
+        {"reduce", "reduce [REDUCE OPTIONS] [--export FILE] [--stats] [--wheel T]\n"
+                   "                             one reduction: the report of \"缩水计算\"; --wheel 3|4|5:\n"
+                   "                             then tickets sharing T reds with every survivor (缩水后旋转)",
+         CmdReduce, kReduceValues + QSet<QString>{"--export", "--wheel"}, {"--stats"}},
         {"backtest", "backtest K [REDUCE OPTIONS]  the K newest draws against the conditions",
          CmdBackTest, kReduceValues, {}},
         {"prizes", "prizes ISSUE|\"r r r r r r+b\" [--blues LIST] [REDUCE OPTIONS]\n"
@@ -65,6 +66,10 @@ const QList<CliCommandInfo> &CliCommands()
         {"recommend", "recommend CMD              the memo lines of a recommendation command:\n"
                       "                             cold hot must banker single multi23 multi15 multi12",
          CmdRecommend, {}, {}},
+        {"wheel", "wheel NUMBERS --guarantee M-T\n"
+                  "                             旋转矩阵 over the chosen reds (\"1,2,3,...\", 7..33 numbers);\n"
+                  "                             M-T: 6-5 6-4 6-3 5-5 5-4 5-3 4-4 4-3 3-3 (中M保T)",
+         CmdWheel, {"--guarantee"}, {}},
     };
     return commands;
 }

@@ -234,7 +234,7 @@ private slots:
         QCOMPARE(m_panel->RcmPanelCodeRcmCountSe->value(), 2);
 
         QTabWidget *tabs = m_panel->RcmPctl;
-        QCOMPARE(tabs->count(), 5);
+        QCOMPARE(tabs->count(), 6);   // and "旋转矩阵"
         const QStringList tabCaptions{QStringLiteral("条件缩水"), QStringLiteral("自选号码"),
                                       QStringLiteral("选号范围"), QStringLiteral("缩水结果"),
                                       QStringLiteral("历史验证")};

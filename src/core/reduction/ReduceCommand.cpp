@@ -3,6 +3,7 @@
 #include "reduction/ConditionFile.h"
 #include "reduction/GroupLines.h"
 #include "reduction/ResultOutput.h"
+#include "wheel/SurvivorWheel.h"
 
 ConditionSet ReduceConditions(const ReduceOptions &options)
 {
@@ -43,5 +44,7 @@ QStringList RunReduceCommand(const TBeenCodesRecArr &history, const ReduceOption
     QStringList lines = run.report;
     if (options.stats)
         lines += StageStatLines(run.stages);
+    if (options.wheel)
+        lines += SurvivorWheelLines(*CoverSurvivors(result, options.wheel));
     return lines;
 }

@@ -19,6 +19,7 @@ struct ReduceOptions
     std::optional<QString> groups2;      // --groups2: replaces list 2
     QString exportFile;                  // --export: the file "导出结果" writes
     bool stats = false;                  // --stats: one line per stage after the report
+    int wheel = 0;                       // --wheel T (3..5): the survivor wheel after it all
 };
 
 // The conditions of a batch run: the defaults of "清除条件", then the condition file,
@@ -26,7 +27,8 @@ struct ReduceOptions
 ConditionSet ReduceConditions(const ReduceOptions &options);
 
 // One whole reduction. Answers the lines to print: the report exactly as the result memo
-// holds it, then with --stats the lines "STAGE\tactive|inactive\tREMOVED\tLEFT".
+// holds it, then with --stats the lines "STAGE\tactive|inactive\tREMOVED\tLEFT", then
+// with --wheel the tickets that cover the survivors, their count and the check.
 // Throws SsqError with the message the desktop program would show (a malformed
 // chosen-number group, an unreadable condition file, an export that cannot be written).
 QStringList RunReduceCommand(const TBeenCodesRecArr &history, const ReduceOptions &options,

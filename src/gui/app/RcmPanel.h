@@ -21,6 +21,7 @@ class TMainForm;
 class TNumberRangeSheet;
 class TProgressForm;
 class TResultSheet;
+class TWheelTab;
 
 // The reduction panel: the tool bar RcmPanelTbr and the page control RcmPctl with the
 // tabs "条件缩水", "自选号码", "选号范围" and "缩水结果". The controls are a view of a
@@ -55,6 +56,7 @@ public:
     TNumberRangeSheet *TabSheet3 = nullptr;
     TResultSheet *RcmSheet4 = nullptr;
     TBackTestTab *BackTestSheet = nullptr;   // "历史验证"
+    TWheelTab *WheelSheet = nullptr;         // "旋转矩阵"
 
     // Creates and places the condition controls. The constructor already calls it, so
     // the start-up's call (before the history is loaded) finds them made.
@@ -100,6 +102,8 @@ public:
     bool ExportResult(const QString &path);
     // The prize check's search with a text already asked for.
     void FindInMemo(const QString &text);
+    // A wheel becomes the current result: the result commands then work on its tickets.
+    void UseWheelAsResult(const TCodeList &list, const QStringList &report);
 
 signals:
     // A reduction has finished and its report is in the memo.
