@@ -112,15 +112,22 @@ int main(int argc, char *argv[])
     if (args.size() >= 6 && args[1] == QStringLiteral("--table"))
         return runTable(args[2], args[3].toInt(), args[4].toInt(), args[5].toDouble(),
                         args.size() >= 7 ? args[6].split(',') : QStringList());
-    // --search: the search alone with its budget, as for a case the table lacks.
-    const bool searchOnly = args.contains(QStringLiteral("--search"));
+    // --search [N_FROM N_TO [6-5,5-5,...]]: the search alone with its budget, as for a
+    // case the table lacks.
+    const qsizetype at = args.indexOf(QStringLiteral("--search"));
+    const bool searchOnly = at >= 0;
     if (args.contains(QStringLiteral("--survivors"))) {
         runSurvivors(100000);
         return 0;
     }
+    const int nFrom = searchOnly && args.size() > at + 2 ? args[at + 1].toInt() : 7;
+    const int nTo = searchOnly && args.size() > at + 2 ? args[at + 2].toInt() : 20;
+    const QStringList only = searchOnly && args.size() > at + 3 ? args[at + 3].split(',') : QStringList();
     std::printf(" n guarantee  size  time(ms)  source  Schönheim(m=t)\n");
-    for (int n = 7; n <= 20; ++n)
+    for (int n = nFrom; n <= nTo; ++n)
         for (const WheelGuarantee &g : kWheelGuarantees) {
+            if (!only.isEmpty() && !only.contains(g.key()))
+                continue;
             QList<int> numbers;
             for (int i = 1; i <= n; ++i)
                 numbers << i;
@@ -133,5 +140,7 @@ int main(int argc, char *argv[])
                         wheel->fromTable ? "table " : "search", g.m == g.t ? WheelLowerBound(n, g) : 0);
             std::fflush(stdout);
         }
-    runSurvivors(100000);
+    if (!searchOnly)
+        runSurvivors(100000);
+    return 0;
 }

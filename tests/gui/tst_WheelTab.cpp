@@ -116,6 +116,7 @@ private slots:
         bool sawWindow = false;
         QTimer::singleShot(1500, [&] {
             sawWindow = m_progress->isVisible();
+            m_progress->grab().save(QStringLiteral(SSQ_RENDER_DIR "/wheel_progress.png"));
             if (auto *cancel = m_progress->findChild<QPushButton *>(QStringLiteral("WheelCancelBt")))
                 QTest::mouseClick(cancel, Qt::LeftButton);
         });
