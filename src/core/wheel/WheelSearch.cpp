@@ -50,15 +50,20 @@ public:
                 addTicket(ticket);
     }
 
-    void greedy(const WheelControl *control)
+    // Tickets for random uncovered subsets, each the best of a few random tries. The
+    // tries are what the start costs: past half the time (only the largest cases get
+    // there) each ticket is taken from two tries so that a complete wheel is ready.
+    void greedy(Clock::time_point halfTime, bool cpuClock, const WheelControl *control)
     {
+        const int tries = 24;
         while (!m_uncovered.empty()) {
             if (control && control->cancel.load(std::memory_order_relaxed))
                 return;
+            const bool late = (cpuClock ? cpuNow() : Clock::now()) >= halfTime;
             const std::uint64_t target = m_sets[std::size_t(m_uncovered[m_rng() % m_uncovered.size()])];
             std::uint64_t best = 0;
             long bestGain = -1;
-            for (int c = 0; c < 24; ++c) {
+            for (int c = 0; c < (late ? 2 : tries); ++c) {
                 std::uint64_t ticket = randomBits(target, m_t);
                 ticket |= randomBits(m_all & ~ticket, 6 - m_t);
                 long gain = 0;
@@ -69,6 +74,23 @@ public:
                 }
             }
             addTicket(best);
+        }
+    }
+
+    // Drops, in one pass, every ticket whose subsets are all held by other tickets too
+    // (the greedy start leaves many in the large cases).
+    void prune()
+    {
+        for (std::size_t i = 0; i < m_tickets.size();) {
+            bool needed = false;
+            forEachCovered(m_tickets[i], [&](std::int64_t r) { needed = needed || m_count[std::size_t(r)] == 1; });
+            if (needed) {
+                ++i;
+                continue;
+            }
+            removeCoverage(m_tickets[i]);
+            m_tickets[i] = m_tickets.back();
+            m_tickets.pop_back();
         }
     }
 
@@ -278,14 +300,16 @@ std::optional<std::vector<std::uint64_t>> SearchWheel(int n, const WheelGuarante
     const auto deadline = start + std::chrono::milliseconds(options.timeLimitMs);
     CoverSearch search(n, g, options.seed);
     search.seed(options.start);
-    search.greedy(control);
+    search.greedy(start + (deadline - start) / 2, options.cpuClock, control);
     if (control && control->cancel.load())
         return std::nullopt;
+    search.prune();
     std::vector<std::uint64_t> best = search.tickets();
     if (control)
         control->bestSize.store(int(best.size()));
     const std::size_t floor = std::size_t(std::max({1, options.targetSize, WheelLowerBound(n, g)}));
-    while (best.size() > floor) {
+    const auto timeLeft = [&] { return (options.cpuClock ? cpuNow() : Clock::now()) < deadline; };
+    while (best.size() > floor && timeLeft()) {
         search.dropOne();
         if (!search.anneal(start, deadline, options.cpuClock, control))
             break;
