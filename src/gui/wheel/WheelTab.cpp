@@ -28,7 +28,7 @@ TWheelTab::TWheelTab(QWidget *parent)
     WheelNumChk->setObjectName(QStringLiteral("WheelNumChk"));
     for (const QString &caption : NumberCaptions(1, ConditionItems::Numbers))
         WheelNumChk->AddItem(caption);
-    WheelNumChk->SetCols(11);
+    WheelNumChk->SetCols(10);
     WheelNumChk->SetCellWidth(20);
     WheelNumChk->SetCellHeight(20);
     WheelNumChk->SetSpacing(4);
