@@ -17,6 +17,22 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace {
+// The tab takes no input while a wheel is being made: the search's event loop would
+// otherwise let a second press of "生成" start another run inside the first.
+class BusyTab
+{
+public:
+    explicit BusyTab(QWidget *tab) : m_tab(tab) { m_tab->setEnabled(false); }
+    ~BusyTab() { m_tab->setEnabled(true); }
+    BusyTab(const BusyTab &) = delete;
+    BusyTab &operator=(const BusyTab &) = delete;
+
+private:
+    QWidget *m_tab;
+};
+} // namespace
+
 TWheelTab::TWheelTab(QWidget *parent)
     : QWidget(parent)
 {
@@ -162,6 +178,7 @@ void TWheelTab::WheelMakeBtClick()
             numbers << WheelNumChk->GetCaption(i).toInt();
     const auto guarantee = ParseWheelGuarantee(WheelGuaranteeCb->currentData().toString());
     std::optional<ChosenWheel> wheel;
+    const BusyTab busy(this);
     try {
         TWheelRunner runner(m_progress ? m_progress() : nullptr);
         const QString title = QStringLiteral("正在生成旋转矩阵...");
@@ -186,6 +203,7 @@ void TWheelTab::WheelSurvivorBtClick()
     }
     const int t = WheelSurvivorCb->currentData().toInt();
     std::optional<SurvivorWheel> wheel;
+    const BusyTab busy(this);
     try {
         TWheelRunner runner(m_progress ? m_progress() : nullptr);
         if (!runner.run(QStringLiteral("正在旋转缩水结果..."),
