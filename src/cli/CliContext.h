@@ -67,3 +67,6 @@ int CmdPrizes(CliContext &ctx);
 int CmdRecommend(CliContext &ctx);
 int CmdChart(CliContext &ctx);
 int CmdUpdate(CliContext &ctx);
+int CmdWheel(CliContext &ctx);
+// True when --wheel names a level the survivor wheel offers (3, 4 or 5).
+bool CliWheelLevelValid(const CliArgs &args);

@@ -40,6 +40,7 @@ ReduceOptions reduceOptions(const CliArgs &args, QString &problem)
     o.ticketsFile = args.option(QStringLiteral("--tickets"));
     if (o.blues && o.ticketsFile.isEmpty() && args.command == QStringLiteral("reduce"))
         problem = QStringLiteral("--blues goes with --tickets FILE");
+    o.wheel = args.option(QStringLiteral("--wheel")).toInt();
     return o;
 }
 
@@ -58,6 +59,8 @@ int CmdReduce(CliContext &ctx)
     const ReduceOptions options = reduceOptions(ctx.args, problem);
     if (!problem.isEmpty())
         return ctx.usage(problem);
+    if (ctx.args.options.contains(QStringLiteral("--wheel")) && !CliWheelLevelValid(ctx.args))
+        return ctx.usage(QStringLiteral("--wheel takes 3, 4 or 5"));
     TBeenCodesRecArr history;
     if (!ctx.loadHistory(history))
         return CliFailed;

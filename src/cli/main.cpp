@@ -56,10 +56,11 @@ const QList<CliCommandInfo> &CliCommands()
         {"chart", "chart PAGE N [--start S]   the chart of page PAGE (0..12) over the N newest draws, as JSON",
          CmdChart, {"--start"}, {}},
         {"reduce", "reduce [REDUCE OPTIONS] [--base FILE] [--export FILE] [--stats] [--blues LIST --tickets FILE]\n"
-                   "                             one reduction: the report of \"缩水计算\"; --base: over an imported\n"
+                   "       [--wheel T]          one reduction: the report of \"缩水计算\"; --base: over an imported\n"
                    "                             base (大底); --tickets: every survivor with each blue of LIST\n"
-                   "                             (default all sixteen), as \"生成投注\" writes them",
-         CmdReduce, kReduceValues + QSet<QString>{"--export", "--base", "--blues", "--tickets"}, {"--stats"}},
+                   "                             (default all sixteen), as \"生成投注\" writes them; --wheel 3|4|5:\n"
+                   "                             then tickets sharing T reds with every survivor (缩水后旋转)",
+         CmdReduce, kReduceValues + QSet<QString>{"--export", "--base", "--blues", "--tickets", "--wheel"}, {"--stats"}},
         {"backtest", "backtest K [REDUCE OPTIONS]  the K newest draws against the conditions",
          CmdBackTest, kReduceValues, {}},
         {"prizes", "prizes ISSUE|\"r r r r r r+b\" [--blues LIST] [REDUCE OPTIONS]\n"
@@ -71,6 +72,10 @@ const QList<CliCommandInfo> &CliCommands()
         {"update", "update [--source NAME] [--dry-run]\n"
                    "                             add the new draws of the public sources to the history",
          CmdUpdate, {"--source"}, {"--dry-run"}},
+        {"wheel", "wheel NUMBERS --guarantee M-T\n"
+                  "                             旋转矩阵 over the chosen reds (\"1,2,3,...\", 7..33 numbers);\n"
+                  "                             M-T: 6-5 6-4 6-3 5-5 5-4 5-3 4-4 4-3 3-3 (中M保T)",
+         CmdWheel, {"--guarantee"}, {}},
     };
     return commands;
 }

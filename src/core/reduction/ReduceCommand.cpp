@@ -8,6 +8,7 @@
 #include "reduction/TicketFile.h"
 #include "reduction/GroupLines.h"
 #include "reduction/ResultOutput.h"
+#include "wheel/SurvivorWheel.h"
 
 ConditionSet ReduceConditions(const ReduceOptions &options)
 {
@@ -71,5 +72,7 @@ QStringList RunReduceCommand(const TBeenCodesRecArr &history, const ReduceOption
         const TicketCount count = CountTickets(result, blues);
         lines << QStringLiteral("投注\t%1\t%2").arg(count.tickets).arg(count.cost);
     }
+    if (options.wheel)
+        lines += SurvivorWheelLines(*CoverSurvivors(result, options.wheel));
     return lines;
 }

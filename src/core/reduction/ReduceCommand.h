@@ -23,6 +23,7 @@ struct ReduceOptions
     QString baseFile;                    // --base: the imported base (大底)
     std::optional<QString> blues;        // --blues "1,2,16" for --tickets (default: all sixteen)
     QString ticketsFile;                 // --tickets: the file "生成投注" writes
+    int wheel = 0;                       // --wheel T (3..5): the survivor wheel after it all
 };
 
 // The conditions of a batch run: the defaults of "清除条件", then the condition file,
@@ -32,7 +33,8 @@ ConditionSet ReduceConditions(const ReduceOptions &options);
 // One whole reduction. Answers the lines to print: the report exactly as the result memo
 // holds it, then with --stats the lines "STAGE\tactive|inactive\tREMOVED\tLEFT" (with a
 // tolerance a fifth column: how many combinations of the base fail the stage), then with
-// --tickets the line "投注\tTICKETS\tCOST".
+// --tickets the line "投注\tTICKETS\tCOST", then with --wheel the tickets that cover the
+// survivors, their count and the check.
 // Throws SsqError with the message the desktop program would show (a malformed
 // chosen-number group, an unreadable condition file, an export that cannot be written).
 QStringList RunReduceCommand(const TBeenCodesRecArr &history, const ReduceOptions &options,

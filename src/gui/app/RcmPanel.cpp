@@ -22,6 +22,7 @@
 #include "reduction/TicketFile.h"
 #include "reduction/ResultSheet.h"
 #include "reduction/StageStatsTable.h"
+#include "wheel/WheelTab.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -59,6 +60,13 @@ TRcmPanel::TRcmPanel(QWidget *parent)
     RcmPctl->addTab(BackTestSheet, QStringLiteral("历史验证"));
     BackTestSheet->SetSources([this] { return Conditions(); }, [this]() -> const TBeenCodesRecArr & { return history(); });
     RcmSheet4->PrizeStats->SetSources(&m_resultList, [this]() -> const TBeenCodesRecArr & { return history(); });
+    WheelSheet = new TWheelTab;
+    RcmPctl->addTab(WheelSheet, QStringLiteral("旋转矩阵"));
+    WheelSheet->SetSources([this]() -> const TCodeList & { return m_resultList; }, [this] {
+        return m_progressForm ? m_progressForm.data() : (mainForm() ? mainForm()->ProgressForm() : nullptr);
+    });
+    connect(WheelSheet, &TWheelTab::useAsResult, this, &TRcmPanel::UseWheelAsResult);
+    connect(this, &TRcmPanel::reductionDone, WheelSheet, [this] { WheelSheet->ShowSurvivorCount(AliveCount(m_resultList)); });
 
     RcmExtrasBar = new TReductionExtrasBar(this);
     connect(RcmExtrasBar->ImportBaseBt, &QToolButton::clicked, this, &TRcmPanel::RcmPanelImportBaseBtClick);
@@ -356,6 +364,15 @@ void TRcmPanel::RcmPanelCheckBtClick()
         return;
     RcmPctl->setCurrentWidget(RcmSheet4);
     FindInMemo(text);
+}
+
+void TRcmPanel::UseWheelAsResult(const TCodeList &list, const QStringList &report)
+{
+    m_resultList = list;
+    RcmSheet4->setReport(report);
+    RcmSheet4->PrizeStats->SuggestNewestDraw();
+    RcmPctl->setCurrentWidget(RcmSheet4);
+    showStatus(QStringLiteral("旋转矩阵已作为当前结果，共%1注").arg(list.Count));
 }
 
 void TRcmPanel::FindInMemo(const QString &text)

@@ -23,6 +23,7 @@ class TNumberRangeSheet;
 class TProgressForm;
 class TReductionExtrasBar;
 class TResultSheet;
+class TWheelTab;
 
 // The reduction panel: the tool bar RcmPanelTbr and the page control RcmPctl with the
 // tabs "条件缩水", "自选号码", "选号范围" and "缩水结果". The controls are a view of a
@@ -58,6 +59,7 @@ public:
     TResultSheet *RcmSheet4 = nullptr;
     TBackTestTab *BackTestSheet = nullptr;   // "历史验证"
     TReductionExtrasBar *RcmExtrasBar = nullptr;   // 容错, 大底, 结果再缩水, 生成投注
+    TWheelTab *WheelSheet = nullptr;         // "旋转矩阵"
 
     // Creates and places the condition controls. The constructor already calls it, so
     // the start-up's call (before the history is loaded) finds them made.
@@ -116,6 +118,8 @@ public:
     // "生成投注" after the blues were asked for: counts, asks where (and above 10,000
     // tickets whether) to write, writes. True when the file was written.
     bool WriteTickets(const QString &blueText);
+    // A wheel becomes the current result: the result commands then work on its tickets.
+    void UseWheelAsResult(const TCodeList &list, const QStringList &report);
 
 signals:
     // A reduction has finished and its report is in the memo.

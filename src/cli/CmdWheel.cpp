@@ -1,0 +1,37 @@
+// wheel: 旋转矩阵 over chosen numbers, as the tab "旋转矩阵" makes it.
+#include "CliContext.h"
+
+#include "code/SsqError.h"
+#include "wheel/ChosenWheel.h"
+
+#include <QRegularExpression>
+
+bool CliWheelLevelValid(const CliArgs &args)
+{
+    const QString level = args.option(QStringLiteral("--wheel"));
+    return level == QStringLiteral("3") || level == QStringLiteral("4") || level == QStringLiteral("5");
+}
+
+int CmdWheel(CliContext &ctx)
+{
+    if (ctx.args.positional.size() != 1 || !ctx.args.options.contains(QStringLiteral("--guarantee")))
+        return ctx.usage(QStringLiteral("wheel takes the numbers and a guarantee: ssq-cli wheel 1,2,3,4,5,6,7,8,9,10 --guarantee 6-5"));
+    const auto guarantee = ParseWheelGuarantee(ctx.args.option(QStringLiteral("--guarantee")));
+    if (!guarantee)
+        return ctx.usage(QStringLiteral("--guarantee takes one of 6-5 6-4 6-3 5-5 5-4 5-3 4-4 4-3 3-3"));
+    QList<int> numbers;
+    static const QRegularExpression separators(QStringLiteral("[,\\s]+"));
+    for (const QString &piece : ctx.args.positional[0].split(separators, Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const int number = piece.toInt(&ok);
+        numbers.append(ok ? number : 0);
+    }
+    try {
+        const auto wheel = MakeWheel(numbers, *guarantee);
+        for (const QString &line : WheelLines(*wheel))
+            ctx.out << line << '\n';
+    } catch (const SsqError &e) {
+        return ctx.fail(e.text());
+    }
+    return CliOk;
+}

@@ -1,0 +1,127 @@
+#include "wheel/WheelVerifier.h"
+
+#include <algorithm>
+#include <bit>
+
+namespace {
+
+// All t-element sub-masks of the tickets, sorted: a set of numbers shares t with some
+// ticket exactly when one of its t-subsets is among them.
+std::vector<std::uint64_t> ticketParts(const std::vector<std::uint64_t> &tickets, int t)
+{
+    std::vector<std::uint64_t> parts;
+    for (const std::uint64_t ticket : tickets) {
+        int bits[6];
+        int k = 0;
+        for (std::uint64_t rest = ticket; rest && k < 6; rest &= rest - 1)
+            bits[k++] = std::countr_zero(rest);
+        // Index odometer over the t positions of the six.
+        int idx[6];
+        for (int i = 0; i < t; ++i)
+            idx[i] = i;
+        while (true) {
+            std::uint64_t part = 0;
+            for (int i = 0; i < t; ++i)
+                part |= std::uint64_t{1} << bits[idx[i]];
+            parts.push_back(part);
+            int i = t - 1;
+            while (i >= 0 && idx[i] == 6 - t + i)
+                --i;
+            if (i < 0)
+                break;
+            ++idx[i];
+            for (int j = i + 1; j < t; ++j)
+                idx[j] = idx[j - 1] + 1;
+        }
+    }
+    std::sort(parts.begin(), parts.end());
+    parts.erase(std::unique(parts.begin(), parts.end()), parts.end());
+    return parts;
+}
+
+// True when some t-subset of the numbers `nums` (k of them) is a ticket part.
+bool holdsPart(const int *nums, int k, int t, const std::vector<std::uint64_t> &parts)
+{
+    int idx[6];
+    for (int i = 0; i < t; ++i)
+        idx[i] = i;
+    while (true) {
+        std::uint64_t part = 0;
+        for (int i = 0; i < t; ++i)
+            part |= std::uint64_t{1} << nums[idx[i]];
+        if (std::binary_search(parts.begin(), parts.end(), part))
+            return true;
+        int i = t - 1;
+        while (i >= 0 && idx[i] == k - t + i)
+            --i;
+        if (i < 0)
+            return false;
+        ++idx[i];
+        for (int j = i + 1; j < t; ++j)
+            idx[j] = idx[j - 1] + 1;
+    }
+}
+
+} // namespace
+
+WheelCheck VerifyWheel(int n, const WheelGuarantee &g, const std::vector<std::uint64_t> &tickets)
+{
+    WheelCheck check;
+    if (n < 6 || n > 64 || g.t > g.m || g.m > 6 || g.t < 1) {
+        check.malformed = true;
+        return check;
+    }
+    const std::uint64_t all = n == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << n) - 1;
+    for (const std::uint64_t ticket : tickets) {
+        if (std::popcount(ticket) != 6 || (ticket & ~all) != 0) {
+            check.malformed = true;
+            return check;
+        }
+    }
+    const std::vector<std::uint64_t> parts = ticketParts(tickets, g.t);
+    // Every m-subset of 0..n-1, as an index odometer.
+    int idx[6];
+    for (int i = 0; i < g.m; ++i)
+        idx[i] = i;
+    while (true) {
+        ++check.checked;
+        if (!holdsPart(idx, g.m, g.t, parts)) {
+            for (int i = 0; i < g.m; ++i)
+                check.firstMiss |= std::uint64_t{1} << idx[i];
+            return check;
+        }
+        int i = g.m - 1;
+        while (i >= 0 && idx[i] == n - g.m + i)
+            --i;
+        if (i < 0)
+            break;
+        ++idx[i];
+        for (int j = i + 1; j < g.m; ++j)
+            idx[j] = idx[j - 1] + 1;
+    }
+    check.ok = true;
+    return check;
+}
+
+SurvivorCheck VerifySurvivorWheel(const std::vector<std::uint64_t> &survivors,
+                                  const std::vector<std::uint64_t> &tickets, int t)
+{
+    SurvivorCheck check;
+    for (const std::uint64_t ticket : tickets)
+        if (std::popcount(ticket) != 6) {
+            check.missed = std::int64_t(survivors.size());
+            return check;
+        }
+    const std::vector<std::uint64_t> parts = ticketParts(tickets, t);
+    for (const std::uint64_t s : survivors) {
+        ++check.checked;
+        int nums[6];
+        int k = 0;
+        for (std::uint64_t rest = s; rest && k < 6; rest &= rest - 1)
+            nums[k++] = std::countr_zero(rest);
+        if (k < t || !holdsPart(nums, k, t, parts))
+            ++check.missed;
+    }
+    check.ok = check.missed == 0;
+    return check;
+}

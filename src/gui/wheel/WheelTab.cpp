@@ -1,0 +1,230 @@
+#include "wheel/WheelTab.h"
+
+#include "app/MsgBox.h"
+#include "code/Code.h"
+#include "code/SsqError.h"
+#include "controls/ColorChk.h"
+#include "reduction/ConditionSet.h"
+#include "wheel/SurvivorWheel.h"
+#include "wheel/WheelRunner.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+// The tab takes no input while a wheel is being made: the search's event loop would
+// otherwise let a second press of "生成" start another run inside the first.
+class BusyTab
+{
+public:
+    explicit BusyTab(QWidget *tab) : m_tab(tab) { m_tab->setEnabled(false); }
+    ~BusyTab() { m_tab->setEnabled(true); }
+    BusyTab(const BusyTab &) = delete;
+    BusyTab &operator=(const BusyTab &) = delete;
+
+private:
+    QWidget *m_tab;
+};
+} // namespace
+
+TWheelTab::TWheelTab(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("WheelSheet"));
+
+    // The numbers are picked as in the number picker: the same grid, cells and cursor.
+    auto *numbersGbx = new QGroupBox(QStringLiteral("选择号码（7-33个）"), this);
+    WheelNumChk = new TColorMChk(numbersGbx);
+    WheelNumChk->setObjectName(QStringLiteral("WheelNumChk"));
+    for (const QString &caption : NumberCaptions(1, ConditionItems::Numbers))
+        WheelNumChk->AddItem(caption);
+    WheelNumChk->SetCols(10);
+    WheelNumChk->SetCellWidth(20);
+    WheelNumChk->SetCellHeight(20);
+    WheelNumChk->SetSpacing(4);
+    WheelNumChk->setCursor(Qt::PointingHandCursor);
+    WheelNumChk->Relayout();
+    WheelNumChk->installEventFilter(this);
+    WheelNumLbl = new QLabel(numbersGbx);
+    WheelNumLbl->setObjectName(QStringLiteral("WheelNumLbl"));
+    WheelClearBt = new QPushButton(QStringLiteral("清空"), numbersGbx);
+    auto *numbersRow = new QHBoxLayout;
+    numbersRow->addWidget(WheelNumLbl);
+    numbersRow->addStretch(1);
+    numbersRow->addWidget(WheelClearBt);
+    auto *numbersLayout = new QVBoxLayout(numbersGbx);
+    numbersLayout->addWidget(WheelNumChk);
+    numbersLayout->addLayout(numbersRow);
+
+    auto *makeGbx = new QGroupBox(QStringLiteral("旋转矩阵"), this);
+    WheelGuaranteeCb = new QComboBox(makeGbx);
+    WheelGuaranteeCb->setObjectName(QStringLiteral("WheelGuaranteeCb"));
+    for (const WheelGuarantee &g : kWheelGuarantees)
+        WheelGuaranteeCb->addItem(g.caption(), g.key());
+    WheelMakeBt = new QPushButton(QStringLiteral("生成"), makeGbx);
+    WheelMakeBt->setObjectName(QStringLiteral("WheelMakeBt"));
+    auto *makeLayout = new QVBoxLayout(makeGbx);
+    makeLayout->addWidget(new QLabel(QStringLiteral("保证条件:"), makeGbx));
+    makeLayout->addWidget(WheelGuaranteeCb);
+    makeLayout->addWidget(WheelMakeBt);
+    makeLayout->addStretch(1);
+
+    auto *survivorGbx = new QGroupBox(QStringLiteral("缩水后旋转"), this);
+    WheelSurvivorCb = new QComboBox(survivorGbx);
+    WheelSurvivorCb->setObjectName(QStringLiteral("WheelSurvivorCb"));
+    for (const int t : {5, 4, 3})
+        WheelSurvivorCb->addItem(QStringLiteral("保%1").arg(t), t);
+    WheelSurvivorBt = new QPushButton(QStringLiteral("旋转缩水结果"), survivorGbx);
+    WheelSurvivorBt->setObjectName(QStringLiteral("WheelSurvivorBt"));
+    WheelSurvivorLbl = new QLabel(survivorGbx);
+    WheelSurvivorLbl->setObjectName(QStringLiteral("WheelSurvivorLbl"));
+    WheelSurvivorLbl->setWordWrap(true);
+    auto *survivorLayout = new QVBoxLayout(survivorGbx);
+    survivorLayout->addWidget(new QLabel(QStringLiteral("开奖号码在缩水结果中时，保证一注中:"), survivorGbx));
+    survivorLayout->addWidget(WheelSurvivorCb);
+    survivorLayout->addWidget(WheelSurvivorBt);
+    survivorLayout->addWidget(WheelSurvivorLbl);
+    survivorLayout->addStretch(1);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(numbersGbx);
+    top->addWidget(makeGbx);
+    top->addWidget(survivorGbx, 1);
+
+    WheelMemo = new QPlainTextEdit(this);
+    WheelMemo->setObjectName(QStringLiteral("WheelMemo"));
+    WheelMemo->setReadOnly(true);
+    WheelCountLbl = new QLabel(this);
+    WheelCountLbl->setObjectName(QStringLiteral("WheelCountLbl"));
+    WheelVerifiedLbl = new QLabel(this);
+    WheelVerifiedLbl->setObjectName(QStringLiteral("WheelVerifiedLbl"));
+    WheelVerifiedLbl->setWordWrap(true);
+    QPalette green = WheelVerifiedLbl->palette();
+    green.setColor(QPalette::WindowText, QColor(0, 128, 0));
+    WheelVerifiedLbl->setPalette(green);
+    WheelUseBt = new QPushButton(QStringLiteral("作为当前结果"), this);
+    WheelUseBt->setObjectName(QStringLiteral("WheelUseBt"));
+    WheelUseBt->setEnabled(false);
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(WheelCountLbl);
+    bottom->addStretch(1);
+    bottom->addWidget(WheelUseBt);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(WheelMemo, 1);
+    layout->addLayout(bottom);
+    layout->addWidget(WheelVerifiedLbl);
+
+    for (QPushButton *b : {WheelMakeBt, WheelClearBt, WheelUseBt, WheelSurvivorBt})
+        b->setCursor(Qt::PointingHandCursor);
+    connect(WheelMakeBt, &QPushButton::clicked, this, &TWheelTab::WheelMakeBtClick);
+    connect(WheelSurvivorBt, &QPushButton::clicked, this, &TWheelTab::WheelSurvivorBtClick);
+    connect(WheelUseBt, &QPushButton::clicked, this, &TWheelTab::WheelUseBtClick);
+    connect(WheelClearBt, &QPushButton::clicked, this, [this] {
+        WheelNumChk->SelectNone();
+        updateNumberCount();
+    });
+    updateNumberCount();
+}
+
+void TWheelTab::SetSources(std::function<const TCodeList &()> survivors, std::function<TProgressForm *()> progress)
+{
+    m_survivors = std::move(survivors);
+    m_progress = std::move(progress);
+}
+
+void TWheelTab::ShowSurvivorCount(int survivors)
+{
+    WheelSurvivorLbl->setText(QStringLiteral("缩水结果%1注").arg(survivors));
+}
+
+bool TWheelTab::eventFilter(QObject *watched, QEvent *event)
+{
+    // The grid tells nothing of mouse toggles, so the count follows its input events.
+    if (watched == WheelNumChk && (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::KeyRelease))
+        updateNumberCount();
+    return QWidget::eventFilter(watched, event);
+}
+
+void TWheelTab::updateNumberCount()
+{
+    WheelNumLbl->setText(QStringLiteral("已选%1个号码").arg(WheelNumChk->CheckedCount()));
+}
+
+void TWheelTab::showTickets(const TCodeRedArrArr &tickets, const QString &count, const QString &verified,
+                            const QString &title)
+{
+    m_tickets = tickets;
+    WheelMemo->setPlainText(TicketLines(tickets).join(QLatin1Char('\n')));
+    WheelCountLbl->setText(count);
+    WheelVerifiedLbl->setText(verified);
+    WheelUseBt->setEnabled(!tickets.empty());
+    m_header = {title, count, verified, QString()};
+}
+
+void TWheelTab::WheelMakeBtClick()
+{
+    updateNumberCount();
+    QList<int> numbers;
+    for (int i = 0; i < WheelNumChk->count(); ++i)
+        if (WheelNumChk->GetCheck(i))
+            numbers << WheelNumChk->GetCaption(i).toInt();
+    const auto guarantee = ParseWheelGuarantee(WheelGuaranteeCb->currentData().toString());
+    std::optional<ChosenWheel> wheel;
+    const BusyTab busy(this);
+    try {
+        TWheelRunner runner(m_progress ? m_progress() : nullptr);
+        const QString title = QStringLiteral("正在生成旋转矩阵...");
+        if (!runner.run(title, [&](WheelControl &control) { wheel = MakeWheel(numbers, *guarantee, &control); })
+            || !wheel)
+            return;
+    } catch (const SsqError &e) {
+        MsgBox::error(this, e.text());
+        return;
+    }
+    showTickets(wheel->tickets, WheelCountLine(*wheel), WheelVerifiedLine(*wheel),
+                QStringLiteral("旋转矩阵：%1个号码%2").arg(wheel->numbers.size()).arg(wheel->guarantee.caption()));
+}
+
+void TWheelTab::WheelSurvivorBtClick()
+{
+    static const TCodeList kNone;
+    const TCodeList &survivors = m_survivors ? m_survivors() : kNone;
+    if (AliveCount(survivors) == 0) {
+        MsgBox::error(this, QStringLiteral("请先进行缩水计算！！"));
+        return;
+    }
+    const int t = WheelSurvivorCb->currentData().toInt();
+    std::optional<SurvivorWheel> wheel;
+    const BusyTab busy(this);
+    try {
+        TWheelRunner runner(m_progress ? m_progress() : nullptr);
+        if (!runner.run(QStringLiteral("正在旋转缩水结果..."),
+                        [&](WheelControl &control) { wheel = CoverSurvivors(survivors, t, &control); })
+            || !wheel)
+            return;
+    } catch (const SsqError &e) {
+        MsgBox::error(this, e.text());
+        return;
+    }
+    const QString count = SurvivorWheelCountLine(*wheel);
+    WheelSurvivorLbl->setText(count);
+    showTickets(wheel->tickets, count, SurvivorWheelVerifiedLine(*wheel), QStringLiteral("缩水后旋转"));
+}
+
+void TWheelTab::WheelUseBtClick()
+{
+    if (m_tickets.empty())
+        return;
+    const TCodeList list = WheelResultList(m_tickets);
+    QStringList report = m_header;
+    ResultToLines(list, report);
+    emit useAsResult(list, report);
+}
