@@ -40,10 +40,12 @@
 #include "reduction/StageStatsTable.h"
 #include "reduction/TicketFile.h"
 #include "update/OnlineUpdate.h"
+#include "wheel/WheelTab.h"
 #include "TestSupport.h"
 #include "gui/TinyHttpServer.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDate>
 #include <QDir>
 #include <QLabel>
@@ -381,6 +383,35 @@ private slots:
         QTest::mouseClick(m_panel->RcmExtrasBar->TicketsBt, Qt::LeftButton);
         QCOMPARE(confirms, 1);
         QVERIFY(!QFile::exists(m_saveAnswer));
+    }
+
+    // ---- the wheel tab ---------------------------------------------------------------
+
+    // A wheel made on the tab becomes the result; after a run the survivors are wheeled.
+    void rcmWheelTab()
+    {
+        makeRcmPanel();
+        TWheelTab *tab = m_panel->WheelSheet;
+        m_panel->RcmPctl->setCurrentWidget(tab);
+        tab->WheelNumChk->SetCheckedText(QStringLiteral(","), QStringLiteral("01,03,05,08,11,14,17,20,23,26,29,32"));
+        tab->WheelGuaranteeCb->setCurrentIndex(tab->WheelGuaranteeCb->findText(QStringLiteral("中6保5")));
+        QTest::mouseClick(tab->WheelMakeBt, Qt::LeftButton);
+        const QStringList tickets = tab->WheelMemo->toPlainText().split('\n');
+        QCOMPARE(qsizetype(tab->Tickets().size()), tickets.size());
+        QVERIFY(tab->WheelVerifiedLbl->text().startsWith(QStringLiteral("已验证：12个号码中任意6个开出（共924种情形）")));
+        QTest::mouseClick(tab->WheelUseBt, Qt::LeftButton);
+        QCOMPARE(AliveCount(m_panel->ResultList()), int(tickets.size()));
+        QCOMPARE(m_panel->RcmPctl->currentWidget(), m_panel->RcmSheet4);
+        m_panel->FindInMemo(tickets.first());
+        QCOMPARE(m_status.last(), QStringLiteral("恭喜，找到号码%1，是缩水结果的第1注").arg(tickets.first()));
+
+        runWith(OnlyNumbers({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
+        QCOMPARE(tab->WheelSurvivorLbl->text(), QStringLiteral("缩水结果924注"));
+        tab->WheelSurvivorCb->setCurrentIndex(0);   // 保5
+        QTest::mouseClick(tab->WheelSurvivorBt, Qt::LeftButton);
+        QVERIFY(!tab->Tickets().empty() && tab->Tickets().size() < 924);
+        QCOMPARE(tab->WheelSurvivorLbl->text(), QStringLiteral("缩水后旋转（保5）：缩水结果924注，旋转后%1注").arg(tab->Tickets().size()));
+        QVERIFY(tab->WheelVerifiedLbl->text().startsWith(QStringLiteral("已验证：924注")));
     }
 
     // ---- the analysis tabs beside the result -----------------------------------------
