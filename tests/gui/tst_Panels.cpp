@@ -615,19 +615,6 @@ private slots:
         m_dir.reset();
     }
 
-    // Typing changes nothing until saved; saving writes GBK with CR LF and parses.
-    void typingDoesNotChangeTheHistorySaveDoes()
-    {
-        QCOMPARE(m_codeArr.size(), size_t(2));
-        m_panel->DataMemo->moveCursor(QTextCursor::End);
-        m_panel->DataMemo->insertPlainText(QStringLiteral("2005014 03 04 05 06 07 08 09\n"));
-        QCOMPARE(m_codeArr.size(), size_t(2));
-        m_panel->Sheet1TbrSaveBt->click();
-        QCOMPARE(lastStatus(), QStringLiteral("保存文档完毕"));
-        QCOMPARE(m_codeArr.size(), size_t(3));
-        QCOMPARE(readAll(path("ssq.dxt")), kOld + "2005014 03 04 05 06 07 08 09\r\n");
-    }
-
     void importReplacesMemoAndHistoryNotFile()
     {
         QVERIFY(writeFile(path("import.txt"), "2006001 01 02 03 04 05 06 01\r\n2006002 1 02 03 04 05 06 01\r\n"));
@@ -775,9 +762,6 @@ private slots:
                                    << "连接中断，数据没有下载完整" << QByteArray();
         QTest::newRow("time-out") << QByteArray("200 OK\nSILENT") << QByteArray("200 OK\nSILENT") << true
                                   << "连接超时：1 秒内没有完成下载" << QByteArray();
-        QTest::newRow("sources disagree")
-            << kNotice << QByteArray(kTable).replace("33 16", "33 15") << true
-            << "新增1期（2026096）\n来源：公告（已与文本核对）\n两个来源不一致：\n  第2026097期两个来源不一致" << k096;
     }
     void update()
     {
