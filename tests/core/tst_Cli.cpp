@@ -35,6 +35,9 @@ private slots:
                                << QByteArray("2005013 02 09 15 18 25 33 07\r\n2005014 01 02 03 04 05 06 07\r\n") << 0
                                << "第2005013期,开奖号:02 09 15 18 25 33 07\n第2005014期,开奖号:01 02 03 04 05 06 07\n" << "";
         QTest::newRow("help") << QStringList{"--help"} << QByteArray() << 0 << "*" << "";
+        QTest::newRow("wheel") << QStringList{"wheel", "01,02,03,04,05,06,07,08", "--guarantee", "6-5"} << QByteArray() << 0
+                               << "01 02 03 04 05 07\n01 02 03 06 07 08\n01 03 04 05 07 08\n02 04 05 06 07 08\n共4注（全部组合28注）\n"
+                                  "已验证：8个号码中任意6个开出（共28种情形），每种都有一注至少中其中5个（中6保5）\n" << "";
         // The message of a refused run; where a row names a text, the message must contain it.
         const struct { const char *tag; QStringList args; int status; const char *named = ""; } refused[] = {
             {"no command", {}, 2},
@@ -53,6 +56,7 @@ private slots:
             {"tolerance 19", {"reduce", "--tolerance", "19"}, 2},
             {"missing base", {"reduce", "--base", "/nonexistent.txt"}, 1, "大底"},
             {"bad ticket blues", {"reduce", "--blues", "17", "--tickets", "/tmp/x.txt"}, 1},
+            {"wheel of six", {"wheel", "1,2,3,4,5,6", "--guarantee", "6-5"}, 1, "请选择7到33个不同的红球号码！！"},
         };
         for (const auto &r : refused)
             QTest::newRow(r.tag) << r.args << QByteArray() << r.status << "" << (*r.named ? QString::fromUtf8(r.named) : QStringLiteral("*"));

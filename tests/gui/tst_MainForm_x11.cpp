@@ -159,6 +159,7 @@ private slots:
             QPlainTextEdit *memo = form->DataPanel->DataMemo;
             memo->moveCursor(QTextCursor::End);
             memo->insertPlainText(QStringLiteral("2005014 03 04 05 06 07 08 09\n"));
+            QCOMPARE(form->CodeArr().size(), size_t(2));   // typing alone changes nothing
             form->DataPanel->Sheet1TbrSaveBt->click();
             QCOMPARE(form->statusText(0), QStringLiteral("保存文档完毕"));
             QCOMPARE(form->CodeArr().size(), size_t(3));
@@ -167,6 +168,7 @@ private slots:
             form->DataPanel->Sheet1TbrClearBt->click();
             MsgBox::setAskHook({});
             QVERIFY(form->CodeArr().empty());
+            QCOMPARE(readAll(dir.filePath(QStringLiteral("ssq.dxt"))), kTwoDraws + "2005014 03 04 05 06 07 08 09\r\n");
         }
         auto again = start(dir, nullptr);
         QCOMPARE(again->CodeArr().size(), size_t(3));
