@@ -6,16 +6,7 @@
 
 namespace {
 
-constexpr int binomial(int n, int k)
-{
-    if (k < 0 || n < k)
-        return 0;
-    long long r = 1;
-    for (int i = 1; i <= k; ++i)
-        r = r * (n - k + i) / i;
-    return static_cast<int>(r);
-}
-static_assert(binomial(33, 6) == kCombinationTotal);
+static_assert(Binomial(33, 6) == kCombinationTotal);
 
 // before[i][x]: the combinations that put a number below x at position i (0-based) after
 // the same earlier positions, counted from 1: sum of C(33 - y, 5 - i) for y < x.
@@ -24,7 +15,7 @@ constexpr std::array<std::array<int, 35>, 6> makeBefore()
     std::array<std::array<int, 35>, 6> t{};
     for (int i = 0; i < 6; ++i)
         for (int x = 2; x <= 34; ++x)
-            t[i][x] = t[i][x - 1] + binomial(33 - (x - 1), 5 - i);
+            t[i][x] = t[i][x - 1] + Binomial(33 - (x - 1), 5 - i);
     return t;
 }
 constexpr auto kBefore = makeBefore();

@@ -12,6 +12,17 @@
 #include <cstdint>
 #include <vector>
 
+// C(n, k), the number of ways to choose k of n; 0 when k is out of 0..n.
+constexpr int Binomial(int n, int k)
+{
+    if (k < 0 || n < k)
+        return 0;
+    long long r = 1;
+    for (int i = 1; i <= k; ++i)
+        r = r * (n - k + i) / i;
+    return static_cast<int>(r);
+}
+
 inline constexpr int kCombinationTotal = 1107568; // C(33, 6)
 
 // Where each property stands in a combination's record.

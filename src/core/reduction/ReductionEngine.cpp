@@ -13,18 +13,8 @@ namespace {
 
 using CodeMask::bit;
 
-constexpr int binomial(int n, int k)
-{
-    if (k < 0 || n < k)
-        return 0;
-    long long r = 1;
-    for (int i = 1; i <= k; ++i)
-        r = r * (n - k + i) / i;
-    return static_cast<int>(r);
-}
-
 // Number of combinations below a prefix whose last number is x at depth `depth` (1..6).
-constexpr int subtreeSize(int x, int depth) { return binomial(33 - x, 6 - depth); }
+constexpr int subtreeSize(int x, int depth) { return Binomial(33 - x, 6 - depth); }
 
 std::uint32_t itemBits(const CheckList &list, int items) { return list.bits & ((1U << items) - 1U); }
 bool allowed(std::uint32_t bits, int value) { return value >= 0 && value < 32 && ((bits >> value) & 1U); }
