@@ -25,7 +25,7 @@ class CoverSearch
 {
 public:
     CoverSearch(int n, const WheelGuarantee &g, std::uint64_t seed)
-        : m_n(n), m_m(g.m), m_t(g.t), m_all((std::uint64_t{1} << n) - 1), m_rng(seed)
+        : m_m(g.m), m_t(g.t), m_all((std::uint64_t{1} << n) - 1), m_rng(seed)
     {
         const auto count = std::size_t(SubsetRank::binom(n, m_m));
         m_sets.reserve(count);
@@ -262,7 +262,6 @@ private:
         return chosen;
     }
 
-    int m_n;
     int m_m;
     int m_t;
     std::uint64_t m_all;

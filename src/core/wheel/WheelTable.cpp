@@ -25,25 +25,15 @@ std::optional<Header> readHeader(const char *text)
 
 const WheelTable &WheelTable::shipped()
 {
-    static const std::vector<QByteArray> blocks = [] {
-        std::vector<QByteArray> entries;
-        const QByteArray text(kWheelTableText);
-        qsizetype from = 0;
-        while (from < text.size()) {
-            qsizetype end = text.indexOf("\n\n", from);
-            if (end < 0)
-                end = text.size();
-            const QByteArray block = text.mid(from, end - from).trimmed();
-            if (!block.isEmpty() && !block.startsWith('#'))
-                entries.push_back(block + '\n');
-            from = end + 2;
-        }
-        return entries;
-    }();
     static const WheelTable table = [] {
         std::vector<const char *> entries;
-        for (const QByteArray &block : blocks)
-            entries.push_back(block.constData());
+        for (int i = 0; i < kWheelTableBlockCount; ++i) {
+            const char *block = kWheelTableBlocks[i];
+            while (*block == '\n')
+                ++block;
+            if (*block && *block != '#')
+                entries.push_back(block);
+        }
         return WheelTable(std::move(entries));
     }();
     return table;

@@ -46,6 +46,7 @@ private:
     std::vector<const char *> m_entries;
 };
 
-// The shipped entries: the text of WheelTable.txt, compiled in at build time. Blocks are
-// separated by an empty line; a block that starts with "#" is a comment.
-extern const char kWheelTableText[];
+// The shipped entries: the blocks of WheelTable.txt (separated there by an empty line),
+// compiled in at build time. A block that starts with "#" is a comment.
+extern const char *const kWheelTableBlocks[];
+extern const int kWheelTableBlockCount;
