@@ -370,6 +370,7 @@ void TRcmPanel::UseWheelAsResult(const TCodeList &list, const QStringList &repor
 {
     m_resultList = list;
     RcmSheet4->setReport(report);
+    RcmSheet4->PrizeStats->ClearStats();   // they counted the survivors the wheel replaces
     RcmSheet4->PrizeStats->SuggestNewestDraw();
     RcmPctl->setCurrentWidget(RcmSheet4);
     showStatus(QStringLiteral("旋转矩阵已作为当前结果，共%1注").arg(list.Count));
