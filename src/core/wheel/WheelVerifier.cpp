@@ -5,42 +5,10 @@
 
 namespace {
 
-// All t-element sub-masks of the tickets, sorted: a set of numbers shares t with some
-// ticket exactly when one of its t-subsets is among them.
-std::vector<std::uint64_t> ticketParts(const std::vector<std::uint64_t> &tickets, int t)
-{
-    std::vector<std::uint64_t> parts;
-    for (const std::uint64_t ticket : tickets) {
-        int bits[6];
-        int k = 0;
-        for (std::uint64_t rest = ticket; rest && k < 6; rest &= rest - 1)
-            bits[k++] = std::countr_zero(rest);
-        // Index odometer over the t positions of the six.
-        int idx[6];
-        for (int i = 0; i < t; ++i)
-            idx[i] = i;
-        while (true) {
-            std::uint64_t part = 0;
-            for (int i = 0; i < t; ++i)
-                part |= std::uint64_t{1} << bits[idx[i]];
-            parts.push_back(part);
-            int i = t - 1;
-            while (i >= 0 && idx[i] == 6 - t + i)
-                --i;
-            if (i < 0)
-                break;
-            ++idx[i];
-            for (int j = i + 1; j < t; ++j)
-                idx[j] = idx[j - 1] + 1;
-        }
-    }
-    std::sort(parts.begin(), parts.end());
-    parts.erase(std::unique(parts.begin(), parts.end()), parts.end());
-    return parts;
-}
-
-// True when some t-subset of the numbers `nums` (k of them) is a ticket part.
-bool holdsPart(const int *nums, int k, int t, const std::vector<std::uint64_t> &parts)
+// Calls `visit` with the mask of every t-subset of the k numbers `nums` (t <= k <= 6), in
+// the order of an index odometer, until it answers true; answers whether it did.
+template <typename Visit>
+bool anyTSubset(const int *nums, int k, int t, Visit visit)
 {
     int idx[6];
     for (int i = 0; i < t; ++i)
@@ -49,7 +17,7 @@ bool holdsPart(const int *nums, int k, int t, const std::vector<std::uint64_t> &
         std::uint64_t part = 0;
         for (int i = 0; i < t; ++i)
             part |= std::uint64_t{1} << nums[idx[i]];
-        if (std::binary_search(parts.begin(), parts.end(), part))
+        if (visit(part))
             return true;
         int i = t - 1;
         while (i >= 0 && idx[i] == k - t + i)
@@ -60,6 +28,35 @@ bool holdsPart(const int *nums, int k, int t, const std::vector<std::uint64_t> &
         for (int j = i + 1; j < t; ++j)
             idx[j] = idx[j - 1] + 1;
     }
+}
+
+// All t-element sub-masks of the tickets, sorted: a set of numbers shares t with some
+// ticket exactly when one of its t-subsets is among them.
+std::vector<std::uint64_t> ticketParts(const std::vector<std::uint64_t> &tickets, int t)
+{
+    std::vector<std::uint64_t> parts;
+    for (const std::uint64_t ticket : tickets) {
+        int bits[6];
+        int k = 0;
+        for (std::uint64_t rest = ticket; rest && k < 6; rest &= rest - 1)
+            bits[k++] = std::countr_zero(rest);
+        if (k >= t)
+            anyTSubset(bits, k, t, [&parts](std::uint64_t part) {
+                parts.push_back(part);
+                return false; // every subset
+            });
+    }
+    std::sort(parts.begin(), parts.end());
+    parts.erase(std::unique(parts.begin(), parts.end()), parts.end());
+    return parts;
+}
+
+// True when some t-subset of the numbers `nums` (k of them) is a ticket part.
+bool holdsPart(const int *nums, int k, int t, const std::vector<std::uint64_t> &parts)
+{
+    return anyTSubset(nums, k, t, [&parts](std::uint64_t part) {
+        return std::binary_search(parts.begin(), parts.end(), part);
+    });
 }
 
 } // namespace
