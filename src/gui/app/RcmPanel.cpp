@@ -35,7 +35,19 @@
 
 namespace {
 const TBeenCodesRecArr kNoHistory;
+
+// The file dialog of the commands that read or write a text file (*.txt).
+FileDialogRequest textFileRequest(const QString &title, bool confirmOverwrite)
+{
+    FileDialogRequest request;
+    request.title = title;
+    request.filterName = QStringLiteral("文本文件");
+    request.pattern = QStringLiteral("*.txt");
+    request.defaultSuffix = QStringLiteral("txt");
+    request.confirmOverwrite = confirmOverwrite;
+    return request;
 }
+} // namespace
 
 TRcmPanel::TRcmPanel(QWidget *parent)
     : QWidget(parent), m_dialogs(TRcmDialogs::standard())
@@ -321,14 +333,8 @@ void TRcmPanel::RcmPanelScaleBtClick()
 
 void TRcmPanel::RcmPanelExportBtClick()
 {
-    FileDialogRequest request;
-    request.title = QStringLiteral("导出结果");
-    request.filterName = QStringLiteral("文本文件");
-    request.pattern = QStringLiteral("*.txt");
-    request.defaultSuffix = QStringLiteral("txt");
     // The export replaces the chosen file.
-    request.confirmOverwrite = true;
-    const QString path = m_dialogs.saveFile(this, request);
+    const QString path = m_dialogs.saveFile(this, textFileRequest(QStringLiteral("导出结果"), true));
     if (!path.isEmpty())
         ExportResult(path);
 }
@@ -398,12 +404,7 @@ void TRcmPanel::showBaseNote()
 
 void TRcmPanel::RcmPanelImportBaseBtClick()
 {
-    FileDialogRequest request;
-    request.title = QStringLiteral("导入大底");
-    request.filterName = QStringLiteral("文本文件");
-    request.pattern = QStringLiteral("*.txt");
-    request.defaultSuffix = QStringLiteral("txt");
-    const QString path = m_dialogs.openFile(this, request);
+    const QString path = m_dialogs.openFile(this, textFileRequest(QStringLiteral("导入大底"), false));
     if (!path.isEmpty())
         ImportBase(path);
 }
@@ -471,13 +472,8 @@ bool TRcmPanel::WriteTickets(const QString &blueText)
                                         .arg(TicketSummary(count))
                                         .arg(kTicketConfirmLimit)))
         return false;
-    FileDialogRequest request;
-    request.title = QStringLiteral("生成投注（%1）").arg(TicketSummary(count));
-    request.filterName = QStringLiteral("文本文件");
-    request.pattern = QStringLiteral("*.txt");
-    request.defaultSuffix = QStringLiteral("txt");
-    request.confirmOverwrite = true;
-    const QString path = m_dialogs.saveFile(this, request);
+    const QString path = m_dialogs.saveFile(
+        this, textFileRequest(QStringLiteral("生成投注（%1）").arg(TicketSummary(count)), true));
     if (path.isEmpty())
         return false;
     try {
