@@ -39,7 +39,29 @@ void writeTable(const QString &path, const QMap<QString, QString> &entries)
 int runTable(const QString &path, int nFrom, int nTo, double cpuSeconds, const QStringList &only)
 {
     QMap<QString, QString> entries;
-    const WheelTable &table = WheelTable::shipped();
+    // Goes on from the file of an earlier run when there is one (a run can be stopped and
+    // started again), else from the shipped table.
+    std::vector<QByteArray> blocks;
+    QFile earlier(path);
+    if (earlier.open(QIODevice::ReadOnly)) {
+        QByteArray joined;
+        for (const QByteArray &line : earlier.readAll().split('\n')) {
+            if (line.trimmed().isEmpty()) {
+                if (!joined.isEmpty())
+                    blocks.push_back(joined);
+                joined.clear();
+            } else if (!line.startsWith('#')) {
+                joined += line + '\n';
+            }
+        }
+        if (!joined.isEmpty())
+            blocks.push_back(joined);
+    }
+    std::vector<const char *> texts;
+    for (const QByteArray &block : blocks)
+        texts.push_back(block.constData());
+    const WheelTable resumed(texts);
+    const WheelTable &table = resumed.entryCount() > 0 ? resumed : WheelTable::shipped();
     for (int i = 0; i < table.entryCount(); ++i)
         if (const auto e = WheelTable::readEntry(table.entry(i)))
             entries.insert(QStringLiteral("%1 %2").arg(e->n, 2, 10, QLatin1Char('0')).arg(e->g.key()),
