@@ -1,5 +1,6 @@
 #include "wheel/WheelTable.h"
 
+#include "wheel/WheelMask.h"
 #include "wheel/WheelVerifier.h"
 
 #include <QStringList>
@@ -83,8 +84,7 @@ QString WheelTable::writeEntry(int n, const WheelGuarantee &g, const std::vector
     QString text = QStringLiteral("%1 %2 %3 %4").arg(n).arg(g.m).arg(g.t).arg(tickets.size());
     for (std::size_t i = 0; i < tickets.size(); ++i) {
         text += i % 8 == 0 ? QLatin1Char('\n') : QLatin1Char(' ');
-        for (std::uint64_t rest = tickets[i]; rest; rest &= rest - 1)
-            text += QStringLiteral("%1").arg(std::countr_zero(rest) + 1, 2, 10, QLatin1Char('0'));
+        ForEachBit(tickets[i], [&](int bit) { text += QStringLiteral("%1").arg(bit + 1, 2, 10, QLatin1Char('0')); });
     }
     return text + QLatin1Char('\n');
 }
