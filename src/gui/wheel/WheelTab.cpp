@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -52,6 +53,7 @@ TWheelTab::TWheelTab(QWidget *parent)
     WheelNumChk->SetSpacing(4);
     WheelNumChk->setCursor(Qt::PointingHandCursor);
     WheelNumChk->Relayout();
+    WheelNumChk->setFixedSize(WheelNumChk->sizeHint());
     WheelNumChk->installEventFilter(this);
     WheelNumLbl = new QLabel(numbersGbx);
     WheelNumLbl->setObjectName(QStringLiteral("WheelNumLbl"));
@@ -124,11 +126,22 @@ TWheelTab::TWheelTab(QWidget *parent)
     bottom->addStretch(1);
     bottom->addWidget(WheelUseBt);
 
-    auto *layout = new QVBoxLayout(this);
+    // In a small window the tab scrolls rather than squeezing the grid over its labels.
+    WheelMemo->setMinimumHeight(100);
+    auto *content = new QWidget;
+    auto *layout = new QVBoxLayout(content);
     layout->addLayout(top);
     layout->addWidget(WheelMemo, 1);
     layout->addLayout(bottom);
     layout->addWidget(WheelVerifiedLbl);
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("WheelScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
 
     for (QPushButton *b : {WheelMakeBt, WheelClearBt, WheelUseBt, WheelSurvivorBt})
         b->setCursor(Qt::PointingHandCursor);
