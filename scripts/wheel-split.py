@@ -1,5 +1,12 @@
 #!/usr/bin/env python3
-"""Wheels for 中6保3 and 中5保3 made by splitting the numbers into two parts.
+"""Wheels made by construction rather than search.
+
+中3保3 over 22 numbers: the 759 blocks of eight of the extended binary Golay code (a
+Steiner system S(5,8,24)) that hold two fixed points, those points taken away, are 77
+tickets in which every three of the other 22 numbers meet (a Steiner system S(3,6,22));
+over 21 numbers the 22nd is replaced by the lowest free number of its ticket.
+
+中6保3 and 中5保3 by splitting the numbers into two parts:
 
 When m reds are drawn among n1 + n2 numbers, one part holds at least p1 of them or the
 other at least p2 (p1 + p2 = m + 1). So a wheel "中p1保3" on the first part together with
@@ -99,6 +106,56 @@ def split_wheel(entries, n, m, t):
     return best
 
 
+def golay_s3622():
+    """The 77 blocks of S(3,6,22) as masks over the bits 0..21."""
+    gen = sum(1 << e for e in (0, 2, 4, 5, 6, 10, 11))   # x^11+x^10+x^6+x^5+x^4+x^2+1
+    octads = []
+    for m in range(1 << 12):
+        w = 0
+        for i in range(12):
+            if m >> i & 1:
+                w ^= gen << i
+        if bin(w).count('1') % 2:
+            w |= 1 << 23
+        if bin(w).count('1') == 8:
+            octads.append(w)
+    assert len(octads) == 759
+    fixed = (1 << 22) | (1 << 23)
+    return [w & ~fixed for w in octads if w & fixed == fixed]
+
+
+# 27 blocks of five of the numbers 0..21 in which every two meet (found by the program's
+# own search, SearchWheel with ticketSize 5 and 中2保2): with a 23rd number added to each
+# they take the Golay tickets from 22 to 23 numbers, C(23,6,3) <= C(22,6,3) + C(22,5,2).
+PAIRS_22_BY_5 = [
+    (5, 7, 9, 19, 21), (0, 3, 5, 13, 20), (1, 2, 15, 18, 20), (1, 2, 3, 17, 21),
+    (10, 13, 17, 18, 19), (4, 11, 16, 19, 20), (3, 6, 8, 15, 19), (1, 10, 14, 20, 21),
+    (5, 14, 15, 16, 17), (6, 8, 10, 12, 18), (0, 9, 10, 11, 15), (2, 4, 5, 6, 10),
+    (6, 8, 13, 14, 21), (3, 4, 9, 14, 18), (4, 7, 12, 13, 15), (2, 3, 7, 10, 16),
+    (0, 1, 6, 9, 16), (1, 4, 8, 13, 16), (0, 5, 7, 8, 18), (6, 7, 11, 17, 20),
+    (1, 7, 11, 14, 19), (0, 4, 15, 17, 21), (11, 12, 16, 18, 21), (2, 8, 9, 11, 13),
+    (1, 3, 5, 11, 12), (8, 9, 12, 17, 20), (0, 2, 12, 14, 19),
+]
+
+
+def constructed():
+    """(n, m, t) -> tickets, from the Golay code."""
+    blocks = golay_s3622()
+    out = {(22, 3, 3): blocks}
+    b21 = set()
+    for bl in blocks:
+        if bl >> 21 & 1:
+            bl &= ~(1 << 21)
+            x = 0
+            while bl >> x & 1:
+                x += 1
+            bl |= 1 << x
+        b21.add(bl)
+    out[(21, 3, 3)] = sorted(b21)
+    out[(23, 3, 3)] = blocks + [sum(1 << x for x in b) | 1 << 22 for b in PAIRS_22_BY_5]
+    return {k: sorted(tuple(i + 1 for i in range(k[0]) if bl >> i & 1) for bl in v) for k, v in out.items()}
+
+
 def main():
     args = sys.argv[1:]
     merge = []
@@ -118,6 +175,12 @@ def main():
                 print('%d %d-%d: %s FAILED the check' % (key + (other,)))
                 continue
             print('%d %d-%d: %s -> %d (%s)' % (key + (len(have) if have else '-', len(tickets), other)))
+            entries[key] = tickets
+            changed = True
+    for key, tickets in constructed().items():
+        have = entries.get(key)
+        if (have is None or len(tickets) < len(have)) and verify(*key, tickets):
+            print('%d %d-%d: %s -> %d (Golay code)' % (key + (len(have) if have else '-', len(tickets))))
             entries[key] = tickets
             changed = True
     for n in range(7, n_to + 1):
