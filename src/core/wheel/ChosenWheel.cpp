@@ -65,10 +65,13 @@ std::optional<std::vector<std::uint64_t>> searchWheel(int n, const WheelGuarante
 
 std::int64_t WheelSearchSteps(int n, const WheelGuarantee &g, int ticketSize)
 {
-    // About five seconds on a slow machine for the largest cases; a move costs about
-    // C(size-1, t-1) * C(n-size, m-t) subset updates.
+    // About three seconds on a slow machine for the largest cases: a move costs about
+    // C(size-1, t-1) * C(n-size, m-t) subset updates. A small case gets fewer moves (it
+    // settles long before, and the search would only go on looking below its best).
     const double work = double(SubsetRank::binom(ticketSize - 1, g.t - 1) * SubsetRank::binom(n - ticketSize, g.m - g.t));
-    return std::max<std::int64_t>(20000, std::int64_t(1.5e7 / std::max(1.0, work)));
+    const std::int64_t byCost = std::int64_t(1.5e7 / std::max(1.0, work));
+    const std::int64_t bySize = 2000 * SubsetRank::binom(n, g.m);
+    return std::max<std::int64_t>(20000, std::min(byCost, bySize));
 }
 
 QString WheelBankersProblem(const QList<int> &numbers, const QList<int> &bankers, const WheelGuarantee &guarantee)
