@@ -16,6 +16,8 @@ bench=${BENCH:-$here/build/bin/bench_wheel}
 # n, guarantee, best known size (wheel-records.md), smallest cases first.
 cases="
 12 6-5 38
+15 5-3 7
+18 5-3 12
 14 6-4 14
 14 5-4 29
 15 6-4 19
