@@ -112,7 +112,7 @@ private slots:
     {
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<QStringList>("refused");
-        QTest::newRow("good, across a new year") << QStringList{QChar(0xFEFF) + "2005152 01 02 03 04 05 06 07", "", "2005153 01 02 03 04 05 06 07",
+        QTest::newRow("good, across a new year") << QStringList{QChar(0xFEFF) + QStringLiteral("2005152 01 02 03 04 05 06 07"), "", "2005153 01 02 03 04 05 06 07",
                                                                "2006001 01 02 03 04 05 06 07", kGood1} << QStringList{"5:期号不在上一期2006001之后"};
         QTest::newRow("blue 17") << QStringList{kGood1, "2005014 01 02 03 04 05 06 17"} << QStringList{"2:蓝球号码应在01～16之间"};
         QTest::newRow("repeated red") << QStringList{"2005013 01 01 02 03 04 05 07"} << QStringList{"1:红球01重复"};

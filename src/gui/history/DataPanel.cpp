@@ -150,7 +150,6 @@ void TDataPanel::GoToLine(int lineNo)
     if (block.isValid())
         DataMemo->setTextCursor(QTextCursor(block));
     FocusMemo();
-    ShowCaretPos();
 }
 
 bool TDataPanel::DataTxtToCodeArr()
@@ -261,8 +260,8 @@ bool TDataPanel::saveMemo()
     // Nothing that the program would not read back as the same draws reaches the file.
     if (const RefusedLines refused = LinesRefusedAtSave(lines); !refused.isEmpty()) {
         MsgBox::error(this, SaveRefusalText(refused) + QStringLiteral("\n\n开奖数据文件没有改动。"));
-        emit statusText(QStringLiteral("开奖数据没有保存"));
         GoToLine(refused.front().lineNo);
+        emit statusText(QStringLiteral("开奖数据没有保存"));
         return false;
     }
     if (ReadHistoryKeepingGoodLines(lines).draws.empty()) {
