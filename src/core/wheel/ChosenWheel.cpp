@@ -71,7 +71,7 @@ std::int64_t WheelSearchSteps(int n, const WheelGuarantee &g, int ticketSize)
     const double work = double(SubsetRank::binom(ticketSize - 1, g.t - 1) * SubsetRank::binom(n - ticketSize, g.m - g.t));
     const std::int64_t byCost = std::int64_t(1.5e7 / std::max(1.0, work));
     const std::int64_t bySize = 2000 * SubsetRank::binom(n, g.m);
-    return std::max<std::int64_t>(20000, std::min(byCost, bySize));
+    return std::max<std::int64_t>(500, std::min(byCost, bySize));
 }
 
 QString WheelBankersProblem(const QList<int> &numbers, const QList<int> &bankers, const WheelGuarantee &guarantee)
