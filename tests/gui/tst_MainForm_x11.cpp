@@ -4,7 +4,7 @@
 #include "app/MsgBox.h"
 #include "update/OnlineUpdate.h"
 #include "recommend/PridictContent.h"
-#include "app/RcmPanel.h"
+#include "reduction/RcmPanel.h"
 #include "app/SmForm.h"
 #include "app/SqlPanel.h"
 #include "app/SystemOpen.h"

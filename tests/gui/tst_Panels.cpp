@@ -11,7 +11,7 @@
 #include "app/PrintLines.h"
 #include "app/ProgressForm.h"
 #include "app/Query.h"
-#include "app/RcmPanel.h"
+#include "reduction/RcmPanel.h"
 #include "app/SqlPanel.h"
 #include "charts/B0Net.h"
 #include "charts/ChartPages.h"
@@ -129,7 +129,7 @@ private:
         TRcmDialogs &d = m_panel->dialogs();
         d.saveFile = [this](QWidget *, const FileDialogRequest &r) { return m_requests.append(r), m_saveAnswer; };
         d.openFile = [this](QWidget *, const FileDialogRequest &) { return m_openAnswer; };
-        d.askText = [this](QWidget *, const QString &) { return m_askAnswer; };
+        d.askText = [this](QWidget *, const QString &, const QString &) { return m_askAnswer; };
         d.print = [this](QWidget *, const QString &, const QStringList &lines, int) { m_printed = lines; };
         m_panel->ResetConditions();
         m_panel->resize(1000, 640);

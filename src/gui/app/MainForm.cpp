@@ -7,7 +7,7 @@
 #include "app/GridPctl.h"
 #include "app/MsgBox.h"
 #include "app/ProgressForm.h"
-#include "app/RcmPanel.h"
+#include "reduction/RcmPanel.h"
 #include "charts/ChartPages.h"
 #include "recommend/PridictContent.h"
 #include "reduction/CodeSetForm.h"
