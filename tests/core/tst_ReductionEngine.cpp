@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 
 #include "reduction/RangeCheck.h"
+#include "reduction/StageReach.h"
 #include "reduction/ReductionEngine.h"
 
 #include <QRandomGenerator>
@@ -132,6 +133,13 @@ const std::vector<Case> &cases()
          [](const Combo &a) { return a[0] >= 17; }, true},
         {"consec pairs none", [](ConditionSet &c) { c.ConsecCount = Checks({1}); c.ConsecGroups = Checks({0}); },
          [](const Combo &a) { return runs(a)[2] == 0; }, true},
+        {"consec lengths 2 to 6 with no run keeps all", [](ConditionSet &c) { c.ConsecCount = Checks({1, 2, 3, 4, 5}); c.ConsecGroups = Checks({0}); },
+         [](const Combo &) { return true; }, true},
+        {"consec lengths without groups keeps all", [](ConditionSet &c) { c.ConsecCount = Checks({1}); },
+         [](const Combo &) { return true; }, true},
+        {"range five numbers", [](ConditionSet &c) { for (int n : {3, 9, 14, 20, 27}) c.NumberRange[n - 1] = true; },
+         [](const Combo &) { return false; }, true},
+        {"same tail only 0", [](ConditionSet &c) { c.SameTailCount = Checks({0}); }, [](const Combo &) { return false; }, true},
         {"consec item 0 keeps all", [](ConditionSet &c) { c.ConsecCount = Checks({0}); c.ConsecGroups = Checks({0, 2}); },
          [](const Combo &) { return true; }, true},
         {"consec groups only inactive", [](ConditionSet &c) { c.ConsecGroups = Checks({1}); },
@@ -249,6 +257,18 @@ private slots:
         }
         QCOMPARE(active, !tc.active ? 0 : !c.CodeSel1.isEmpty() && !c.CodeSel2.isEmpty() ? 2 : 1);
         QCOMPARE(removed, kCombinationCount - expected);
+
+        // What the stage can do at all: a stage that keeps nothing refuses the run, one
+        // that keeps everything shows as not in use, and the 连号 note says so.
+        const StageReach reach = ReachOfStages(c, testHistory());
+        if (active == 1) {
+            const auto on = std::find(reach.active.begin(), reach.active.end(), true) - reach.active.begin();
+            QCOMPARE(reach.admitsNone[std::size_t(on)], expected == 0);
+            QCOMPARE(reach.removesNone[std::size_t(on)], expected == kCombinationCount);
+            QCOMPARE(NoCombinationMessage(reach).isEmpty(), expected > 0);
+        }
+        QCOMPARE(ConsecChoiceNote(c.ConsecCount, c.ConsecGroups).isEmpty(),
+                 !c.ConsecCount.any() || expected < kCombinationCount);
     }
 
     void agreesWithReference_data()

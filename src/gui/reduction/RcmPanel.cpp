@@ -20,6 +20,7 @@
 #include "reduction/ReductionExtrasBar.h"
 #include "reduction/TicketFile.h"
 #include "reduction/ResultSheet.h"
+#include "reduction/StageReach.h"
 #include "reduction/StageStatsTable.h"
 #include "wheel/WheelTab.h"
 
@@ -320,13 +321,23 @@ void TRcmPanel::RcmPanelScaleBtClick()
         MsgBox::error(this, empty);   // a run would leave nothing; the last result stays
         return;
     }
+    StageReach reach;
+    try {
+        reach = ReachOfStages(conditions, history());
+    } catch (const SsqError &e) {
+        MsgBox::error(this, e.text());   // a bad chosen-number group, named as a run names it
+        return;
+    }
+    if (const QString none = NoCombinationMessage(reach); !none.isEmpty()) {
+        MsgBox::error(this, none);   // refused as an empty range is: the last result stays
+        return;
+    }
     TProgressFormDriver progress(form);
     try {
         const ReductionRun run = RunReduction(conditions, history(), m_resultList, &progress,
                                               QDateTime::currentDateTime(), 0, Base());
-        m_lastStages = run.stages;
         RcmSheet4->setReport(run.report);
-        RcmSheet4->StageStats->ShowStages(run.stages, run.tolerance);
+        RcmSheet4->StageStats->ShowStages(run.stages, run.tolerance, reach.removesNone);
         RcmSheet4->SideTabs->setCurrentWidget(RcmSheet4->StageStats);
         // The figures of the last survivors must not stand beside new ones.
         RcmSheet4->PrizeStats->ClearStats();

@@ -83,10 +83,8 @@ public:
     ConditionSet Conditions() const;
     void SetConditions(const ConditionSet &conditions);
 
-    // The survivors of the last reduction (empty before the first one) and what each
-    // stage of it removed.
+    // The survivors of the last reduction (empty before the first one).
     const TCodeList &ResultList() const { return m_resultList; }
-    const StageOutcomes &LastStages() const { return m_lastStages; }
     // The imported base (大底) the next run goes over; null for all combinations.
     const TCodeRedArrArr *Base() const { return m_base ? &*m_base : nullptr; }
 
@@ -142,7 +140,6 @@ private:
     TRcmDialogs m_dialogs;
     QString m_conditionFolder;
     TCodeList m_resultList;
-    StageOutcomes m_lastStages{};
     std::optional<TCodeRedArrArr> m_base;
     bool m_controlsCreated = false;
 };

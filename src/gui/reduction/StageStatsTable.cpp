@@ -29,17 +29,19 @@ TStageStatsTable::TStageStatsTable(QWidget *parent)
     ClearStages();
 }
 
-void TStageStatsTable::ShowStages(const StageOutcomes &stages, int tolerance)
+void TStageStatsTable::ShowStages(const StageOutcomes &stages, int tolerance,
+                                  const std::array<bool, kStageCount> &inert)
 {
     // A strict run shows the table as it always was.
     setColumnHidden(4, tolerance == 0);
     for (int s = 0; s < kStageCount; ++s) {
         const StageOutcome &o = stages[std::size_t(s)];
-        item(s, 1)->setText(o.active ? QStringLiteral("启用") : QStringLiteral("未用"));
+        const bool used = o.active && !inert[std::size_t(s)];
+        item(s, 1)->setText(used ? QStringLiteral("启用") : QStringLiteral("未用"));
         item(s, 2)->setText(QString::number(o.removed));
         item(s, 3)->setText(QString::number(o.left));
         item(s, 4)->setText(QString::number(o.failed));
-        const QColor ink = o.active ? palette().color(QPalette::Text) : palette().color(QPalette::PlaceholderText);
+        const QColor ink = used ? palette().color(QPalette::Text) : palette().color(QPalette::PlaceholderText);
         for (int c = 0; c < 5; ++c)
             item(s, c)->setForeground(ink);
     }
