@@ -28,6 +28,20 @@ void ExportResultFile(const QString &path, const TCodeList &list)
         throw SsqError(CannotWriteMessage(path, error));
 }
 
+QStringList PrintAllLines(const QStringList &memoLines, const TCodeList &list)
+{
+    QStringList lines = memoLines;
+    const qsizetype at = lines.indexOf(QStringLiteral("缩水结果超过%1注号码，忽略显示.").arg(kReportListLimit));
+    if (at < 0)
+        return lines;
+    QStringList survivors;
+    ResultToLines(list, survivors);
+    lines.removeAt(at);
+    for (qsizetype i = 0; i < survivors.size(); ++i)
+        lines.insert(at + i, survivors[i]);
+    return lines;
+}
+
 FindOutcome FindInMemo(const QString &memoText, const QString &text)
 {
     FindOutcome outcome;

@@ -36,6 +36,11 @@ struct FindOutcome
 };
 FindOutcome FindInMemo(const QString &memoText, const QString &text);
 
+// "打印结果" of more than 20000 survivors, when the player asked for every one: the
+// memo's lines with the line that says they are not listed replaced by the survivors,
+// five to a line (the memo unchanged when it has no such line: it lists them itself).
+QStringList PrintAllLines(const QStringList &memoLines, const TCodeList &list);
+
 inline constexpr char16_t kPrizeCheckCaption[] = u"输入开奖号码";
 
 // The prize check over the result itself, not over the memo (which lists no combination

@@ -51,5 +51,6 @@ TRcmDialogs TRcmDialogs::standard()
     dialogs.print = [](QWidget *parent, const QString &title, const QStringList &lines, int fontSize) {
         PrintLines(parent, title, lines, fontSize);
     };
+    dialogs.pageCount = [](const QStringList &lines, int fontSize) { return PrintPageCount(lines, fontSize); };
     return dialogs;
 }

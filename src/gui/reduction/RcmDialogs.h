@@ -30,6 +30,8 @@ public:
     std::function<bool(QWidget *parent, const QString &text)> confirm;
     std::function<void(QWidget *parent, const QString &title, const QStringList &lines, int fontSize)>
         print;
+    // The pages `print` would fill with these lines.
+    std::function<int(const QStringList &lines, int fontSize)> pageCount;
 
     // The real dialogs and the print routine.
     static TRcmDialogs standard();

@@ -96,6 +96,12 @@ TRcmPanel::TRcmPanel(QWidget *parent)
 
     RcmSheet2->setPickerSource([this] { return codeSetForm(); });
     connect(RcmSheet1, &TConditionSheet::shown, this, &TRcmPanel::RcmSheet1Show);
+    // The note stands below the boxes, out of sight in a small window: the status bar
+    // says it too.
+    connect(RcmSheet1, &TConditionSheet::noteChanged, this, [this](const QString &note) {
+        if (!note.isEmpty())
+            showStatus(note);
+    });
     connect(TabSheet3, &TNumberRangeSheet::exportBindsClicked, this,
             &TRcmPanel::RcmPanelExportBindsBtClick);
     // Every accessor of the conditions needs the controls, so they exist from here on;
@@ -344,7 +350,10 @@ void TRcmPanel::RcmPanelScaleBtClick()
         RcmSheet4->PrizeStats->SuggestNewestDraw();
         // The run was started from any tab; its outcome is on the result tab.
         RcmPctl->setCurrentWidget(RcmSheet4);
-        showStatus(QStringLiteral("缩水完成：缩水结果为%1注号码").arg(run.survivors));
+        QString done = QStringLiteral("缩水完成：缩水结果为%1注号码").arg(run.survivors);
+        if (reach.removesNone[10])
+            done += QStringLiteral("（连号的选择不剔除任何号码，见“条件缩水”页下方的说明）");
+        showStatus(done);
     } catch (const SsqError &e) {
         // A bad chosen-number group is found before anything changes: the memo and the
         // last result stay as they were.
@@ -376,8 +385,19 @@ bool TRcmPanel::ExportResult(const QString &path)
 
 void TRcmPanel::RcmPanelPrintBtClick()
 {
-    m_dialogs.print(this, QString::fromUtf16(kResultPrintTitle), RcmSheet4->memoLines(),
-                    kResultPrintFontSize);
+    const QStringList memo = RcmSheet4->memoLines();
+    const QStringList lines = PrintAllLines(memo, m_resultList);
+    const int survivors = AliveCount(m_resultList);
+    if (lines != memo) {
+        // The memo lists no combination beyond 20000: printing it alone would give the
+        // header and nothing else. Every survivor is printed when the player agrees.
+        const int pages = m_dialogs.pageCount ? m_dialogs.pageCount(lines, kResultPrintFontSize) : 0;
+        if (!m_dialogs.confirm(this, QStringLiteral("缩水结果有%1注号码，打印全部号码需要%2页纸。\n确定打印全部号码吗？")
+                                         .arg(survivors)
+                                         .arg(pages)))
+            return;
+    }
+    m_dialogs.print(this, QString::fromUtf16(kResultPrintTitle), lines, kResultPrintFontSize);
 }
 
 void TRcmPanel::RcmPanelViewCodeBtClick()
