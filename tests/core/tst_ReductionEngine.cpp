@@ -454,14 +454,21 @@ private slots:
         } ranges[] = {{&ConditionSet::AcRange, 0, 10}, {&ConditionSet::MaxGapRange, 1, 28},
                       {&ConditionSet::SumRange, 21, 183}, {&ConditionSet::TailSumRange, 3, 51}};
         for (const auto &r : ranges) {
+            const ValueRange defaults = DefaultConditions().*r.member;
             const ValueRange tries[] = {{r.lowest, r.lowest}, {r.highest, r.highest}, {r.lowest - 5, r.lowest - 1},
-                                        {r.highest + 1, r.highest + 9}, {r.highest, r.lowest}};
+                                        {r.highest + 1, r.highest + 9}, {r.highest, r.lowest}, defaults,
+                                        {defaults.min - 3, defaults.max + 3}, {defaults.min + 1, defaults.max},
+                                        {defaults.min, defaults.max - 1}};
             for (const ValueRange &range : tries) {
                 ConditionSet c = DefaultConditions();
                 c.*r.member = range;
                 TCodeList result;
-                RunReduction(c, {}, result);
+                const ReductionRun run = RunReduction(c, {}, result);
                 QCOMPARE(EmptyRangeMessage(c).isEmpty(), AliveCount(result) > 0);
+                // "（不限）" stands exactly where the engine leaves the stage off.
+                const bool anyActive = std::any_of(run.stages.begin(), run.stages.end(),
+                                                   [](const StageOutcome &o) { return o.active; });
+                QCOMPARE(CountsAsNoCondition(r.member, range), !anyActive);
             }
         }
         ConditionSet c = DefaultConditions();

@@ -13,6 +13,8 @@ TStageStatsTable::TStageStatsTable(QWidget *parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::NoSelection);
     setFocusPolicy(Qt::NoFocus);
+    // The stage names say which stage a row is; the room goes to the seven-digit counts.
+    verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(20);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
