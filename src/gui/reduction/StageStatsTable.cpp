@@ -53,8 +53,11 @@ void TStageStatsTable::ClearStages()
 {
     setColumnHidden(4, true);
     for (int s = 0; s < kStageCount; ++s)
-        for (int c = 1; c < 5; ++c)
-            item(s, c)->setText(QString());
+        for (int c = 0; c < 5; ++c) {
+            if (c > 0)
+                item(s, c)->setText(QString());
+            item(s, c)->setForeground(palette().color(QPalette::Text));   // no stage stands out
+        }
 }
 
 QSize TStageStatsTable::sizeHint() const
