@@ -228,9 +228,9 @@ int main(int argc, char **argv)
         return walkProcess();
     const std::string cli = argc > 2 && std::string(argv[1]) == "--cli" ? argv[2] : besideThisProgram("ssq-cli");
 
-    const long startKiB = peakKiB();
     const TBeenCodesRecArr history = readHistory();
     std::printf("history: %zu draws\n", history.size());
+    const long startKiB = peakKiB();
     double firstMs = 0;
     double firstCpuMs = 0;
     {
@@ -329,6 +329,7 @@ int main(int argc, char **argv)
         TCodeRedArrArr base;
         for (int i = 0; i < kCombinationCount && base.size() < 100000; i += 11)
             base.push_back(result.Codes.empty() ? TCodeRedArr{} : result.Codes[static_cast<std::size_t>(i)]);
+        result = TCodeList{}; // a run over a base holds the base's list, not the full one
         for (int k : {0, 2}) {
             ConditionSet c = strict;
             c.Tolerance = k;

@@ -217,7 +217,7 @@ inline int OddCount(const TCodeTally &t) { return TallyDetail::field(t.Counts, T
 inline int PrimeCount(const TCodeTally &t) { return TallyDetail::field(t.Counts, TallyCount::Prime); }
 
 // The largest number of reds that share one tail digit: how many of the ten counters
-// reach 1, 2, ... (a counter above 4 needs a red written more than once).
+// reach 1, 2, ... 6 (a counter above 4 needs a red written more than once).
 inline int SameTailMax(const TCodeTally &t)
 {
     constexpr std::uint64_t L = TallyDetail::kTailLanes;
@@ -225,7 +225,7 @@ inline int SameTailMax(const TCodeTally &t)
     const std::uint64_t b1 = c >> 1, b2 = c >> 2;
     int most = int((c & (7 * L)) != 0) + int((c & (6 * L)) != 0) + int(((b2 | (b1 & c)) & L) != 0);
     if (b2 & L) [[unlikely]]
-        most += 1 + int((b2 & (b1 | c) & L) != 0) + int((b2 & b1 & L) != 0) + int((b2 & b1 & c & L) != 0);
+        most += 1 + int((b2 & (b1 | c) & L) != 0) + int((b2 & b1 & L) != 0);   // six reds: at most 6
     return most;
 }
 

@@ -57,8 +57,10 @@ struct StageTables
     }
 
     // The stages 2..19 that an ascending combination of six distinct reds fails (bit s - 1
-    // for stage s).
+    // for stage s). `Dense` looks every property stage up, `dense()` says when that pays.
+    template <bool Dense>
     [[gnu::always_inline]] inline std::uint32_t fails(const TCodeTally &t) const;
+    bool dense() const { return std::popcount(active & 0x1FFFEU) >= 6; }
 };
 
 class ReductionFilter
@@ -122,21 +124,48 @@ namespace ReductionFilterDetail {
 }
 } // namespace ReductionFilterDetail
 
+template <bool Dense>
 inline std::uint32_t StageTables::fails(const TCodeTally &t) const
 {
-    // The tables of inactive stages hold no bit, so every property stage is looked up
-    // without a branch; only the group lists, which loop, are skipped when empty.
-    std::array<int, 6> runs;
-    ConsecRuns(t, runs);
-    std::uint32_t f = fail[1][std::size_t(ZoneDigits(t))] | fail[2][std::size_t(Zone6Count(t))]
-                      | fail[3][std::size_t(OddEvenZoneCount(t))] | fail[4][std::size_t(Mod3Digits(t))]
-                      | fail[5][std::size_t(Mod6GroupCount(t))] | fail[6][std::size_t(AcValue(t))]
-                      | fail[7][std::size_t(MaxGap(t))] | fail[8][std::size_t(OddCount(t))]
-                      | fail[9][std::size_t(BigCount(t))] | fail[10][std::size_t(runsIndex(runs))]
-                      | fail[11][std::size_t(RedSum(t, false, false))] | fail[12][std::size_t(SameTailMax(t))]
-                      | fail[13][std::size_t(CodeMask::RepeatCount(t.Reds, prev))]
-                      | fail[14][std::size_t(RedSum(t, true, false))] | fail[15][std::size_t(Mod5GroupCount(t, true))]
-                      | fail[16][std::size_t(BigTailCount(t))];
+    // With most stages active every property is looked up without a branch (the table of
+    // an inactive stage holds no bit); with few, each active one alone.
+    auto on = [this](int stage) { return Dense || ((active >> stage) & 1U); };
+    std::uint32_t f = 0;
+    if (on(1))
+        f |= fail[1][std::size_t(ZoneDigits(t))];
+    if (on(2))
+        f |= fail[2][std::size_t(Zone6Count(t))];
+    if (on(3))
+        f |= fail[3][std::size_t(OddEvenZoneCount(t))];
+    if (on(4))
+        f |= fail[4][std::size_t(Mod3Digits(t))];
+    if (on(5))
+        f |= fail[5][std::size_t(Mod6GroupCount(t))];
+    if (on(6))
+        f |= fail[6][std::size_t(AcValue(t))];
+    if (on(7))
+        f |= fail[7][std::size_t(MaxGap(t))];
+    if (on(8))
+        f |= fail[8][std::size_t(OddCount(t))];
+    if (on(9))
+        f |= fail[9][std::size_t(BigCount(t))];
+    if (on(10)) {
+        std::array<int, 6> runs;
+        ConsecRuns(t, runs);
+        f |= fail[10][std::size_t(runsIndex(runs))];
+    }
+    if (on(11))
+        f |= fail[11][std::size_t(RedSum(t, false, false))];
+    if (on(12))
+        f |= fail[12][std::size_t(SameTailMax(t))];
+    if (on(13))
+        f |= fail[13][std::size_t(CodeMask::RepeatCount(t.Reds, prev))];
+    if (on(14))
+        f |= fail[14][std::size_t(RedSum(t, true, false))];
+    if (on(15))
+        f |= fail[15][std::size_t(Mod5GroupCount(t, true))];
+    if (on(16))
+        f |= fail[16][std::size_t(BigTailCount(t))];
     if (((active >> 17) & 1U) && !ReductionFilterDetail::groupsAdmit(groups1, groups1End, t.Reds))
         f |= 1U << 17;
     if (((active >> 18) & 1U) && !ReductionFilterDetail::groupsAdmit(groups2, groups2End, t.Reds))

@@ -66,9 +66,10 @@ public:
         Tally *tally;
 
         // Judges one combination and sets its survive flag.
+        template <bool Dense>
         [[gnu::always_inline]] inline void judge(int index, const TCodeTally &t) const
         {
-            const std::uint32_t failed = stages.fails(t);
+            const std::uint32_t failed = stages.fails<Dense>(t);
             // Only a run with a tolerance shows how many fail each stage; a strict run
             // keeps its speed.
             if (tolerance > 0) {
@@ -96,6 +97,7 @@ public:
     };
     Hot hot() { return {m_stages, m_alive, m_tolerance, m_ranged, m_range, &tally}; }
 
+    template <bool Dense>
     [[gnu::always_inline]] inline void walkPairInline(int a, int b, int index)
     {
         const Hot h = hot();
@@ -125,7 +127,7 @@ public:
                     const int block = 33 - e;
                     if (!h.ranged) {
                         for (int f = e + 1; f <= 33; ++f, ++index)
-                            h.judge(index, AddRed(t5, f));
+                            h.template judge<Dense>(index, AddRed(t5, f));
                         continue;
                     }
                     // Stage 1 is strict and comes first: the block is cleared at once and
@@ -137,7 +139,7 @@ public:
                     h.tally->failed[0] += outside;
                     for (; last; last &= last - 1) {
                         const int f = std::countr_zero(last);
-                        h.judge(index + f - e - 1, AddRed(t5, f));
+                        h.template judge<Dense>(index + f - e - 1, AddRed(t5, f));
                     }
                     index += block;
                 }
@@ -145,6 +147,7 @@ public:
         }
     }
 
+    template <bool Dense>
     [[gnu::always_inline]] inline void walkListInline(const TCodeList &list, int from, int to)
     {
         const Hot h = hot();
@@ -156,7 +159,7 @@ public:
                 ++h.tally->removed[0];
                 ++h.tally->failed[0];
             } else {
-                h.judge(i, t);
+                h.template judge<Dense>(i, t);
             }
         }
     }
@@ -172,16 +175,30 @@ private:
     const int m_tolerance;
 };
 
-// The walk is compiled twice: once for the processor's popcount instruction, which most
-// properties lean on, and once for processors without it.
+// The walk is compiled for few and for many active stages, and each once for the
+// processor's popcount instruction, which most properties lean on, and once for processors
+// without it.
+template <bool Dense>
+void walkPairAny(Walker &w, int a, int b, int index)
+{
+    w.walkPairInline<Dense>(a, b, index);
+}
+template <bool Dense>
+void walkListAny(Walker &w, const TCodeList &list, int from, int to)
+{
+    w.walkListInline<Dense>(list, from, to);
+}
 #if defined(__x86_64__) || defined(__i386__)
-[[gnu::target("popcnt")]] void walkPairPopcnt(Walker &w, int a, int b, int index) { w.walkPairInline(a, b, index); }
-void walkPairPlain(Walker &w, int a, int b, int index) { w.walkPairInline(a, b, index); }
+template <bool Dense>
+[[gnu::target("popcnt")]] void walkPairPopcnt(Walker &w, int a, int b, int index)
+{
+    w.walkPairInline<Dense>(a, b, index);
+}
+template <bool Dense>
 [[gnu::target("popcnt")]] void walkListPopcnt(Walker &w, const TCodeList &list, int from, int to)
 {
-    w.walkListInline(list, from, to);
+    w.walkListInline<Dense>(list, from, to);
 }
-void walkListPlain(Walker &w, const TCodeList &list, int from, int to) { w.walkListInline(list, from, to); }
 bool hasPopcnt()
 {
     static const bool has = [] {
@@ -190,30 +207,30 @@ bool hasPopcnt()
     }();
     return has;
 }
+#else
+bool hasPopcnt() { return false; }
+template <bool Dense>
+void walkPairPopcnt(Walker &w, int a, int b, int index) { walkPairAny<Dense>(w, a, b, index); }
+template <bool Dense>
+void walkListPopcnt(Walker &w, const TCodeList &list, int from, int to) { walkListAny<Dense>(w, list, from, to); }
 #endif
 
 void Walker::walkPair(int a, int b, int index)
 {
-#if defined(__x86_64__) || defined(__i386__)
+    const bool dense = m_stages.dense();
     if (hasPopcnt())
-        walkPairPopcnt(*this, a, b, index);
+        dense ? walkPairPopcnt<true>(*this, a, b, index) : walkPairPopcnt<false>(*this, a, b, index);
     else
-        walkPairPlain(*this, a, b, index);
-#else
-    walkPairInline(a, b, index);
-#endif
+        dense ? walkPairAny<true>(*this, a, b, index) : walkPairAny<false>(*this, a, b, index);
 }
 
 void Walker::walkList(const TCodeList &list, int from, int to)
 {
-#if defined(__x86_64__) || defined(__i386__)
+    const bool dense = m_stages.dense();
     if (hasPopcnt())
-        walkListPopcnt(*this, list, from, to);
+        dense ? walkListPopcnt<true>(*this, list, from, to) : walkListPopcnt<false>(*this, list, from, to);
     else
-        walkListPlain(*this, list, from, to);
-#else
-    walkListInline(list, from, to);
-#endif
+        dense ? walkListAny<true>(*this, list, from, to) : walkListAny<false>(*this, list, from, to);
 }
 
 // A piece of work: the combinations below the prefix (a, b) of the full list, or the
