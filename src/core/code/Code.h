@@ -251,15 +251,23 @@ inline int MaxGap(const TCodeTally &t) { return t.Gap; }
 inline void ConsecRuns(const TCodeTally &t, std::array<int, 6> &runs)
 {
     const RedMask m = t.Reds;
-    RedMask atLeast = m & ~(m << 1); // where each run starts
-    std::array<int, 7> from{};       // from[L]: runs of L numbers or more
-    for (int L = 2; L <= 6; ++L) {
-        atLeast &= m >> (L - 1);
-        from[std::size_t(L)] = std::popcount(atLeast);
+    std::array<int, 8> from{};                     // from[L]: runs of L numbers or more
+    RedMask atLeast = m & ~(m << 1) & (m >> 1);    // where each run of two or more starts
+    from[2] = std::popcount(atLeast);
+    atLeast &= m >> 2;
+    from[3] = std::popcount(atLeast);
+    atLeast &= m >> 3;
+    if (atLeast) [[unlikely]] {                    // a run of four or more
+        from[4] = std::popcount(atLeast);
+        for (int L = 5; L <= 6; ++L) {
+            atLeast &= m >> (L - 1);
+            from[std::size_t(L)] = std::popcount(atLeast);
+        }
     }
     runs[0] = 0;
-    for (int L = 2; L <= 6; ++L)
-        runs[std::size_t(L - 1)] = from[std::size_t(L)] - (L < 6 ? from[std::size_t(L + 1)] : 0);
+    for (int L = 2; L <= 5; ++L)
+        runs[std::size_t(L - 1)] = from[std::size_t(L)] - from[std::size_t(L + 1)];
+    runs[5] = from[6];   // six numbers or more
 }
 // The number of maximal runs of two or more consecutive numbers.
 inline int ConsecGroupCount(const TCodeTally &t) { return std::popcount(t.Reds & ~(t.Reds << 1) & (t.Reds >> 1)); }
