@@ -152,7 +152,7 @@ std::uint32_t ReductionFilter::failedStages(const TCodeRedArr &a) const
             throw SsqError(QStringLiteral("failedStages: not a combination of six reds"));
     const TCodeTally t = TallyOf(sorted);
     const std::uint32_t outside = rangeActive() && (t.Reds & ~m_range) ? 1U : 0U;
-    return outside | tables().fails<false>(t);
+    return outside | tables().fails<StageMix::Few>(t);
 }
 
 int ReductionFilter::firstFailingStage(const TCodeRedArr &a) const

@@ -35,6 +35,10 @@ struct StageOutcome
 };
 using StageOutcomes = std::array<StageOutcome, kStageCount>;
 
+// Which of the pass's forms fits a run: no property stage active (only the sets of
+// numbers: the newest draw, the group lists), a few, or most of them.
+enum class StageMix { SetsOnly, Few, Most };
+
 // What the pass reads for every combination: the failing values of each active stage.
 // It is a small value that the walk keeps in registers while it writes survive flags.
 struct StageTables
@@ -57,10 +61,17 @@ struct StageTables
     }
 
     // The stages 2..19 that an ascending combination of six distinct reds fails (bit s - 1
-    // for stage s). `Dense` looks every property stage up, `dense()` says when that pays.
-    template <bool Dense>
+    // for stage s). With most stages active every property stage is looked up without a
+    // branch (the table of an inactive stage holds no bit); with few, each active one alone;
+    // with none, the tally needs no more than its mask of reds.
+    template <StageMix Mix>
     [[gnu::always_inline]] inline std::uint32_t fails(const TCodeTally &t) const;
-    bool dense() const { return std::popcount(active & 0x1FFFEU) >= 6; }
+    StageMix mix() const
+    {
+        constexpr std::uint32_t kProperties = 0x1DFFEU; // stages 2..13 and 15..17
+        const int n = std::popcount(active & kProperties);
+        return n == 0 ? StageMix::SetsOnly : n >= 6 ? StageMix::Most : StageMix::Few;
+    }
 };
 
 class ReductionFilter
@@ -124,12 +135,12 @@ namespace ReductionFilterDetail {
 }
 } // namespace ReductionFilterDetail
 
-template <bool Dense>
+template <StageMix Mix>
 inline std::uint32_t StageTables::fails(const TCodeTally &t) const
 {
-    // With most stages active every property is looked up without a branch (the table of
-    // an inactive stage holds no bit); with few, each active one alone.
-    auto on = [this](int stage) { return Dense || ((active >> stage) & 1U); };
+    auto on = [this](int stage) {
+        return Mix == StageMix::Most || (Mix == StageMix::Few && ((active >> stage) & 1U));
+    };
     std::uint32_t f = 0;
     if (on(1))
         f |= fail[1][std::size_t(ZoneDigits(t))];
@@ -158,7 +169,7 @@ inline std::uint32_t StageTables::fails(const TCodeTally &t) const
         f |= fail[11][std::size_t(RedSum(t, false, false))];
     if (on(12))
         f |= fail[12][std::size_t(SameTailMax(t))];
-    if (on(13))
+    if (Mix == StageMix::Most || ((active >> 13) & 1U))
         f |= fail[13][std::size_t(CodeMask::RepeatCount(t.Reds, prev))];
     if (on(14))
         f |= fail[14][std::size_t(RedSum(t, true, false))];

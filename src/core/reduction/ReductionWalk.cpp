@@ -8,6 +8,7 @@
 #include <cstring>
 #include <system_error>
 #include <thread>
+#include <type_traits>
 
 namespace {
 
@@ -66,10 +67,10 @@ public:
         Tally *tally;
 
         // Judges one combination and sets its survive flag.
-        template <bool Dense>
+        template <StageMix Mix>
         [[gnu::always_inline]] inline void judge(int index, const TCodeTally &t) const
         {
-            const std::uint32_t failed = stages.fails<Dense>(t);
+            const std::uint32_t failed = stages.fails<Mix>(t);
             // Only a run with a tolerance shows how many fail each stage; a strict run
             // keeps its speed.
             if (tolerance > 0) {
@@ -97,7 +98,7 @@ public:
     };
     Hot hot() { return {m_stages, m_alive, m_tolerance, m_ranged, m_range, &tally}; }
 
-    template <bool Dense>
+    template <StageMix Mix>
     [[gnu::always_inline]] inline void walkPairInline(int a, int b, int index)
     {
         const Hot h = hot();
@@ -127,7 +128,7 @@ public:
                     const int block = 33 - e;
                     if (!h.ranged) {
                         for (int f = e + 1; f <= 33; ++f, ++index)
-                            h.template judge<Dense>(index, AddRed(t5, f));
+                            h.template judge<Mix>(index, AddRed(t5, f));
                         continue;
                     }
                     // Stage 1 is strict and comes first: the block is cleared at once and
@@ -139,7 +140,7 @@ public:
                     h.tally->failed[0] += outside;
                     for (; last; last &= last - 1) {
                         const int f = std::countr_zero(last);
-                        h.template judge<Dense>(index + f - e - 1, AddRed(t5, f));
+                        h.template judge<Mix>(index + f - e - 1, AddRed(t5, f));
                     }
                     index += block;
                 }
@@ -147,7 +148,7 @@ public:
         }
     }
 
-    template <bool Dense>
+    template <StageMix Mix>
     [[gnu::always_inline]] inline void walkListInline(const TCodeList &list, int from, int to)
     {
         const Hot h = hot();
@@ -159,7 +160,7 @@ public:
                 ++h.tally->removed[0];
                 ++h.tally->failed[0];
             } else {
-                h.template judge<Dense>(i, t);
+                h.template judge<Mix>(i, t);
             }
         }
     }
@@ -175,29 +176,29 @@ private:
     const int m_tolerance;
 };
 
-// The walk is compiled for few and for many active stages, and each once for the
+// The walk is compiled for each StageMix, and each once for the
 // processor's popcount instruction, which most properties lean on, and once for processors
 // without it.
-template <bool Dense>
+template <StageMix Mix>
 void walkPairAny(Walker &w, int a, int b, int index)
 {
-    w.walkPairInline<Dense>(a, b, index);
+    w.walkPairInline<Mix>(a, b, index);
 }
-template <bool Dense>
+template <StageMix Mix>
 void walkListAny(Walker &w, const TCodeList &list, int from, int to)
 {
-    w.walkListInline<Dense>(list, from, to);
+    w.walkListInline<Mix>(list, from, to);
 }
 #if defined(__x86_64__) || defined(__i386__)
-template <bool Dense>
+template <StageMix Mix>
 [[gnu::target("popcnt")]] void walkPairPopcnt(Walker &w, int a, int b, int index)
 {
-    w.walkPairInline<Dense>(a, b, index);
+    w.walkPairInline<Mix>(a, b, index);
 }
-template <bool Dense>
+template <StageMix Mix>
 [[gnu::target("popcnt")]] void walkListPopcnt(Walker &w, const TCodeList &list, int from, int to)
 {
-    w.walkListInline<Dense>(list, from, to);
+    w.walkListInline<Mix>(list, from, to);
 }
 bool hasPopcnt()
 {
@@ -209,28 +210,47 @@ bool hasPopcnt()
 }
 #else
 bool hasPopcnt() { return false; }
-template <bool Dense>
-void walkPairPopcnt(Walker &w, int a, int b, int index) { walkPairAny<Dense>(w, a, b, index); }
-template <bool Dense>
-void walkListPopcnt(Walker &w, const TCodeList &list, int from, int to) { walkListAny<Dense>(w, list, from, to); }
+template <StageMix Mix>
+void walkPairPopcnt(Walker &w, int a, int b, int index) { walkPairAny<Mix>(w, a, b, index); }
+template <StageMix Mix>
+void walkListPopcnt(Walker &w, const TCodeList &list, int from, int to) { walkListAny<Mix>(w, list, from, to); }
 #endif
+
+// Calls `walk` with the form of the pass that fits the run.
+template <typename Walk>
+void withMix(StageMix mix, Walk walk)
+{
+    switch (mix) {
+    case StageMix::SetsOnly:
+        walk(std::integral_constant<StageMix, StageMix::SetsOnly>{});
+        break;
+    case StageMix::Few:
+        walk(std::integral_constant<StageMix, StageMix::Few>{});
+        break;
+    case StageMix::Most:
+        walk(std::integral_constant<StageMix, StageMix::Most>{});
+        break;
+    }
+}
 
 void Walker::walkPair(int a, int b, int index)
 {
-    const bool dense = m_stages.dense();
-    if (hasPopcnt())
-        dense ? walkPairPopcnt<true>(*this, a, b, index) : walkPairPopcnt<false>(*this, a, b, index);
-    else
-        dense ? walkPairAny<true>(*this, a, b, index) : walkPairAny<false>(*this, a, b, index);
+    withMix(m_stages.mix(), [&](auto mix) {
+        if (hasPopcnt())
+            walkPairPopcnt<mix.value>(*this, a, b, index);
+        else
+            walkPairAny<mix.value>(*this, a, b, index);
+    });
 }
 
 void Walker::walkList(const TCodeList &list, int from, int to)
 {
-    const bool dense = m_stages.dense();
-    if (hasPopcnt())
-        dense ? walkListPopcnt<true>(*this, list, from, to) : walkListPopcnt<false>(*this, list, from, to);
-    else
-        dense ? walkListAny<true>(*this, list, from, to) : walkListAny<false>(*this, list, from, to);
+    withMix(m_stages.mix(), [&](auto mix) {
+        if (hasPopcnt())
+            walkListPopcnt<mix.value>(*this, list, from, to);
+        else
+            walkListAny<mix.value>(*this, list, from, to);
+    });
 }
 
 // A piece of work: the combinations below the prefix (a, b) of the full list, or the
