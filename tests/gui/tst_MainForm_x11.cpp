@@ -11,7 +11,7 @@
 #include "app/WebPanel.h"
 #include "history/DataPanel.h"
 #include "TestSupport.h"
-#include "gui/TinyHttpServer.h"
+#include "net/TinyHttpServer.h"
 
 #include <QAction>
 #include <QFile>

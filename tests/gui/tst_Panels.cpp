@@ -42,7 +42,7 @@
 #include "update/OnlineUpdate.h"
 #include "wheel/WheelTab.h"
 #include "TestSupport.h"
-#include "gui/TinyHttpServer.h"
+#include "net/TinyHttpServer.h"
 
 #include <QApplication>
 #include <QComboBox>
