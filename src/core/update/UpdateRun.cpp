@@ -249,3 +249,14 @@ QStringList UpdateReportLines(const UpdateOutcome &o)
     section(QStringLiteral("未能读取的来源："), o.failures);
     return lines;
 }
+
+QString StartupCheckNote(const UpdateOutcome &o)
+{
+    if (StartupCheckFoundDraws(o))
+        return QStringLiteral("发现%1期新开奖，点击查看").arg(o.merge.found());
+    if (o.cancelled)
+        return {};
+    if (!o.sourceRead())
+        return QStringLiteral("启动时检查新开奖失败：") + o.failures.join(QStringLiteral("；"));
+    return QStringLiteral("启动时检查新开奖：") + UpdateHeadline(o);
+}

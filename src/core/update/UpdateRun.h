@@ -50,6 +50,12 @@ int DrawsToAskFor(int newestIssue, const QDate &today);
 // "新增45期（2026096–2026140）", or what happened instead; draws that were found and
 // not added are counted with the reason.
 QString UpdateHeadline(const UpdateOutcome &outcome);
+// The status bar's line after the check at start: "发现3期新开奖，点击查看" when there are
+// new draws to look at, else what the check found or why it failed, in one line.
+QString StartupCheckNote(const UpdateOutcome &outcome);
+// Whether the check at start has draws to offer.
+inline bool StartupCheckFoundDraws(const UpdateOutcome &outcome) { return outcome.merge.found() > 0; }
+
 // Everything the player is shown before saving: the headline, the sources, the gaps, the
 // disagreements and the notes, one line each, sub-items indented by two blanks.
 QStringList UpdateReportLines(const UpdateOutcome &outcome);
