@@ -264,15 +264,15 @@ private slots:
     // draws reach the history, and every missing draw is added.
     void pagesUntilTheHistory_data()
     {
-        QTest::addColumn<int>("newest");     // the history's newest draw of 2025 (1..150)
+        QTest::addColumn<int>("newest");     // the history's newest draw of 2027 (1..150)
         QTest::addColumn<bool>("paging");    // whether the server honours pageNo
         QTest::addColumn<int>("pages");      // pages asked for
         QTest::addColumn<QString>("headline");
-        QTest::newRow("130 behind") << 20 << true << 2 << "新增130期（2025021–2025150）";
-        QTest::newRow("within one page") << 120 << true << 1 << "新增30期（2025121–2025150）";
-        QTest::newRow("exactly one page") << 50 << true << 2 << "新增100期（2025051–2025150）";
+        QTest::newRow("130 behind") << 20 << true << 2 << "新增130期（2027021–2027150）";
+        QTest::newRow("within one page") << 120 << true << 1 << "新增30期（2027121–2027150）";
+        QTest::newRow("exactly one page") << 50 << true << 2 << "新增100期（2027051–2027150）";
         QTest::newRow("a server that ignores pageNo")
-            << 20 << false << 2 << "找到100期新开奖，都没有加入（缺少第2025021–2025050期），开奖数据没有改动";
+            << 20 << false << 2 << "找到100期新开奖，都没有加入（缺少第2027021–2027050期），开奖数据没有改动";
     }
     void pagesUntilTheHistory()
     {
@@ -280,25 +280,29 @@ private slots:
         QFETCH(bool, paging);
         QFETCH(int, pages);
         QFETCH(QString, headline);
-        // Draws 2025001..2025150, made up; the answer pages them newest first.
+        // Draws 2027001..2027150, made up (a year the computer's clock may not have reached, so
+        // the first count asked for is too small); the answer pages them newest first.
         auto draw = [](int no) {
-            return QString::fromUtf8(R"J({"code":"%1","date":"2025-01-01(三)","red":"%2,%3,%4,%5,%6,%7","blue":"%8"})J")
-                .arg(2025000 + no)
+            return QString::fromUtf8(R"J({"code":"%1","date":"2027-01-01(三)","red":"%2,%3,%4,%5,%6,%7","blue":"%8"})J")
+                .arg(2027000 + no)
                 .arg(no % 5 + 1, 2, 10, QLatin1Char('0')).arg(no % 5 + 7).arg(no % 5 + 13).arg(no % 5 + 19)
                 .arg(no % 5 + 25).arg(no % 3 + 31).arg(no % 16 + 1, 2, 10, QLatin1Char('0'));
         };
         UpdateSource notice = web(QStringLiteral("n"), UpdateSource::DrawNotice);
         notice.address += QStringLiteral("?name=ssq&issueCount=100&pageNo=1&pageSize=100&systemType=PC");
         QStringList asked;
-        const UpdateOutcome o = RunUpdate(history(2025000 + newest), {notice}, [&](const UpdateSource &s) {
+        const UpdateOutcome o = RunUpdate(history(2027000 + newest), {notice}, [&](const UpdateSource &s) {
             asked << s.address;
             const QUrlQuery q{QUrl(s.address)};
             const int page = paging ? q.queryItemValue("pageNo").toInt() : 1;
             const int size = q.queryItemValue("pageSize").toInt();
+            // The newest issueCount draws, a page of them.
+            const int total = qMin(150, q.queryItemValue("issueCount").toInt());
             QStringList items;
-            for (int no = 150 - (page - 1) * size; no > qMax(0, 150 - page * size); --no)
+            for (int no = 150 - (page - 1) * size; no > qMax(150 - total, 150 - page * size); --no)
                 items << draw(no);
-            return FetchResult::success(QString::fromUtf8(R"({"state":0,"total":150,"result":[%1]})").arg(items.join(',')).toUtf8());
+            return FetchResult::success(QString::fromUtf8(R"({"state":0,"total":%1,"result":[%2]})")
+                                            .arg(total).arg(items.join(',')).toUtf8());
         }, UpdateRules{});
         QCOMPARE(asked.size(), pages);
         QVERIFY2(asked.value(1).isEmpty() || asked[1].contains("&pageNo=2&"), qPrintable(asked.value(1)));

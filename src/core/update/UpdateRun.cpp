@@ -39,7 +39,8 @@ Fetched fetchPages(const UpdateSource &source, const WebFetcher &fetchWeb, const
 {
     Fetched out;
     const int pageSize = PageSize(source);
-    const int wanted = DrawsToAskFor(newestIssue, QDate::currentDate());
+    const QDate today = QDate::currentDate();
+    int wanted = DrawsToAskFor(newestIssue, today);
     SourceDraws all;
     QStringList places;
     QStringList notes;
@@ -82,7 +83,12 @@ Fetched fetchPages(const UpdateSource &source, const WebFetcher &fetchWeb, const
         given += read.given;
         const int oldest = read.draws.front().draw.issueNo();
         const bool reachedHistory = newestIssue != 0 && oldest <= newestIssue;
-        const bool lastPage = pageSize <= 0 || read.given < pageSize || (read.total >= 0 && given >= read.total);
+        // A total of just what was asked for may be our own limit (the computer's clock may
+        // be wrong): the later pages ask for everything.
+        const bool ourLimit = read.total == wanted;
+        if (ourLimit)
+            wanted = DrawsToAskFor(0, today);
+        const bool lastPage = read.given < pageSize || (read.total >= 0 && given >= read.total && !ourLimit);
         if (reachedHistory || lastPage || !news)
             break;
     }
