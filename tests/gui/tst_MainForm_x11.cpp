@@ -229,9 +229,13 @@ private slots:
         m_boxes.clear();
         auto form = start(dir, &kTwoDraws);
         TStartupCheck *check = form->StartupCheck;
+        QSignalSpy ended(check, &TStartupCheck::finished);
         QCOMPARE(check->CheckAtStartAct->isChecked(), on);
-        QTRY_VERIFY(!check->isChecking());
-        QTest::qWait(50);
+        if (on)
+            QTRY_COMPARE(ended.count(), 1);
+        else
+            QTest::qWait(100);
+        QVERIFY(!check->isChecking());
         QCOMPARE(check->NewDrawsBt->isVisible(), note.startsWith("发现"));
         if (!on) {
             check->CheckAtStartAct->trigger();

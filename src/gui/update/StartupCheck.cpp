@@ -49,10 +49,13 @@ TStartupCheck::TStartupCheck(const QString &dataFolder, QMenu *menu, QStatusBar 
 TStartupCheck::~TStartupCheck()
 {
     if (m_thread) {
-        // The fetch under way is cancelled; the thread ends at once.
-        m_stop = true;
-        m_thread->wait();
-        delete m_thread;
+        // The fetch under way is cancelled; the thread ends at once. A local source that
+        // never ends (a pipe) must not keep the program from closing: that thread is left
+        // to the end of the process with what it shares.
+        m_shared->stop = true;
+        disconnect(m_thread, nullptr, this, nullptr);
+        if (m_thread->wait(3000))
+            delete m_thread;
     }
 }
 
@@ -77,19 +80,20 @@ void TStartupCheck::start(const TBeenCodesRecArr &history)
         m_fixedSources ? *m_fixedSources
                        : LoadSourceList(QDir(m_dataFolder).filePath(QString::fromUtf16(kSourceListFileName))).sources;
     const UpdateRules rules = m_rules;
-    m_thread = QThread::create([this, history, sources, rules] {
+    const std::shared_ptr<Shared> shared = m_shared;
+    m_thread = QThread::create([shared, history, sources, rules] {
         WebFetch web(rules);
         std::function<void()> cancel;
         WebFetchHooks hooks;
         hooks.started = [&cancel](const std::function<void()> &c) { cancel = c; };
         // The fetch runs an event loop of this thread: the timer reaches it there.
         QTimer stop;
-        QObject::connect(&stop, &QTimer::timeout, [this, &cancel] {
-            if (m_stop && cancel)
+        QObject::connect(&stop, &QTimer::timeout, [&shared, &cancel] {
+            if (shared->stop && cancel)
                 cancel();
         });
         stop.start(100);
-        m_outcome = RunUpdate(history, sources, [&](const UpdateSource &s) { return web.get(s, hooks); }, rules);
+        shared->outcome = RunUpdate(history, sources, [&](const UpdateSource &s) { return web.get(s, hooks); }, rules);
     });
     connect(m_thread, &QThread::finished, this, &TStartupCheck::done);
     m_thread->start(QThread::LowPriority);
@@ -99,6 +103,7 @@ void TStartupCheck::done()
 {
     m_thread->deleteLater();
     m_thread = nullptr;
+    m_outcome = m_shared->outcome;
     const QString note = StartupCheckNote(m_outcome);
     if (StartupCheckFoundDraws(m_outcome)) {
         NewDrawsBt->setText(note);

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QAction;
@@ -52,7 +53,14 @@ private:
     QString m_dataFolder;
     UpdateRules m_rules;
     std::optional<UpdateSources> m_fixedSources;
+    // What the check's thread shares with the window; it outlives the window when a
+    // source (a pipe named in sources.ini) keeps the thread waiting at exit.
+    struct Shared
+    {
+        std::atomic<bool> stop{false};
+        UpdateOutcome outcome;
+    };
     QThread *m_thread = nullptr;
-    std::atomic<bool> m_stop{false};
+    std::shared_ptr<Shared> m_shared = std::make_shared<Shared>();
     UpdateOutcome m_outcome;
 };
