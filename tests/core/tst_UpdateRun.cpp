@@ -209,7 +209,6 @@ private slots:
         QTest::newRow("mixed order")
             << table << "2026098 01 02 03 04 05 06 07\n" + kTable << "2026096 2026097 2026098" << "顺序错乱";
         QTest::newRow("blue 17") << table << QByteArray(kTable).replace(" 09 31", " 17 31") << "2026096" << "蓝球17超出";
-        QTest::newRow("cut last line") << table << kTable + "2026098 2026-08-23 01 02 03 04 05 06 1" << "2026096 2026097" << "第3行";
         QTest::newRow("state as a string") << json << QByteArray(kRealNotice).replace(R"("state":0)", R"("state":"0")")
                                            << "2025063" << "";
         QTest::newRow("state 1 as a string")
