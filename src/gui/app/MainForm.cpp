@@ -120,14 +120,15 @@ void TMainForm::FormCreate()
     if (!DataPanel->startupLeftOut().isEmpty())
         QMetaObject::invokeMethod(DataPanel, &TDataPanel::OfferLeftOutLines, Qt::QueuedConnection);
 
-    // The check at start, when chosen, begins once the window is up and never delays it.
+    // The check at start, when chosen, begins once the window is up and painted, so it
+    // never delays the start.
     StartupCheck = new TStartupCheck(m_appDir, menuBar()->findChild<QMenu *>(QStringLiteral("FileMenu")), statusBar(), this);
     connect(StartupCheck, &TStartupCheck::statusText, this, [this](const QString &text) { setStatusText(0, text); });
     connect(StartupCheck, &TStartupCheck::reviewRequested, this, [this](const UpdateOutcome &read) {
         ShowContentPanel(DataPanel);
         DataPanel->RunOnlineUpdate(&read);
     });
-    QTimer::singleShot(0, StartupCheck, [this] { StartupCheck->start(m_codeArr); });
+    QTimer::singleShot(1500, StartupCheck, [this] { StartupCheck->start(m_codeArr); });
 
     FileMenuManulClick();
     HelpMenuWebSiteClick();
