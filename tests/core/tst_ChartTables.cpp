@@ -176,6 +176,55 @@ private slots:
         QCOMPARE(g.GetValue(10, 1), QStringLiteral("2"));
     }
 
+    // Every line of the value axis is labelled with its own value, steps of 1, 2, 5, 10 ...
+    // and never more than 20 bands; a bar of a line's value ends on that line.
+    void statAxis_data()
+    {
+        QTest::addColumn<bool>("red");
+        QTest::addColumn<int>("draws");   // of reds 01..06 and blue 01; then 19 of 07..12, blue 02
+        QTest::addColumn<int>("tail");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("bands");
+        QTest::addColumn<int>("bandHeight");
+        QTest::newRow("red, 1 draw") << true << 1 << 0 << 1 << 1 << 200;
+        QTest::newRow("red, 30 draws, 19 at most") << true << 11 << 19 << 1 << 19 << 20;
+        QTest::newRow("red, 130 draws") << true << 130 << 0 << 10 << 13 << 20;
+        QTest::newRow("blue, 1 draw") << false << 1 << 0 << 1 << 1 << 120;
+        QTest::newRow("blue, 30 draws, 19 at most") << false << 11 << 19 << 1 << 19 << 20;
+        QTest::newRow("blue, 21 draws") << false << 21 << 0 << 2 << 11 << 20;
+        QTest::newRow("blue, 650 draws") << false << 650 << 0 << 50 << 13 << 20;
+    }
+    void statAxis()
+    {
+        QFETCH(bool, red);
+        QFETCH(int, draws);
+        QFETCH(int, tail);
+        QFETCH(int, step);
+        QFETCH(int, bands);
+        QFETCH(int, bandHeight);
+        QStringList lines = repeated(draws, QStringLiteral("01 02 03 04 05 06"), 1);
+        lines += repeated(tail, QStringLiteral("07 08 09 10 11 12"), 2);
+        G2NetModel g;
+        QVERIFY((red ? FillRedStatChart : FillBlueStatChart)(g, history(lines), int(lines.size()), nullptr));
+        g.Relayout();
+        QCOMPARE(g.FBandCount, bands);
+        QCOMPARE(g.FBandHeight, bandHeight);
+        for (int i = 0; i <= bands; ++i) {
+            QCOMPARE(g.AxisLabel(i), step * i);
+            QCOMPARE(g.AxisY(i), g.PlotRect().bottom - bandHeight * i);
+        }
+        // The tallest bar; then a value on the second line and one just below it.
+        const int tallest = std::max(draws, tail);
+        QCOMPARE(g.ScaledBar(tail <= draws ? 1 : red ? 7 : 2, 1).top, g.AxisY(0) - bandHeight * tallest / step);
+        g.SetValue(3, 1, QString::number(2 * step));
+        QCOMPARE(g.ScaledBar(3, 1).top, g.AxisY(2));
+        g.SetValue(3, 1, QString::number(2 * step - 1));
+        const int below = g.ScaledBar(3, 1).top;
+        QVERIFY(below >= g.AxisY(2) && below <= g.AxisY(1) - (step > 1 ? 1 : 0));
+        g.SetValue(3, 1, QStringLiteral("0"));
+        QCOMPARE(g.ScaledBar(3, 1).top, g.AxisY(0));
+    }
+
     void blueTrendMarks_data()
     {
         QTest::addColumn<int>("blue");

@@ -358,6 +358,7 @@ private slots:
         const TBeenCodesRecArr history = PatternHistory(90);
         TG2Net chart;
         QVERIFY(FillRedStatChart(chart.model(), history, 90, nullptr));
+        chart.model().SetValue(1, 1, QString::number(3 * chart.model().FBandStep));
         chart.Resize();
         const G2NetModel &m = chart.model();
         QCOMPARE(chart.size(), m.ControlSize());
@@ -371,12 +372,10 @@ private slots:
             QCOMPARE(pixel(img, bar.left + 2, bar.top + 1), barColor);
             QVERIFY(pixel(img, bar.left + 2, bar.top - 1) != barColor);
         }
-        // The largest count reaches the plot's top line.
-        int best = 1;
-        for (int x = 1; x <= 33; ++x)
-            if (m.GetValue(x, 1).toInt() > m.GetValue(best, 1).toInt())
-                best = x;
-        QCOMPARE(m.ScaledBar(best, 1).top, m.PlotRect().top + 1);
+        // A bar of a line's value ends on that line's row: its frame is painted there.
+        const TRect bar = m.ScaledBar(1, 1);
+        QCOMPARE(bar.top, m.AxisY(3));
+        QCOMPARE(pixel(img, bar.left + 2, bar.top), QColor(50, 18, 52));
     }
 
     // A per-draw table: marked cells red, rows and columns without a red grey, the
