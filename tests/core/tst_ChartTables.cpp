@@ -261,6 +261,24 @@ private slots:
         QCOMPARE(rowTexts(t, 3, 8, 14), (QStringList{"3", "1", "2", "1", "1", "0", "2"}));
     }
 
+    // The total under "数" adds up the odd (big) reds of every draw; the count columns
+    // count the draws.
+    void twoClassTotals_data()
+    {
+        QTest::addColumn<bool>("oddEven");
+        QTest::addColumn<QStringList>("counts");   // row of the newest draw, then the totals
+        QTest::newRow("奇偶") << true << QStringList{"6", "", "", "", "", "", "", "6", "9", "0", "0", "0", "1", "0", "0", "1"};
+        QTest::newRow("大小") << false << QStringList{"3", "", "", "", "3", "", "", "", "5", "0", "0", "1", "1", "0", "0", "0"};
+    }
+    void twoClassTotals()
+    {
+        QFETCH(bool, oddEven);
+        QFETCH(QStringList, counts);
+        const H2NetModel t = chartOf(oddEven ? FillOddEvenChart : FillBigSmallChart,
+                                     {"2005012 01 02 03 04 05 06 16", "2005013 01 03 05 07 09 11 01"});
+        QCOMPARE(rowTexts(t, 2, 22, 29) + rowTexts(t, 4, 22, 29), counts);
+    }
+
     void emptyColumnGrid()
     {
         B0NetModel t;
@@ -312,6 +330,40 @@ private slots:
         QCOMPARE(rowTexts(t, 3, 26, 27), (QStringList{"01", "01"}));
         // 01 03 07 09 11 19: odd neighbours 3.
         QCOMPARE(t.GetValue(4, 14), QStringLiteral("03"));
+    }
+
+    // "说明" explains every property column, and its examples are what the table shows.
+    void explanationExamples_data()
+    {
+        QTest::addColumn<QString>("reds");
+        QTest::addColumn<int>("col");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("quoted");   // the reds are the text's own example
+        QTest::newRow("奇号连续") << "01 03 07 09 11 19" << 14 << "03" << true;
+        QTest::newRow("偶号连续") << "02 04 08 10 12 20" << 15 << "03" << true;
+        QTest::newRow("5奇1偶") << "01 03 05 07 09 10" << 13 << "04" << false;
+        QTest::newRow("17为大号") << "01 02 03 04 05 17" << 16 << "01" << false;
+        QTest::newRow("尾号组数") << "01 11 21 05 15 33" << 19 << "03" << true;
+        QTest::newRow("连号个数") << "01 02 06 07 08 10" << 22 << "05" << true;
+        QTest::newRow("连号组数") << "01 02 06 07 08 10" << 23 << "02" << true;
+    }
+    void explanationExamples()
+    {
+        QFETCH(QString, reds);
+        QFETCH(int, col);
+        QFETCH(QString, value);
+        QFETCH(bool, quoted);
+        const H2NetModel t = chartOf(FillAnalysisTable, {QStringLiteral("2005013 %1 07").arg(reds)});
+        QCOMPARE(t.GetValue(2, col), value);
+        const QStringList lines = AnalysisExplanationLines();
+        for (const MergeCell &merge : t.Merges()) {
+            const QString caption = QString(merge.Text).remove(QStringLiteral("\r\n"));
+            if (merge.TopLeft.x() >= 8)
+                QVERIFY2(std::any_of(lines.begin(), lines.end(),
+                                     [&](const QString &l) { return l.startsWith(caption + QStringLiteral("：")); }),
+                         qPrintable(caption));
+        }
+        QCOMPARE(lines.join(QString()).contains(reds.replace(QLatin1Char(' '), QStringLiteral("，"))), quoted);
     }
 
     // The web page's data: every page computes over the shipped history; a bar chart's
