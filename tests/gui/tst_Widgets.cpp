@@ -326,6 +326,18 @@ private slots:
         const QImage bottom = table.viewport()->grab().toImage();
         QCOMPARE(pixel(bottom, 2, m.RowTop(m.FixRowCount() + m.VisibleRows() - 1, false) + 1), kGrey);
         QCOMPARE(pixel(bottom, line, 3), kFix);
+        // Narrow: the issue column stays while the other columns scroll beneath it.
+        table.resize(400, 520);
+        table.Resize();
+        QScrollBar *across = table.horizontalScrollBar();
+        QVERIFY(across->maximum() > 0);
+        const QImage left = table.viewport()->grab().toImage();
+        across->setValue(across->maximum());
+        const QImage right = table.viewport()->grab().toImage();
+        const int fixed = m.FixedWidth();
+        QCOMPARE(fixed, m.ColLeft(1));
+        QCOMPARE(right.copy(0, 0, fixed, right.height()), left.copy(0, 0, fixed, left.height()));
+        QVERIFY(right.copy(fixed, 0, 60, right.height()) != left.copy(fixed, 0, 60, left.height()));
     }
 
     void scrollBarRequests()

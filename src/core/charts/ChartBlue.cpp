@@ -124,7 +124,7 @@ void blueTrendHeader(H2NetModel &table)
         table.SetValue(1, 23 + k, zones[k]);
 
     table.SetMergeCount(10);
-    SetCaption(table, 0, 0, 0, 0, 1, QStringLiteral("期号"));
+    SetIssueCaption(table, 0);
     SetCaption(table, 1, 1, 0, 1, 1, QStringLiteral("蓝球"));
     SetCaption(table, 2, 2, 0, 17, 0, QStringLiteral("蓝球分布"));
     SetCaption(table, 3, 18, 0, 18, 1, QStringLiteral("奇"));

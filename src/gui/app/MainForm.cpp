@@ -124,8 +124,8 @@ void TMainForm::FormCreate()
 
 void TMainForm::CreateChartControls()
 {
-    // The pages read the history at the moment they are shown; "区域分布图" is the page
-    // selected when the charts are first shown by the tool button.
+    // The pages read the history at the moment they are shown; "红球走势图", the first
+    // item of the charts menu, is the page the tool button shows the first time.
     m_chartPages = BuildChartPages(GridPctl, &m_codeArr);
 }
 

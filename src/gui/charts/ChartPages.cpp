@@ -107,7 +107,7 @@ TChartPages::TChartPages(QTabWidget *GridPctl, const TBeenCodesRecArr *CodeArr)
         sheet->installEventFilter(this);
     }
     GridPctl->tabBar()->setCursor(Qt::PointingHandCursor);
-    GridPctl->setCurrentIndex(PageZone);
+    GridPctl->setCurrentIndex(PageRedTrend);
     m_building = false;
     if (GridPctl->isVisible())
         RefreshPage(GridPctl->currentIndex());
