@@ -36,6 +36,6 @@ void ApplyConditionIni(const QByteArray &ini, ConditionSet &conditions, const QS
 void ExportConditionFile(const QString &path, const ConditionSet &conditions);
 void ImportConditionFile(const QString &path, ConditionSet &conditions);
 
-// The main window's caption after an export or import: "晨帆选号通  v2005 - " and the
-// file's name without its folder.
+// The main window's caption after an export or import: the program's caption, " - " and
+// the file's name without its folder ("晨帆选号通 2005版 - 条件.ini").
 QString ConditionFileCaption(const QString &path);

@@ -14,12 +14,14 @@
 #include "app/SmForm.h"
 #include "app/SplashForm.h"
 #include "app/SqlPanel.h"
+#include "app/SupportPage.h"
 #include "app/StatusPanel.h"
 #include "app/ToolBarButtons.h"
 #include "app/WebPanel.h"
 #include "history/DataPanel.h"
 #include "history/HistoryFile.h"
 #include "update/DrawDates.h"
+#include "update/SourceList.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -112,7 +114,6 @@ void TMainForm::FormCreate()
     CreateChartControls();
 
     DataPanel->setHistoryFileName(historyFileName());
-    WebPanel->setDrawDatesFile(DrawDatesFileFor(historyFileName()));
     DataPanel->LoadHistoryFile();
 
     FileMenuManulClick();
@@ -159,7 +160,8 @@ void TMainForm::createContentPanels()
     auto *grid = new QGridLayout(m_client);
     grid->setContentsMargins(0, 0, 0, 0);
 
-    WebPanel = new TWebPanel(m_codeArr, m_client);
+    WebPanel = new TWebPanel(m_client);
+    WebPanel->setOwnPage([this](const QUrl &unreachable) { return supportPageHtml(unreachable); });
     DataPanel = new TDataPanel(m_codeArr, *this, m_client);
     SqlPanel = new TSqlPanel(m_codeArr, m_client);
     GridPctl = new TGridPctl(m_client);
@@ -244,7 +246,7 @@ void TMainForm::createMenus()
                           Qt::Key_F1, QStringLiteral("|打开帮助主题文件")),
             &QAction::triggered, this, &TMainForm::HelpMenuTopicClick);
     connect(addMenuAction(helpMenu, QStringLiteral("HelpMenuWebSite"), QStringLiteral("网站支持(&S)"),
-                          {}, QStringLiteral("|打开我们的支持网站")),
+                          {}, QStringLiteral("|打开程序的说明页或您设置的网站")),
             &QAction::triggered, this, &TMainForm::HelpMenuWebSiteClick);
     helpMenu->addSeparator();
     connect(addMenuAction(helpMenu, QStringLiteral("HelpMenuAbout"), QStringLiteral("关于(&A)..."),
@@ -280,7 +282,7 @@ void TMainForm::createToolBar()
          &TMainForm::SqlMenuClick);
     MainTbr->addSeparator();
     wire(add(MainTbr, QStringLiteral("HelpMenuRecmBt"), QStringLiteral("网站支持"),
-             QStringLiteral("web"), QStringLiteral("|打开支持网站明川网的网页")),
+             QStringLiteral("web"), QStringLiteral("|打开程序的说明页或您设置的网站")),
          &TMainForm::HelpMenuRecmClick);
     wire(add(MainTbr, QStringLiteral("HelpMenuAboutBt"), QStringLiteral("关于软件"),
              QStringLiteral("about")),
@@ -373,11 +375,33 @@ QWidget *TMainForm::frontPanel() const
     return nullptr;
 }
 
-void TMainForm::ShowWebPage(const QUrl &url)
+QString TMainForm::supportFile(const char16_t *name) const
+{
+    return QDir(m_appDir).filePath(QString::fromUtf16(name));
+}
+
+void TMainForm::ShowSupportPage()
 {
     WebPanel->raise();
     WebPanel->show();
-    WebPanel->Navigate(url);
+    // The player's own site when he named one, else the program's own page.
+    const QUrl site = LoadPlayerSite(supportFile(kWebsiteFileName));
+    if (site.isEmpty())
+        WebPanel->ShowOwnPage();
+    else
+        WebPanel->Navigate(site);
+}
+
+QString TMainForm::supportPageHtml(const QUrl &unreachable) const
+{
+    SupportPageFacts facts;
+    facts.CodeArr = &m_codeArr;
+    facts.dates = DrawDates::Load(DrawDatesFileFor(historyFileName()));
+    facts.historyFile = historyFileName();
+    facts.helpFile = m_helpFile;
+    facts.sources = LoadSourceList(supportFile(kSourceListFileName)).sources;
+    facts.unreachableSite = unreachable;
+    return SupportPageHtml(facts);
 }
 
 // ---- handlers ------------------------------------------------------------------------------
@@ -444,17 +468,19 @@ void TMainForm::HelpMenuTopicClick()
 
 void TMainForm::HelpMenuWebSiteClick()
 {
-    ShowWebPage(QUrl(AppInfo::supportHomePage()));
+    ShowSupportPage();
 }
 
 void TMainForm::HelpMenuRecmClick()
 {
-    ShowWebPage(QUrl(AppInfo::supportSite() + QLatin1Char('/')));
+    ShowSupportPage();
 }
 
 void TMainForm::HelpMenuAboutClick()
 {
     TAboutForm about(this);
+    about.SetPlayerSite(LoadPlayerSite(supportFile(kWebsiteFileName)));
+    connect(&about, &TAboutForm::supportPageRequested, this, &TMainForm::ShowSupportPage);
     about.SetHistoryFile(historyFileName());
     about.SetNewestDraw(NewestDrawText(m_codeArr, DrawDates::Load(DrawDatesFileFor(historyFileName()))));
     about.exec();
@@ -462,5 +488,5 @@ void TMainForm::HelpMenuAboutClick()
 
 void TMainForm::report(const QString &message)
 {
-    MsgBox::information(this, message);
+    MsgBox::warning(this, message);
 }
