@@ -2,26 +2,15 @@
 
 #include "app/AppInfo.h"
 #include "app/Query.h"
+#include "app/TextFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// A text the player wrote: UTF-8 when it is valid UTF-8, else GBK.
-QString playerText(const QByteArray &bytes)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    QStringDecoder gbk("GBK");
-    return gbk.decode(bytes);
-}
 
 QString esc(const QString &text)
 {
@@ -93,11 +82,9 @@ QString siteBox(const SupportPageFacts &facts)
 
 QUrl PlayerSiteFromText(const QByteArray &bytes)
 {
-    const QStringList lines = playerText(bytes).split(QLatin1Char('\n'));
+    const QStringList lines = DecodePlayerText(bytes).split(QLatin1Char('\n'));
     for (QString line : lines) {
         line = line.trimmed();
-        if (line.startsWith(QChar(0xFEFF)))
-            line = line.mid(1).trimmed();
         if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')))
             continue;
         const QUrl url(line, QUrl::StrictMode);
