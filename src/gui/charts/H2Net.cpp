@@ -140,8 +140,9 @@ void TH2Net::paintEvent(QPaintEvent *event)
     const int across = horizontalScrollBar()->value();
     const int fixed = across > 0 ? m_model.FixedWidth() : 0;
     const QRect area = event->rect();
-    paintPart(painter, area.intersected(QRect(fixed, area.top(), std::max(area.right() + 1 - fixed, 0), area.height())),
-              across);
+    QRect scrolling = area;
+    scrolling.setLeft(std::max(area.left(), fixed));
+    paintPart(painter, scrolling, across);
     if (fixed > 0)
         paintPart(painter, area.intersected(QRect(0, area.top(), fixed, area.height())), 0);
 }
