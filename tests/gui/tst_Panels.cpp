@@ -568,10 +568,13 @@ private slots:
         QTabWidget pctl;
         pctl.resize(1000, 700);
         TChartPages *pages = BuildChartPages(&pctl, &m_shipped);
+        QList<MsgBox::Kind> kinds;
+        MsgBox::setHook([&](MsgBox::Kind kind, const QString &text) { kinds << kind, m_messages << text; });
         pctl.show();
         QVERIFY(QTest::qWaitForWindowExposed(&pctl));
-        // Shown, a page computes with its spin's count; the spin alone waits for 查询.
-        pctl.setCurrentIndex(PageRedTrend);
+        // The first page shown is "红球走势图", computed with its spin's count; the spin
+        // alone waits for 查询.
+        QCOMPARE(pctl.currentIndex(), int(PageRedTrend));
         QCOMPARE(pages->Table(PageRedTrend)->model().DynRows(), 31);
         pages->CountSe(PageRedTrend)->setValue(7);
         QCOMPARE(pages->Table(PageRedTrend)->model().DynRows(), 31);
@@ -586,7 +589,9 @@ private slots:
             pages->CountSe(page)->setValue(int(m_shipped.size()) + 1);
             QTest::mouseClick(pages->GoBt(page), Qt::LeftButton);
             QCOMPARE(m_messages, QStringList{QStringLiteral("设置的查询期数超过总期数!!")});
+            QCOMPARE(kinds, QList<MsgBox::Kind>{MsgBox::Warning});
             m_messages.clear();
+            kinds.clear();
             if (TH2Net *table = pages->Table(page))
                 QCOMPARE(table->model().DynRows(), int(m_shipped.size()) + 1);
         }
@@ -601,6 +606,7 @@ private slots:
         box->verticalScrollBar()->setValue(box->verticalScrollBar()->maximum());
         QApplication::processEvents();
         QCOMPARE(box->TableAt(int(m_shipped.size()) - 1)->model().FTitle, m_shipped.front().issueText() + QStringLiteral("期"));
+        MsgBox::setHook([this](MsgBox::Kind, const QString &text) { m_messages.append(text); });
     }
 
 };

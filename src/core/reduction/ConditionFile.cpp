@@ -1,5 +1,6 @@
 #include "reduction/ConditionFile.h"
 
+#include "app/AppInfo.h"
 #include "app/FileErrorText.h"
 #include "app/TextFile.h"
 #include "code/SsqError.h"
@@ -216,5 +217,5 @@ QString ConditionFileCaption(const QString &path)
     qsizetype cut = -1;
     for (const QChar sep : {QLatin1Char('/'), QLatin1Char('\\'), QLatin1Char(':')})
         cut = std::max(cut, path.lastIndexOf(sep));
-    return QStringLiteral("晨帆选号通  v2005 - ") + path.mid(cut + 1);
+    return AppInfo::mainCaption() + QStringLiteral(" - ") + path.mid(cut + 1);
 }

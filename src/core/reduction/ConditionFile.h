@@ -45,6 +45,6 @@ void ImportConditionFile(const QString &path, ConditionSet &conditions);
 enum class ExportTarget { NewFile, ConditionFile, OtherFile };
 ExportTarget ExportTargetOf(const QString &path);
 
-// The main window's caption after an export or import: "晨帆选号通  v2005 - " and the
-// file's name without its folder.
+// The main window's caption after an export or import: the program's caption, " - " and
+// the file's name without its folder ("晨帆选号通 2005版 - 条件.ini").
 QString ConditionFileCaption(const QString &path);
