@@ -37,8 +37,8 @@ void fillFirst(std::vector<CombinationRecord> &table, int a)
 std::vector<CombinationRecord> buildTable()
 {
     std::vector<CombinationRecord> table(kCombinationTotal);
-    // Two workers take the first numbers alternately from both ends, so each does about
-    // half of the work; without a second thread one does it all.
+    // One worker per core (at most eight) takes every threads-th first number, the calling
+    // thread among them; a worker that cannot be started leaves its numbers to the caller.
     const int threads = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1U, 8U));
     std::vector<std::thread> helpers;
     auto work = [&table, threads](int worker) {

@@ -60,12 +60,6 @@ inline constexpr std::array<SlotField, kPropertySlots> kSlotFields = {{
     {33, 3, 0}, {36, 6, 0}, {42, 8, 0}, {50, 2, 1}, {52, 6, 0}, {58, 3, 0}, {61, 3, 0},
 }};
 
-inline int SlotValue(CombinationRecord r, PropertySlot slot)
-{
-    const SlotField &f = kSlotFields[std::size_t(slot)];
-    return int((r >> f.shift) & ((1U << f.width) - 1U)) + f.offset;
-}
-
 // Runs of consecutive numbers as one index below 64: r2 + 4 r3 + 12 r4 + 24 r5 + 48 r6,
 // where rL = runs[L - 1] of ConsecRuns. Six numbers allow at most three pairs or two
 // triples, so no two run patterns share an index.

@@ -64,7 +64,6 @@ public:
     // Every chosen-number group line is checked here: a bad one throws SsqError.
     ReductionFilter(const ConditionSet &conditions, const TBeenCodesRecArr &history);
 
-    bool stageActive(int stage) const { return m_active[stage]; }
     int tolerance() const { return m_tolerance; }
 
     // The stages (bit s - 1 for stage s) that the combination `a` (six distinct reds

@@ -251,8 +251,7 @@ FileDialogRequest TRcmPanel::conditionFileRequest(const QString &title) const
     request.filterName = QStringLiteral("配置文件");
     request.pattern = QStringLiteral("*.ini");
     request.defaultSuffix = QStringLiteral("ini");
-    request.folder = m_conditionFolder.isEmpty() ? QCoreApplication::applicationDirPath()
-                                                 : m_conditionFolder;
+    request.folder = QCoreApplication::applicationDirPath();
     // An existing file is updated in place (its other sections stay), so there is
     // nothing to warn about.
     request.confirmOverwrite = false;
@@ -315,7 +314,6 @@ void TRcmPanel::RcmPanelScaleBtClick()
     try {
         const ReductionRun run = RunReduction(conditions, history(), m_resultList, &progress,
                                               QDateTime::currentDateTime(), 0, Base());
-        m_lastStages = run.stages;
         RcmSheet4->setReport(run.report);
         RcmSheet4->StageStats->ShowStages(run.stages, run.tolerance);
         RcmSheet4->SideTabs->setCurrentWidget(RcmSheet4->StageStats);

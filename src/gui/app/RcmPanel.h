@@ -76,17 +76,13 @@ public:
     void setCaptionWindow(QWidget *window);
     // Dialogs and printing; tests replace them.
     TRcmDialogs &dialogs() { return m_dialogs; }
-    // Where the condition files are looked for first (the program's folder by default).
-    void setConditionFolder(const QString &folder) { m_conditionFolder = folder; }
 
     // ---- the conditions ------------------------------------------------------------
     ConditionSet Conditions() const;
     void SetConditions(const ConditionSet &conditions);
 
-    // The survivors of the last reduction (empty before the first one) and what each
-    // stage of it removed.
+    // The survivors of the last reduction (empty before the first one).
     const TCodeList &ResultList() const { return m_resultList; }
-    const StageOutcomes &LastStages() const { return m_lastStages; }
     // The imported base (大底) the next run goes over; null for all combinations.
     const TCodeRedArrArr *Base() const { return m_base ? &*m_base : nullptr; }
 
@@ -141,9 +137,7 @@ private:
     QPointer<TCodeSetForm> m_codeSetForm;
     QPointer<QWidget> m_captionWindow;
     TRcmDialogs m_dialogs;
-    QString m_conditionFolder;
     TCodeList m_resultList;
-    StageOutcomes m_lastStages{};
     std::optional<TCodeRedArrArr> m_base;
     bool m_controlsCreated = false;
 };

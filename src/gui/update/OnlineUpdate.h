@@ -44,8 +44,6 @@ public:
     // Messages of failures and of "nothing new" are shown here; nullopt then.
     std::optional<Accepted> Run(const QString &memoText, bool memoUnsaved);
 
-    bool isRunning() const { return m_running; }
-
 signals:
     void statusText(const QString &text);
 
