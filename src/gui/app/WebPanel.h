@@ -5,27 +5,36 @@
 #include <QUrl>
 #include <QWidget>
 
-class QWebEngineLoadingInfo;
-class QWebEngineView;
+class QStackedLayout;
+class QTextBrowser;
+struct WebViewModule;
+enum class WebLoadResult;
 
-// The web panel: an embedded browser that shows pages of the support site. When a page
-// cannot be loaded (the machine is offline, the site is down) the panel shows a page of
-// the program's own instead of the browser's error page.
+// The web panel: the program's own pages, drawn by a light text browser, and pages of the
+// support site in an embedded browser. The embedded browser (and with it the web engine
+// and its helper processes) is made only when a page from the network is first asked
+// for, so the start and the program's own pages cost none of it. When a page cannot be
+// loaded (the machine is offline, the site is down, the address can never exist) the
+// panel shows a page of the program's own instead of the browser's error page.
 class TWebPanel : public QWidget
 {
     Q_OBJECT
 public:
     TWebPanel(const TBeenCodesRecArr &CodeArr, QWidget *parent = nullptr);
 
-    QWebEngineView *WebBrowser = nullptr;
+    // The program's own pages.
+    QTextBrowser *PageView = nullptr;
+    // The embedded browser: null until the first page from the network.
+    QWidget *WebBrowser = nullptr;
 
     // Sends the browser to `url`; every call tries the address again.
     void Navigate(const QUrl &url);
+    // Shows a page of the program's own, without the embedded browser.
+    void ShowHtml(const QString &html);
 
     // The side file with the dates of the draws, for the offline page's newest draw.
     void setDrawDatesFile(const QString &path) { m_drawDatesFile = path; }
 
-    QUrl requestedUrl() const { return m_requested; }
     bool showingOfflinePage() const { return m_offline; }
 
 signals:
@@ -33,11 +42,13 @@ signals:
     void pageShown(bool offline);
 
 private:
-    void onLoadingChanged(const QWebEngineLoadingInfo &info);
+    bool makeBrowser();
+    void showOfflinePage();
+    void onLoadFinished(WebLoadResult result);
 
     const TBeenCodesRecArr &m_codeArr;
-    QUrl m_requested;
+    QStackedLayout *m_stack = nullptr;
+    const WebViewModule *m_module = nullptr;
     QString m_drawDatesFile;
     bool m_offline = false;
-    bool m_loadingOfflinePage = false;
 };
