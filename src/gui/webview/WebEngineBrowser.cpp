@@ -1,4 +1,4 @@
-#include "WebViewModule.h"
+#include "webview/WebViewModule.h"
 
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
