@@ -26,6 +26,8 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWebEnginePage>
+#include <QWebEngineView>
 #include <memory>
 
 namespace {
@@ -131,51 +133,55 @@ private slots:
     }
 
     // The start draws its page without the web engine: the reserved .example name of the
-    // support site never resolves, so the program's own page is shown at once.
-    void lightStartWithOfflinePage()
+    // support site never resolves, so the program's own page is shown at once, and again
+    // by "网站支持".
+    void lightStartWithOwnPage()
     {
         QTemporaryDir dir;
         auto form = start(dir, &kTwoDraws);
-        QVERIFY(form->WebPanel->showingOfflinePage());
+        QVERIFY(form->WebPanel->showingOwnPage());
         QVERIFY(!form->WebPanel->WebBrowser);
         const QString text = form->WebPanel->PageView->toPlainText();
         QVERIFY(text.contains(QStringLiteral("晨帆选号通")));
         QVERIFY(text.contains(QStringLiteral("第2005013期,开奖号:02 09 15 18 25 33 07")));
         QVERIFY(text.contains(QStringLiteral("F1")));
         button(*form, QStringLiteral("HelpMenuRecmBt"))->click();
-        QVERIFY(form->WebPanel->showingOfflinePage());
+        QVERIFY(form->WebPanel->showingOwnPage());
         QVERIFY(!form->WebPanel->WebBrowser);
     }
 
     // A page from the network starts the browser; one that cannot be loaded gives way to
     // the program's own page, and the next request tries again.
-    void networkPageThenOffline()
+    void networkPageThenOwnPage()
     {
         QTemporaryDir dir;
         auto form = start(dir, &kTwoDraws);
         TinyHttpServer server;
         server.answers["/home.html"] = "200 OK\n<html><body>support</body></html>";
         QSignalSpy shown(form->WebPanel, &TWebPanel::pageShown);
-        form->ShowWebPage(QUrl(server.url("/home.html")));
+        form->WebPanel->Navigate(QUrl(server.url("/home.html")));
         QVERIFY(form->WebPanel->WebBrowser);
-        QVERIFY(!form->WebPanel->showingOfflinePage());
+        QVERIFY(!form->WebPanel->showingOwnPage());
         QTRY_VERIFY_WITH_TIMEOUT(!shown.isEmpty(), 30000);
         QCOMPARE(shown.last().at(0).toBool(), false);
         QVERIFY(form->WebPanel->WebBrowser->isVisible());
+        QString html;
+        static_cast<QWebEngineView *>(form->WebPanel->WebBrowser)->page()->toHtml([&html](const QString &h) { html = h; });
+        QTRY_VERIFY_WITH_TIMEOUT(html.contains(QStringLiteral("support")), 10000);
 
         QTcpServer closed;   // a port that refuses: listened on, then closed
         QVERIFY(closed.listen(QHostAddress::LocalHost, 0));
         const quint16 port = closed.serverPort();
         closed.close();
         shown.clear();
-        form->ShowWebPage(QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(port)));
-        QTRY_VERIFY_WITH_TIMEOUT(form->WebPanel->showingOfflinePage(), 30000);
+        form->WebPanel->Navigate(QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(port)));
+        QTRY_VERIFY_WITH_TIMEOUT(form->WebPanel->showingOwnPage(), 30000);
         QCOMPARE(shown.last().at(0).toBool(), true);
         QVERIFY(form->WebPanel->PageView->isVisible());
 
         shown.clear();
-        form->ShowWebPage(QUrl(server.url("/home.html")));
-        QVERIFY(!form->WebPanel->showingOfflinePage());   // tried again
+        form->WebPanel->Navigate(QUrl(server.url("/home.html")));
+        QVERIFY(!form->WebPanel->showingOwnPage());   // tried again
         QTRY_VERIFY_WITH_TIMEOUT(!shown.isEmpty(), 30000);
         QCOMPARE(shown.last().at(0).toBool(), false);
     }

@@ -6,6 +6,7 @@
 #include "app/AppResources.h"
 #include "app/GridPctl.h"
 #include "app/MsgBox.h"
+#include "app/OfflinePage.h"
 #include "app/ProgressForm.h"
 #include "app/RcmPanel.h"
 #include "charts/ChartPages.h"
@@ -112,7 +113,6 @@ void TMainForm::FormCreate()
     CreateChartControls();
 
     DataPanel->setHistoryFileName(historyFileName());
-    WebPanel->setDrawDatesFile(DrawDatesFileFor(historyFileName()));
     DataPanel->LoadHistoryFile();
 
     FileMenuManulClick();
@@ -159,7 +159,10 @@ void TMainForm::createContentPanels()
     auto *grid = new QGridLayout(m_client);
     grid->setContentsMargins(0, 0, 0, 0);
 
-    WebPanel = new TWebPanel(m_codeArr, m_client);
+    WebPanel = new TWebPanel(m_client);
+    WebPanel->setOwnPage([this](const QUrl &) {
+        return OfflinePageHtml(m_codeArr, DrawDates::Load(DrawDatesFileFor(historyFileName())));
+    });
     DataPanel = new TDataPanel(m_codeArr, *this, m_client);
     SqlPanel = new TSqlPanel(m_codeArr, m_client);
     GridPctl = new TGridPctl(m_client);

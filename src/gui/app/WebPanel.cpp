@@ -1,8 +1,5 @@
 #include "app/WebPanel.h"
 
-#include "app/OfflinePage.h"
-#include "app/SystemOpen.h"
-#include "update/DrawDates.h"
 #include "webview/WebViewModule.h"
 
 #include <QCoreApplication>
@@ -58,22 +55,14 @@ const WebViewModule *loadWebViewModule()
 
 } // namespace
 
-TWebPanel::TWebPanel(const TBeenCodesRecArr &CodeArr, QWidget *parent)
-    : QWidget(parent), m_codeArr(CodeArr)
+TWebPanel::TWebPanel(QWidget *parent)
+    : QWidget(parent)
 {
     setObjectName(QStringLiteral("WebPanel"));
     PageView = new QTextBrowser(this);
     PageView->setObjectName(QStringLiteral("PageView"));
     PageView->setFrameShape(QFrame::NoFrame);
     PageView->setOpenLinks(false);
-    // A link of the program's own page: web addresses in the panel, anything else (a file)
-    // with the system's application.
-    connect(PageView, &QTextBrowser::anchorClicked, this, [this](const QUrl &url) {
-        if (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https"))
-            Navigate(url);
-        else
-            SystemOpen::open(url);
-    });
     m_stack = new QStackedLayout(this);
     m_stack->setContentsMargins(0, 0, 0, 0);
     m_stack->addWidget(PageView);
@@ -94,42 +83,32 @@ bool TWebPanel::makeBrowser()
 
 void TWebPanel::Navigate(const QUrl &url)
 {
-    m_offline = false;
+    m_requested = url;
+    m_own = false;
     // Without the browser module no page from the network can be shown either.
     if (neverReachable(url) || !makeBrowser()) {
-        if (WebBrowser)
-            m_module->stop(WebBrowser);
-        showOfflinePage();
+        showOwnPage(url);
         return;
     }
     m_stack->setCurrentWidget(WebBrowser);
     m_module->load(WebBrowser, url);
 }
 
-void TWebPanel::ShowHtml(const QString &html)
+void TWebPanel::showOwnPage(const QUrl &unreachable)
 {
     if (WebBrowser)
         m_module->stop(WebBrowser);
-    m_offline = false;
-    PageView->setHtml(html);
+    // Written from the history and the files as they are now.
+    PageView->setHtml(m_ownPage ? m_ownPage(unreachable) : QString());
     m_stack->setCurrentWidget(PageView);
-    emit pageShown(false);
-}
-
-void TWebPanel::showOfflinePage()
-{
-    // Our own page, written from the history as it is now, instead of the browser's
-    // error page.
-    PageView->setHtml(OfflinePageHtml(m_codeArr, DrawDates::Load(m_drawDatesFile)));
-    m_stack->setCurrentWidget(PageView);
-    m_offline = true;
+    m_own = true;
     emit pageShown(true);
 }
 
 void TWebPanel::onLoadFinished(WebLoadResult result)
 {
     if (result == WebLoadResult::Failed)
-        showOfflinePage();   // the site could not be reached
+        showOwnPage(m_requested);   // the site could not be reached
     else
         emit pageShown(false);
 }
