@@ -13,7 +13,8 @@ a fresh Xvfb (no window manager) and the program, and prints:
   charts   the same after every chart page was opened by its key (Ctrl+1 ... Shift+F4)
 
 With --shots, the window after start and after the charts goes to DIR/start.png and
-DIR/charts.png. The figures are printed, not judged: run it a few times on a quiet machine.
+DIR/charts.png. The figures are printed, not judged: run it a few times on a quiet machine. It needs
+python3, Xvfb and the X libraries libX11 and libXtst (Debian: xvfb, libxtst6).
 """
 
 import ctypes
