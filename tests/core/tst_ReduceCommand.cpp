@@ -1,6 +1,6 @@
 #include "code/SsqError.h"
 #include "reduction/ConditionFile.h"
-#include "reduction/ReduceCommand.h"
+#include "batch/ReduceCommand.h"
 #include "reduction/ReductionEngine.h"
 #include "reduction/ResultOutput.h"
 #include "TestSupport.h"
