@@ -18,7 +18,6 @@ class TBackTestTab;
 class TCodeSelSheet;
 class TCodeSetForm;
 class TConditionSheet;
-class TMainForm;
 class TNumberRangeSheet;
 class TProgressForm;
 class TReductionExtrasBar;
@@ -32,7 +31,8 @@ class TWheelTab;
 //
 // What the panel needs of its window (the history, the status bar, the progress window,
 // the number picker, the window whose caption names the condition file) is given with
-// the setters; what is not given is taken from the TMainForm the panel lies on.
+// the setters; the panel knows nothing else of the window it lies on. Without a history
+// it works on an empty one, without a status sink its status texts go nowhere.
 class TRcmPanel : public QWidget
 {
     Q_OBJECT
@@ -106,8 +106,8 @@ public:
     bool ImportConditions(const QString &path);
     bool ExportResult(const QString &path);
     // The prize check's search with a text already asked for: six reds are looked for
-    // among the survivors (and selected where the memo lists them), any other text in
-    // the memo's text.
+    // among the survivors (and selected where the memo lists them); any other text is
+    // refused with a message that asks for six reds.
     void FindInMemo(const QString &text);
     // The base commands after the dialog: true when the base was read.
     bool ImportBase(const QString &path);
@@ -123,7 +123,6 @@ signals:
 
 private:
     void createToolBar();
-    TMainForm *mainForm() const;
     const TBeenCodesRecArr &history() const;
     void showStatus(const QString &text);
     TCodeSetForm *codeSetForm();
