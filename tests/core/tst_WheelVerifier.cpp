@@ -81,20 +81,6 @@ private slots:
                 QVERIFY(std::popcount(ticket & c.firstMiss) < t);
         }
     }
-
-    void survivors()
-    {
-        const std::vector<std::uint64_t> survivors = {mask({1, 2, 3, 4, 5, 6}), mask({1, 2, 3, 4, 5, 7}),
-                                                      mask({10, 11, 12, 13, 14, 15})};
-        const std::vector<std::uint64_t> tickets = {mask({1, 2, 3, 4, 5, 33})};
-        const SurvivorCheck five = VerifySurvivorWheel(survivors, tickets, 5);
-        QVERIFY(!five.ok);
-        QCOMPARE(five.missed, qint64(1));
-        QCOMPARE(five.checked, qint64(3));
-        const std::vector<std::uint64_t> more = {mask({1, 2, 3, 4, 5, 33}), mask({10, 11, 12, 20, 21, 22})};
-        QVERIFY(VerifySurvivorWheel(survivors, more, 3).ok);
-        QVERIFY(!VerifySurvivorWheel(survivors, more, 4).ok);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestWheelVerifier)

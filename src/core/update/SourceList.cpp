@@ -1,6 +1,5 @@
 #include "update/SourceList.h"
 
-#include "app/AppInfo.h"
 #include "app/TextFile.h"
 
 #include <QDir>
@@ -25,7 +24,7 @@ UpdateSources DefaultSources()
     // The results page of the operator's site loads its table from this interface; its
     // address, parameters (name=ssq, issueCount, pageNo, pageSize, systemType=PC), the
     // Referer of the results page it expects and the shape of its answer are described in
-    // many public projects that read the draws. A hundred draws cover about eight months.
+    // many public projects that read the draws. The update pages through it until its draws reach the history.
     cwl.address = QStringLiteral("https://www.cwl.gov.cn/cwl_admin/front/cwlkj/search/kjxx/findDrawNotice"
                                  "?name=ssq&issueCount=100&issueStart=&issueEnd=&dayStart=&dayEnd="
                                  "&pageNo=1&pageSize=100&week=&systemType=PC");
@@ -40,13 +39,7 @@ UpdateSources DefaultSources()
     table.address = QStringLiteral("https://data.17500.cn/ssq_asc.txt");
     table.referer = QStringLiteral("https://www.17500.cn/");
 
-    UpdateSource support;
-    support.name = QStringLiteral("support");
-    support.title = QStringLiteral("支持网站 gx.txt");
-    support.form = UpdateSource::HistoryLines;
-    support.address = AppInfo::updateAddress();
-
-    return {cwl, table, support};
+    return {cwl, table};
 }
 
 SourceListRead ParseSourceList(const QByteArray &bytes, const QString &baseDir)

@@ -89,16 +89,6 @@ QString WheelTable::writeEntry(int n, const WheelGuarantee &g, const std::vector
     return text + QLatin1Char('\n');
 }
 
-int WheelTable::listedSize(int n, const WheelGuarantee &g) const
-{
-    for (const char *text : m_entries) {
-        const std::optional<Header> h = readHeader(text);
-        if (h && h->n == n && h->m == g.m && h->t == g.t)
-            return h->size;
-    }
-    return 0;
-}
-
 std::optional<std::vector<std::uint64_t>> WheelTable::find(int n, const WheelGuarantee &g) const
 {
     for (const char *text : m_entries) {

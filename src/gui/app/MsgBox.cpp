@@ -24,6 +24,11 @@ void MsgBox::information(QWidget *parent, const QString &text)
     show(parent, Information, text);
 }
 
+void MsgBox::warning(QWidget *parent, const QString &text)
+{
+    show(parent, Warning, text);
+}
+
 void MsgBox::error(QWidget *parent, const QString &text)
 {
     show(parent, Error, text);
@@ -39,7 +44,8 @@ void MsgBox::setAskHook(AskHook h)
     askHook() = std::move(h);
 }
 
-int MsgBox::ask(QWidget *parent, const QString &text, const QStringList &buttons, int cancelButton)
+int MsgBox::ask(QWidget *parent, const QString &text, const QStringList &buttons, int cancelButton,
+                int defaultButton)
 {
     if (askHook())
         return askHook()(text, buttons);
@@ -56,8 +62,8 @@ int MsgBox::ask(QWidget *parent, const QString &text, const QStringList &buttons
                                             : QMessageBox::DestructiveRole;
         added.append(box.addButton(buttons[i], role));
     }
-    if (!added.isEmpty())
-        box.setDefaultButton(qobject_cast<QPushButton *>(added.first()));
+    if (defaultButton >= 0 && defaultButton < added.size())
+        box.setDefaultButton(qobject_cast<QPushButton *>(added[defaultButton]));
     if (cancelButton >= 0 && cancelButton < added.size())
         box.setEscapeButton(added[cancelButton]);
     box.exec();
@@ -72,8 +78,15 @@ void MsgBox::show(QWidget *parent, Kind kind, const QString &text)
         return;
     }
     const QString title = QString::fromUtf16(AppInfo::kProgramName);
-    if (kind == Error)
+    switch (kind) {
+    case Error:
         QMessageBox::critical(parent, title, text);
-    else
+        return;
+    case Warning:
+        QMessageBox::warning(parent, title, text);
+        return;
+    default:
         QMessageBox::information(parent, title, text);
+        return;
+    }
 }

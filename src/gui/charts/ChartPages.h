@@ -28,7 +28,7 @@ class TChartPages : public QObject
     Q_OBJECT
 
 public:
-    // Adds the pages to GridPctl (which takes ownership of them) and makes "区域分布图" the
+    // Adds the pages to GridPctl (which takes ownership of them) and makes "红球走势图" the
     // active page. CodeArr is read, never written, and must outlive the pages.
     TChartPages(QTabWidget *GridPctl, const TBeenCodesRecArr *CodeArr);
 
@@ -54,9 +54,6 @@ public:
     TG2Net *BarChart(int page) const;
     // The per-draw tables of pages 5 and 11.
     TDrawTablesBox *DrawTables(int page) const;
-    TB0Net *RedOmissionTable() const { return m_redOmission; }
-    TB0Net *BlueOmissionTable() const { return m_blueOmission; }
-    QScrollArea *OmissionBox() const { return m_omissionBox; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -172,12 +172,12 @@ bool TDataPanel::LoadTextFileIntoMemo(const QString &path)
     // A file of blank lines only has nothing to import; it would only empty the memo.
     if (const HistoryReading reading = ReadHistoryKeepingGoodLines(lines);
         reading.draws.empty() && reading.leftOut.isEmpty()) {
-        MsgBox::information(this, QStringLiteral("文件") + QDir::toNativeSeparators(path)
+        MsgBox::warning(this, QStringLiteral("文件") + QDir::toNativeSeparators(path)
                                       + QStringLiteral("中没有开奖数据，编辑框没有改动。"));
         return false;
     }
     if (!DataMemo->toPlainText().isEmpty()
-        && MsgBox::ask(this, ImportReplaceQuestion(), ImportReplaceButtons(), 1) != 0)
+        && MsgBox::ask(this, ImportReplaceQuestion(), ImportReplaceButtons(), 1, 1) != 0)
         return false;
     replaceMemoText(read.text);
     const RefusedLines refused = LinesRefusedAtSave(lines);
@@ -187,12 +187,17 @@ bool TDataPanel::LoadTextFileIntoMemo(const QString &path)
         FocusMemo();
         return true;
     }
-    MsgBox::information(this, SaveRefusalText(refused));
+    MsgBox::warning(this, SaveRefusalText(refused));
     GoToLine(refused.front().lineNo);
     return false;
 }
 
 void TDataPanel::Sheet1TbrDownBtClick()
+{
+    RunOnlineUpdate(nullptr);
+}
+
+void TDataPanel::RunOnlineUpdate(const UpdateOutcome *alreadyRead)
 {
     // The new draws are added to the text the player works on, and saved only when the
     // player has seen the result and chosen "保存": a download never waits unsaved in a
@@ -202,7 +207,7 @@ void TDataPanel::Sheet1TbrDownBtClick()
     const bool unsaved = onDisk.status == TextFileRead::Ok ? onDisk.text != memo : !memo.isEmpty();
     m_onlineUpdate->setSourceListFile(
         QFileInfo(m_historyFileName).dir().filePath(QString::fromUtf16(kSourceListFileName)));
-    const std::optional<TOnlineUpdate::Accepted> accepted = m_onlineUpdate->Run(memo, unsaved);
+    const std::optional<TOnlineUpdate::Accepted> accepted = m_onlineUpdate->Run(memo, unsaved, alreadyRead);
     if (!accepted)
         return;
     QString error;
@@ -232,7 +237,7 @@ void TDataPanel::Sheet1TbrDownBtClick()
 void TDataPanel::Sheet1TbrClearBtClick()
 {
     if (!DataMemo->toPlainText().isEmpty()
-        && MsgBox::ask(this, ClearHistoryQuestion(), ClearHistoryButtons(), 1) != 0)
+        && MsgBox::ask(this, ClearHistoryQuestion(), ClearHistoryButtons(), 1, 1) != 0)
         return;
     replaceMemoText(QString());
     emit statusText(QStringLiteral("已清空编辑框，保存数据后生效；可按Ctrl+Z撤销"));
@@ -266,7 +271,7 @@ bool TDataPanel::saveMemo()
     }
     if (ReadHistoryKeepingGoodLines(lines).draws.empty()) {
         if (const qsizetype draws = HistoryFileDrawCount(m_historyFileName);
-            draws > 0 && MsgBox::ask(this, EmptySaveQuestion(m_historyFileName, draws), EmptySaveButtons(), 1) != 0) {
+            draws > 0 && MsgBox::ask(this, EmptySaveQuestion(m_historyFileName, draws), EmptySaveButtons(), 1, 1) != 0) {
             emit statusText(QStringLiteral("开奖数据没有保存"));
             return false;
         }

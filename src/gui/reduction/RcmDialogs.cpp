@@ -35,21 +35,23 @@ TRcmDialogs TRcmDialogs::standard()
     dialogs.openFile = [](QWidget *parent, const FileDialogRequest &request) {
         return runFileDialog(parent, request, QFileDialog::AcceptOpen);
     };
-    dialogs.askText = [](QWidget *parent, const QString &caption) {
+    dialogs.askText = [](QWidget *parent, const QString &caption, const QString &label) {
         bool ok = false;
-        const QString text = QInputDialog::getText(parent, caption, QString(), QLineEdit::Normal,
+        const QString text = QInputDialog::getText(parent, caption, label, QLineEdit::Normal,
                                                    QString(), &ok);
         return ok ? text : QString();
     };
     dialogs.confirm = [](QWidget *parent, const QString &text) {
         QMessageBox box(QMessageBox::Question, QStringLiteral("确认"), text, QMessageBox::NoButton, parent);
         QPushButton *yes = box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
-        box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
+        // Every question here overwrites a file or prints many pages: Enter answers 取消.
+        box.setDefaultButton(box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole));
         box.exec();
         return box.clickedButton() == yes;
     };
     dialogs.print = [](QWidget *parent, const QString &title, const QStringList &lines, int fontSize) {
         PrintLines(parent, title, lines, fontSize);
     };
+    dialogs.pageCount = [](const QStringList &lines, int fontSize) { return PrintPageCount(lines, fontSize); };
     return dialogs;
 }
