@@ -1,22 +1,13 @@
 // The history parser on any bytes: the text of a file the user imports or downloads.
+#include "FuzzHistory.h"
+
 #include "code/Code.h"
-#include "history/HistoryParser.h"
-
-#include <cstdint>
-
-namespace {
-class Quiet : public ParseReporter
-{
-public:
-    void report(const QString &) override {}
-};
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QStringList lines = HistoryTextLines(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
     TBeenCodesRecArr history;
-    Quiet quiet;
+    fuzz::QuietReporter quiet;
     if (DataTxtToCodeArr(lines, history, quiet)) {
         // Whatever the parser lets through must be safe for the property tables.
         for (const DrawRecord &d : history) {

@@ -2,34 +2,20 @@
 
 #include "code/Code.h"
 #include "code/SsqError.h"
+#include "reduction/CodeList.h"
 
 #include <QRandomGenerator>
 #include <QTest>
 
 namespace {
-TCodeRedArr reds(std::initializer_list<int> numbers)
-{
-    TCodeRedArr a{};
-    int i = 0;
-    for (int n : numbers)
-        a[i++] = std::int8_t(n);
-    return a;
-}
-
+// Every combination, ascending, as the reduction's base list holds them.
 template <typename F>
 void forEachCombination(F f)
 {
-    TCodeRedArr a{};
-    for (int a1 = 1; a1 <= 28; ++a1)
-        for (int a2 = a1 + 1; a2 <= 29; ++a2)
-            for (int a3 = a2 + 1; a3 <= 30; ++a3)
-                for (int a4 = a3 + 1; a4 <= 31; ++a4)
-                    for (int a5 = a4 + 1; a5 <= 32; ++a5)
-                        for (int a6 = a5 + 1; a6 <= 33; ++a6) {
-                            a = {std::int8_t(a1), std::int8_t(a2), std::int8_t(a3),
-                                 std::int8_t(a4), std::int8_t(a5), std::int8_t(a6)};
-                            f(a);
-                        }
+    TCodeList list;
+    BuildBaseList(list);
+    for (const TCodeRedArr &a : list.Codes)
+        f(a);
 }
 } // namespace
 
@@ -43,12 +29,12 @@ private slots:
     // written twice in a history line counts at each of its positions.
     void examples()
     {
-        QCOMPARE(SpecNumInterOfCodeArr(reds({1, 22, 22, 23, 12, 5}), 22, 22), 2);
-        QCOMPARE(OddCount(reds({1, 1, 3, 4, 6, 8})), 3);
-        QCOMPARE(Zone6Count(reds({1, 1, 3, 4, 6, 8})), 2);
-        QCOMPARE(SameTailMax(reds({1, 1, 11, 21, 31, 2})), 5);
-        QCOMPARE(RedSum(reds({8, 9, 18, 19, 28, 29}), true, true), 1);
-        QVERIFY_THROWS_EXCEPTION(SsqError, SpecNumInterOfCodeArr(reds({1, 2, 3, 4, 5, 6}), 12, 11));
+        QCOMPARE(SpecNumInterOfCodeArr(TCodeRedArr{1, 22, 22, 23, 12, 5}, 22, 22), 2);
+        QCOMPARE(OddCount(TCodeRedArr{1, 1, 3, 4, 6, 8}), 3);
+        QCOMPARE(Zone6Count(TCodeRedArr{1, 1, 3, 4, 6, 8}), 2);
+        QCOMPARE(SameTailMax(TCodeRedArr{1, 1, 11, 21, 31, 2}), 5);
+        QCOMPARE(RedSum(TCodeRedArr{8, 9, 18, 19, 28, 29}, true, true), 1);
+        QVERIFY_THROWS_EXCEPTION(SsqError, SpecNumInterOfCodeArr(TCodeRedArr{1, 2, 3, 4, 5, 6}, 12, 11));
         QVERIFY(!IsComposite(1) && !IsComposite(2) && IsComposite(9));
     }
 
@@ -57,7 +43,7 @@ private slots:
     // and random draws with any order and repeated reds as a hand-made history may hold.
     void everyPropertyAgreesWithDirectCounts()
     {
-        const TCodeRedArr newest = reds({12, 1, 33, 5, 28, 20});
+        const TCodeRedArr newest = TCodeRedArr{12, 1, 33, 5, 28, 20};
         std::array<bool, 34> set{};
         for (int n : {1, 5, 9, 14, 22, 27, 33})
             set[std::size_t(n)] = true;
