@@ -76,10 +76,8 @@ private slots:
         QTest::newRow("third survivor") << "01 02 03 04 06 07" << true << 3;
         QTest::newRow("dead entry") << "01 02 03 04 05 08" << true << 0;
         QTest::newRow("not in the list") << "28 29 30 31 32 33" << true << 0;
-        QTest::newRow("Chinese separators and a tab") << "1，2、3 4\t5  6" << true << 1;
         QTest::newRow("five numbers") << "01 02 03 04 05" << false << 0;
         QTest::newRow("header text") << "缩水" << false << 0;
-        QTest::newRow("a word of the header") << "矩阵" << false << 0;
         QTest::newRow("fragment of two tickets") << "19 23, 01" << false << 0;
         QTest::newRow("seven numbers") << "01 02 03 04 05 06 07" << false << 0;
     }
