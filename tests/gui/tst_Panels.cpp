@@ -723,8 +723,13 @@ private slots:
         m_panel->Sheet1TbrSaveBt->click();
         QCOMPARE(m_boxes.size(), boxes);
         QCOMPARE(questions, asked);
+        // The release of the Enter that closed the box does not cover the status text.
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(m_panel->DataMemo, &release);
         QCOMPARE(lastStatus(), QStringLiteral("开奖数据没有保存"));
         expectUnchanged(memo);
+        QTest::keyClick(m_panel->DataMemo, Qt::Key_Home);   // a key typed in the memo does
+        QVERIFY2(lastStatus().endsWith(QStringLiteral("行1列")), qPrintable(lastStatus()));
     }
 
     // A save that fails (here the history file is a folder): the user is told, the edits

@@ -19,6 +19,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <utility>
 
 TDataPanel::TDataPanel(TBeenCodesRecArr &CodeArr, ParseReporter &reporter, QWidget *parent)
     : QWidget(parent), m_codeArr(CodeArr), m_reporter(reporter)
@@ -327,7 +328,11 @@ void TDataPanel::ShowCaretPos()
 
 bool TDataPanel::eventFilter(QObject *watched, QEvent *event)
 {
-    if ((watched == DataMemo && event->type() == QEvent::KeyRelease)
+    // Only a key pressed in the memo moves the caret: the release of the Enter that closed a
+    // message box must not replace the status text the box left behind.
+    if (watched == DataMemo && event->type() == QEvent::KeyPress)
+        m_keyPressedInMemo = true;
+    if ((watched == DataMemo && event->type() == QEvent::KeyRelease && std::exchange(m_keyPressedInMemo, false))
         || (watched == DataMemo->viewport() && event->type() == QEvent::MouseButtonRelease))
         ShowCaretPos();
     return QWidget::eventFilter(watched, event);

@@ -108,5 +108,6 @@ private:
     FileChooser m_chooseImportFile;
     TOnlineUpdate *m_onlineUpdate = nullptr;
     RefusedLines m_startupLeftOut;
+    bool m_keyPressedInMemo = false;
     qsizetype m_startupDraws = 0;
 };
