@@ -176,9 +176,10 @@ private slots:
         QCOMPARE(rowOf(RedOmissionStats(arr)[3]), (Row{0, 0, 150, 150, 20, 50, 100}));
         B0NetModel red;
         B0NetModel blue;
-        // All six draws, then "统计最近 3 期": 12 13 14 15 16 18 / 01 13 20 21 22 23 / 24 25 26 27 28 29.
+        // All six draws, then "统计最近 3 期": 12 13 14 15 16 18 / 01 13 20 21 22 23 / 24 25 26 27 28 29;
+        // the 20/50/100 columns still count all six draws (01 and 13 three times each).
         const QList<QStringList> rows[] = {{{"1", "1", "2", "2.00", "2", "3", "3", "3", "3"}, {"33", "6", "6", "-", "0", "0", "0", "0", "0"}},
-                                           {{"1", "1", "1", "3.00", "1", "1", "1", "1", "1"}, {"13", "1", "1", "1.50", "2", "2", "2", "2", "2"},
+                                           {{"1", "1", "1", "3.00", "1", "1", "3", "3", "3"}, {"13", "1", "1", "1.50", "2", "2", "3", "3", "3"},
                                             {"33", "3", "3", "-", "0", "0", "0", "0", "0"}}};
         for (int n : {6, 3}) {
             QVERIFY(FillOmissionTables(red, blue, history(kSixDraws), n, nullptr));
@@ -188,6 +189,7 @@ private slots:
         }
         QCOMPARE(red.FTitle, QStringLiteral("红球分析表（最近3期）"));
         QCOMPARE(blue.GetText(5, 1), QStringLiteral("1"));   // blue 01 once in the three
+        QCOMPARE(blue.GetText(6, 1), QStringLiteral("3"));   // and three times in the six
     }
 
     // Every line of the value axis is labelled with its own value, steps of 1, 2, 5, 10 ...
