@@ -68,6 +68,65 @@ src/core/wheel/WheelVerifier.cpp @@ while (i >= 0 && idx[i] == n - g.m + i) @@ w
 src/core/wheel/SurvivorWheel.cpp @@ for (std::size_t i = 0; i < n; ++i)
         if (list.Alive[i]) @@ for (std::size_t i = 1; i < n; ++i)
         if (list.Alive[i]) @@ survivor wheel: the first survivor is left out of the cover and of its check
+src/core/reduction/ReductionEngine.cpp @@ const bool active = !(r.min <= lowThreshold && r.max >= highThreshold); @@ const bool active = !(r.min < lowThreshold && r.max > highThreshold); @@ range stages: a range reaching exactly both thresholds restricts after all
+src/core/reduction/ReductionEngine.cpp @@ rangeTest(c.SumRange, 21, 180); @@ rangeTest(c.SumRange, 21, 183); @@ sum stage: the range 21-180 counts as a restriction and cuts sums 181-183
+src/core/reduction/ReductionEngine.cpp @@ m_active[13] = prevOk != 0 && !history.empty(); @@ m_active[13] = prevOk != 0; @@ stage 14 with no history compares every combination with an empty draw
+src/core/reduction/ReductionEngine.cpp @@ if (run.survivors > kReportListLimit) @@ if (run.survivors >= kReportListLimit) @@ report: exactly 20000 survivors are not listed
+src/core/reduction/ConditionFile.cpp @@ list.setChecked(item, false);
+            return; @@ return; @@ condition file: a missing check key leaves the item as it was instead of clearing it
+src/core/reduction/ConditionFile.cpp @@ const QString text = ini.readString(section(), key, QString());
+        if (text.isEmpty())
+            return; @@ const QString text = ini.readString(section(), key, QString()); @@ condition file: a file lacking a range key is refused
+src/core/history/HistoryParser.cpp @@ if (failures > kReportedConversions) @@ if (failures >= kReportedConversions) @@ history: exactly ten unconvertible lines add a note of "0 more"
+src/core/history/HistoryParser.cpp @@ && ++failures <= kReportedConversions) @@ && ++failures < kReportedConversions) @@ history: only nine unconvertible lines are named
+src/core/history/HistoryParser.cpp @@ .arg(failures - kReportedConversions)); @@ .arg(failures)); @@ history: the count of further unconvertible lines includes the named ones
+src/core/charts/ChartBlue.cpp @@ mark(b <= 8 ? 23 : 24, kTriangle); @@ mark(b < 8 ? 23 : 24, kTriangle); @@ blue trend: blue 8 marked in the upper half
+src/core/charts/ChartBlue.cpp @@ if (b <= 12)
+        return 27; @@ if (b < 12)
+        return 27; @@ blue trend: blue 12 marked in the last quarter
+src/core/reduction/PrizeStats.cpp @@ for (int b = 1; b <= 16; ++b)
+            blues.push_back(b); @@ for (int b = 1; b < 16; ++b)
+            blues.push_back(b); @@ blue list: none given means fifteen blues, 16 left out
+src/core/reduction/PrizeStats.cpp @@ if (!seen[std::size_t(b)]) { @@ if (true) { @@ blue list: a blue given twice is bought twice
+src/gui/controls/ItemGrid.cpp @@ return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space; @@ return key == Qt::Key_Return || key == Qt::Key_Space; @@ check grids: the keypad's Enter does not switch the focused item
+src/gui/controls/ColorChk.cpp @@ const int left = (2 * Spacing + CellWidth) * (index % Cols) + Spacing; @@ const int left = (Spacing + CellWidth) * (index % Cols) + Spacing; @@ number grid: cells placed one gap apart, so a click hits the cell to its right
+src/gui/controls/MultiChk.cpp @@ return 2 * Spacing + ChkWidth + CapWidth; @@ return Spacing + ChkWidth + CapWidth; @@ check list: items one gap narrower, so a click hits the neighbour
+src/gui/controls/ItemGrid.cpp @@ return focus < count - cols ? focus + cols : focus; @@ return focus <= count - cols ? focus + cols : focus; @@ check grids: Down from the last full row moves the focus past the last item
+src/core/update/SourceReader.cpp @@ if (d.Blue < 1 || d.Blue > 16) @@ if (d.Blue < 1 || d.Blue > 17) @@ update: a source's blue 17 is taken
+src/core/update/SourceReader.cpp @@ if (unterminated && previousFields > 0 && f.size() < previousFields) { @@ if (unterminated && previousFields > 0 && f.size() <= previousFields) { @@ update: a table's complete last line without a line break is dropped
+src/core/update/SourceReader.cpp @@ if (ascendingBreaks > 0 && descendingBreaks > 0) @@ if (ascendingBreaks > 0 || descendingBreaks > 0) @@ update: a source listing the newest draw first is said to be out of order
+src/core/update/SourceReader.cpp @@ century = 2000; @@ century = 1900; @@ update: five-digit issues read as the 1900s and dropped
+src/core/update/SourceReader.cpp @@ 只取一次").arg(issue).arg(it.value() + 1); @@ 只取一次").arg(issue).arg(it.value()); @@ update: a draw listed twice is said to be listed once
+src/core/update/SourceList.cpp @@ if (s.title.isEmpty())
+            s.title = s.name; @@ if (false)
+            s.title = s.name; @@ source list: a source without a title is shown with no name
+src/core/update/SourceList.cpp @@ s.address = QDir(baseDir).filePath(s.localPath()); @@ s.address = QDir::current().filePath(s.localPath()); @@ source list: a relative file is looked for in the working folder, not beside the list
+src/core/update/SourceList.cpp @@ const QString key = line.left(eq).trimmed().toLower(); @@ const QString key = line.left(eq).trimmed(); @@ source list: "URL=" in capitals is not understood
+src/core/update/SourceList.cpp @@ found.removeLast();
+                currentBad = true; @@ currentBad = true; @@ source list: a source with an unknown form is still used
+src/core/wheel/WheelTable.cpp @@ if (!ok || number <= previous || number > e.n) @@ if (!ok || number < previous || number > e.n) @@ wheel table: a ticket with a repeated number is read
+src/core/wheel/WheelTable.cpp @@ if (words.size() != h->size) @@ if (words.size() < h->size) @@ wheel table: an entry with more tickets than its header says is read
+src/core/wheel/WheelTable.cpp @@ if (!VerifyWheel(e.n, e.g, e.tickets).ok)
+        return std::nullopt; @@ if (false)
+        return std::nullopt; @@ wheel table: a damaged entry that no longer covers is served
+src/gui/update/WebFetch.cpp @@ if (data.size() > rules.maxBytes)
+            abortWith(Abort::TooLarge); @@ if (data.size() >= rules.maxBytes)
+            abortWith(Abort::TooLarge); @@ download: an answer of exactly the cap is refused
+src/gui/update/WebFetch.cpp @@ case Abort::TimedOut:
+        return FetchResult::failed(FetchResult::TimedOut, host); @@ case Abort::TimedOut:
+        return FetchResult::failed(FetchResult::Interrupted, host); @@ download: a time-out is reported as a broken connection
+src/core/update/HistoryMerge.cpp @@ if (issue > oldest)
+                    missingInHistory @@ if (issue > newest)
+                    missingInHistory @@ update: a hole inside the history is not reported
+src/core/update/HistoryMerge.cpp @@ if (ny == py + 1 && nn == 1) @@ if (ny == py + 1) @@ update: draws missing at the start of a new year are not reported
+src/core/update/UpdateRun.cpp @@ section(QStringLiteral("缺期："), o.merge.gaps); @@ section(QStringLiteral("缺期："), o.merge.disagreements); @@ update report: the missing draws are not listed
+src/core/update/UpdateRun.cpp @@ if (file.size() > maxBytes) @@ if (file.size() >= maxBytes) @@ update: a local file of exactly the cap is refused
+src/core/reduction/ResultOutput.cpp @@ if (!list.Alive[std::size_t(i)])
+            continue;
+        ++position; @@ ++position; @@ result search: a removed combination is found and counted
+src/core/reduction/ResultOutput.cpp @@ if (pieces.size() != 6)
+        return std::nullopt; @@ if (pieces.size() < 6)
+        return std::nullopt; @@ result search: seven numbers are searched as their first six
 TABLE
 )
 
