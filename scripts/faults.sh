@@ -183,6 +183,17 @@ selected() { # selected N: whether fault N is to run
   return 1
 }
 
+# First line of every run: how many faults touch each folder of src/.
+declare -A per_folder=()
+for e in "${entries[@]}"; do
+  d=$(field 1 "$e"); d=${d#src/}; d=${d%/*}
+  per_folder[$d]=$((${per_folder[$d]:-0} + 1))
+done
+printf 'faults per folder:'
+sep=' '
+while IFS= read -r d; do printf '%s%s %s' "$sep" "$d" "${per_folder[$d]}"; sep=', '; done < <(printf '%s\n' "${!per_folder[@]}" | sort)
+printf ' (%d in all)\n' ${#entries[@]}
+
 check_only=0
 only=()
 for a in "$@"; do

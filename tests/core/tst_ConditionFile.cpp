@@ -140,14 +140,23 @@ private slots:
         QVERIFY(again.startsWith(ConditionsToIni(strict)));
     }
 
-    // A file from before the tolerance reads as strict; a tolerance out of 0..18 is refused.
+    // A file lacking keys (an older or hand-cut one): an absent check item reads as
+    // unchecked, an absent group list as empty, an absent range leaves the range as it
+    // was, and a file from before the tolerance reads as strict. A tolerance out of 0..18
+    // is refused.
     void olderFileAndBadTolerance()
     {
-        ConditionSet c = DefaultConditions();
+        const ConditionSet varied = Varied();
+        ConditionSet c = varied;
         c.Tolerance = 3;
         ApplyConditionIni(Gbk(QStringLiteral("[条件设置]\r\n连号组数2=1\r\n")), c);
-        QCOMPARE(c.Tolerance, 0);
-        QVERIFY(c.ConsecGroups.isChecked(2));
+        ConditionSet expected = WithFileMembers(varied, ConditionSet{});
+        expected.ConsecGroups = Checks({2});
+        expected.AcRange = varied.AcRange;
+        expected.MaxGapRange = varied.MaxGapRange;
+        expected.SumRange = varied.SumRange;
+        expected.TailSumRange = varied.TailSumRange;
+        QCOMPARE(c, expected);
         for (const char *bad : {"x", "-1", "19"}) {
             const QString ini = QStringLiteral("[条件设置]\r\n[扩展设置]\r\n容错=%1\r\n").arg(QLatin1String(bad));
             QVERIFY_THROWS_EXCEPTION(SsqError, ApplyConditionIni(Gbk(ini), c));

@@ -114,6 +114,34 @@ private slots:
         }
     }
 
+    // The blues a ticket is bought with: none given means all sixteen; each blue once, in
+    // ascending order.
+    void parseBlues_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QList<int>>("blues");   // empty: refused
+        QList<int> all;
+        for (int b = 1; b <= 16; ++b)
+            all << b;
+        QTest::newRow("none given") << "" << all;
+        QTest::newRow("blank") << " " << all;
+        QTest::newRow("16 and 1") << "16,1" << QList<int>{1, 16};
+        QTest::newRow("repeated") << "3, 3 ,9" << QList<int>{3, 9};
+        QTest::newRow("0") << "0" << QList<int>{};
+        QTest::newRow("17") << "2,17" << QList<int>{};
+        QTest::newRow("letter") << "a" << QList<int>{};
+    }
+    void parseBlues()
+    {
+        QFETCH(QString, text);
+        QFETCH(QList<int>, blues);
+        QString error;
+        const auto read = ParseBlueList(text, error);
+        QCOMPARE(read.has_value(), !blues.isEmpty());
+        QCOMPARE(error.isEmpty(), !blues.isEmpty());
+        if (read)
+            QCOMPARE(QList<int>(read->begin(), read->end()), blues);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestPrizeStats)
