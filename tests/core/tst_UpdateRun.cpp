@@ -11,6 +11,7 @@
 #include "update/UpdateRun.h"
 
 #include <QStringEncoder>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -23,7 +24,8 @@ UpdateSource web(const QString &title, UpdateSource::Form form = UpdateSource::D
     s.address = QStringLiteral("http://") + title + QStringLiteral(".example/x");
     return s;
 }
-const TBeenCodesRecArr kOneDraw{{2026, 95, {2, 9, 15, 18, 25, 33}, 7}};
+// Two draws with one missing between them.
+const TBeenCodesRecArr kRunHistory{{2026, 93, {1, 2, 3, 4, 5, 6}, 7}, {2026, 95, {2, 9, 15, 18, 25, 33}, 7}};
 const QByteArray kNew = "2026096 03 07 12 19 27 31 09\n2026097 01 05 12 19 27 33 16\n";
 
 // The operator's draw-notice answer: newest first, dates with the weekday.
@@ -73,6 +75,13 @@ private slots:
                                                        "  a：服务器返回错误 HTTP 404（Not Found）",
                                                        "  b：网络不通，请检查网络连接（Network unreachable）",
                                                        "  c：连接中断，数据没有下载完整"};
+        // A draw the history lacks is reported, not filled in; a draw after a gap waits.
+        const QString holes = "2026094 01 02 03 04 05 06 07\n2026097 01 05 12 19 27 33 16\n";
+        QTest::newRow("holes are reported")
+            << QStringList{holes, holes, "never asked"}
+            << QStringList{"没有新的开奖数据（最新一期为第2026095期）", "来源：a（已与b核对）", "缺期：",
+                           "  历史数据中缺少第2026094期（来源中有，未补入：请核对后手工补入）",
+                           "  缺少第2026096期，其后各期未加入", "  未加入1期（2026097）"};
         QTest::newRow("cancel stops at once") << QStringList{"!cancel", kNew, kNew}
                                               << QStringList{"下载已取消，开奖数据没有改动"};
     }
@@ -82,7 +91,7 @@ private slots:
         QFETCH(QStringList, report);
         const UpdateSources sources{web("a"), web("b"), web("c")};
         int asked = 0;
-        const UpdateOutcome o = RunUpdate(kOneDraw, sources, [&](const UpdateSource &s) {
+        const UpdateOutcome o = RunUpdate(kRunHistory, sources, [&](const UpdateSource &s) {
             const QString answer = answers[asked++];
             const QHash<QString, FetchResult::Failure> kinds{
                 {"!host", FetchResult::HostNotFound}, {"!refused", FetchResult::Refused},
@@ -104,14 +113,14 @@ private slots:
     void sourceList_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("sources");    // name form address, ";" between
+        QTest::addColumn<QString>("sources");    // name form (address title from a file), ";" between
         QTest::addColumn<QString>("problems");
         QTest::newRow("two sources in order")
-            << "; 来源\n[mine]\ntitle=我的文件\nform=history\nurl=draws.txt\n\n[web]\nform=TABLE\nurl=https://h/x.csv ; 备用\n"
-            << "mine history /base/draws.txt;web table https://h/x.csv" << "";
+            << "; 来源\n[mine]\ntitle=我的文件\nform=history\nURL=draws.txt\n\n[web]\nform=TABLE\nurl=https://h/x.csv ; 备用\n"
+            << "mine history /base/draws.txt 我的文件;web table https://h/x.csv web" << "";
         QTest::newRow("bad form, missing url, stray line")
             << "x=1\n[a]\nform=xml\nurl=http://a\n[b]\ntitle=B\n[c]\nform=draw-notice\nurl=http://c\ncolour=red\n"
-            << "c draw-notice http://c"
+            << "c draw-notice http://c c"
             << "sources.ini 第1行：看不懂“x=1”|sources.ini 第3行：不认识的格式“xml”（可用 draw-notice、table、history），来源“a”已忽略|"
                "sources.ini 第5行：来源“b”没有 url，已忽略|sources.ini 第10行：不认识的项目“colour”";
         QTest::newRow("nothing usable") << "[a]\n" << "cwl draw-notice;17500 table;support history"
@@ -125,7 +134,7 @@ private slots:
         const SourceListRead read = ParseSourceList(text.toUtf8(), QStringLiteral("/base"));
         QStringList got;
         for (const UpdateSource &s : read.sources)
-            got << (s.name + ' ' + FormName(s.form) + (read.fromFile ? ' ' + s.address : QString()));
+            got << (s.name + ' ' + FormName(s.form) + (read.fromFile ? ' ' + s.address + ' ' + s.title : QString()));
         QCOMPARE(got.join(';'), sources);
         QCOMPARE(read.problems, problems.split('|', Qt::SkipEmptyParts));
     }
@@ -158,12 +167,13 @@ private slots:
                                         << "2026096" << "";
         QTest::newRow("table html") << table << QByteArray("<html>404</html>") << "" << "网页";
         QTest::newRow("table no draws") << table << QByteArray("hello\nworld\n") << "" << "没有读到";
-        QTest::newRow("same draw twice") << table << kTable + kTable.left(kTable.indexOf('\n') + 1) << "2026096 2026097" << "重复出现";
+        QTest::newRow("same draw twice") << table << kTable + kTable.left(kTable.indexOf('\n') + 1) << "2026096 2026097" << "第2026096期重复出现2次";
         QTest::newRow("one issue, two draws")
             << table << kTable + "2026097 2026-08-20 03 07 12 19 27 32 09\n" << "2026096" << "号码不同";
         QTest::newRow("mixed order")
             << table << "2026098 01 02 03 04 05 06 07\n" + kTable << "2026096 2026097 2026098" << "顺序错乱";
         QTest::newRow("blue 17") << table << QByteArray(kTable).replace(" 09 31", " 17 31") << "2026096" << "蓝球17超出";
+        QTest::newRow("last line without a line break") << table << kTable.chopped(1) << "2026096 2026097" << "";
         QTest::newRow("cut last line") << table << kTable + "2026098 2026-08-23 01 02 03 04 05 06 1" << "2026096 2026097" << "第3行";
         QTest::newRow("history lines") << lines << QByteArray("2026096 01 05 12 19 27 33 16\r\n") << "2026096" << "";
         QTest::newRow("history bad line") << lines << QByteArray("2026096 1 5 12 19 27 33 16\r\n") << "" << "不是开奖数据文件的格式";
@@ -182,6 +192,20 @@ private slots:
         QCOMPARE(read.ok, !issues.isEmpty());
         const QString said = read.error + read.notes.join(QLatin1Char('|'));
         QVERIFY2(message.isEmpty() ? said.isEmpty() : said.contains(message), qPrintable(said));
+    }
+
+    // A local source is read up to the size cap, inclusive.
+    void localFileCap()
+    {
+        QTemporaryDir dir;
+        UpdateSource local;
+        local.address = dir.filePath(QStringLiteral("draws.txt"));
+        QFile file(local.address);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(k096);
+        file.close();
+        QCOMPARE(ReadLocalSource(local, k096.size()).bytes, k096);
+        QCOMPARE(ReadLocalSource(local, k096.size() - 1).failure, FetchResult::TooLarge);
     }
 
     // Reds are compared in one order, dates without the weekday.
