@@ -805,6 +805,13 @@ private slots:
         m_panel->Sheet1TbrDownBt->click();
         QVERIFY(m_said.isEmpty());
         QCOMPARE(readAll(dxt()), kOld2026);
+
+        // An answer of exactly the cap is taken.
+        m_server->answers = {{"/table", kTable}};
+        m_panel->onlineUpdate()->setSources({{"y", "整", UpdateSource::DrawTable, m_server->url("/table"), {}}});
+        m_panel->onlineUpdate()->setRules({kTable.size() - qsizetype(sizeof "200 OK\n" - 1), 1000});
+        m_panel->Sheet1TbrDownBt->click();
+        QVERIFY2(m_said.value(0).startsWith("新增2期"), qPrintable(m_said.value(0)));
     }
 
     // A memo that is not a history is not merged into.
