@@ -82,6 +82,7 @@ private slots:
         QTest::newRow("dead entry") << "01 02 03 04 05 08" << true << 0;
         QTest::newRow("not in the list") << "28 29 30 31 32 33" << true << 0;
         QTest::newRow("five numbers") << "01 02 03 04 05" << false << 0;
+        QTest::newRow("seven numbers") << "01 02 03 04 05 06 07" << false << 0;
         QTest::newRow("repeated number") << "01 01 03 04 05 06" << false << 0;
         QTest::newRow("header text") << "缩水" << false << 0;
     }
