@@ -56,6 +56,8 @@ private slots:
             {"tolerance 19", {"reduce", "--tolerance", "19"}, 2},
             {"missing base", {"reduce", "--base", "/nonexistent.txt"}, 1, "大底"},
             {"bad ticket blues", {"reduce", "--blues", "17", "--tickets", "/tmp/x.txt"}, 1},
+            {"wheel level 6", {"reduce", "--wheel", "6"}, 2, "--wheel takes 3, 4 or 5"},
+            {"wheel level 2", {"reduce", "--wheel", "2"}, 2, "--wheel takes 3, 4 or 5"},
             {"wheel of six", {"wheel", "1,2,3,4,5,6", "--guarantee", "6-5"}, 1, "请选择7到33个不同的红球号码！！"},
         };
         for (const auto &r : refused)
@@ -95,7 +97,7 @@ private slots:
             QCOMPARE(gotErr, err);
     }
 
-    // 容错, 大底 and tickets reach the engine through the options.
+    // 容错, 大底, tickets and the survivor wheel reach the engine through the options.
     void toleranceBaseAndTickets()
     {
         QTemporaryDir dir;
@@ -106,14 +108,24 @@ private slots:
         QProcess p;
         p.start(QStringLiteral(SSQ_CLI), {"reduce", "--base", file.fileName(), "--range", "1,2,3,4,5,6,7", "--tolerance",
                                           "1", "--stats", "--blues", "16,1", "--tickets", dir.filePath("tickets.txt"),
-                                          "--history", SSQ_TEST_DATA "/ssq.dxt"});
+                                          "--wheel", "5", "--history", SSQ_TEST_DATA "/ssq.dxt"});
         QVERIFY(p.waitForFinished(120000));
         QCOMPARE(p.exitCode(), 0);
         const QStringList lines = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'));
         QCOMPARE(lines[1], QStringLiteral("缩水基础号码总共3注号码"));
         QCOMPARE(lines[4], QStringLiteral("满足全部条件 2 注，错1个 0 注"));
         QCOMPARE(lines[7], QStringLiteral("1\tactive\t1\t2\t1"));
-        QCOMPARE(lines[lines.size() - 2], QStringLiteral("投注\t4\t8"));
+        QCOMPARE(lines[lines.size() - 5], QStringLiteral("投注\t4\t8"));
+        // 01..06 and 01..05 07 survive; one ticket holding five of each covers both.
+        const QStringList ticket = lines[lines.size() - 4].split(QLatin1Char(' '));
+        for (const QStringList &survivor : {QStringList{"01", "02", "03", "04", "05", "06"}, QStringList{"01", "02", "03", "04", "05", "07"}}) {
+            int shared = 0;
+            for (const QString &n : ticket)
+                shared += survivor.contains(n);
+            QVERIFY2(ticket.size() == 6 && shared >= 5, qPrintable(lines[lines.size() - 4]));
+        }
+        QCOMPARE(lines[lines.size() - 3], QStringLiteral("缩水后旋转（保5）：缩水结果2注，旋转后1注"));
+        QCOMPARE(lines[lines.size() - 2], QStringLiteral("已验证：2注缩水结果每一注都有一注旋转号码至少含其中5个"));
     }
     // "update" with the sources file pointing at local files.
     void update_data()
