@@ -57,7 +57,6 @@ private slots:
             {"missing base", {"reduce", "--base", "/nonexistent.txt"}, 1, "大底"},
             {"bad ticket blues", {"reduce", "--blues", "17", "--tickets", "/tmp/x.txt"}, 1},
             {"wheel level 6", {"reduce", "--wheel", "6"}, 2, "--wheel takes 3, 4 or 5"},
-            {"wheel level 2", {"reduce", "--wheel", "2"}, 2, "--wheel takes 3, 4 or 5"},
             {"wheel of six", {"wheel", "1,2,3,4,5,6", "--guarantee", "6-5"}, 1, "请选择7到33个不同的红球号码！！"},
         };
         for (const auto &r : refused)

@@ -63,11 +63,6 @@ private slots:
         QTest::newRow("draw 000") << QStringList{"2005000 02 09 15 18 25 33 07"} << "1,";
         // A Chinese character is two GBK bytes: "红" fills a two-wide field, "红1" does not.
         QTest::newRow("three-byte field") << QStringList{"2005013 红1 09 15 18 25 33 07"} << "1,";
-        QStringList twenty;
-        for (int i = 0; i < 20; ++i)
-            twenty << "bad";
-        QTest::newRow("line break after the twentieth")
-            << twenty << "1,2,3,4,5,6,7,8,9,10,\r\n11,12,13,14,15,16,17,18,19,20,\r\n";
     }
     void badLines()
     {

@@ -119,28 +119,23 @@ private slots:
     void parseBlues_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QList<int>>("blues");   // empty: refused
-        QList<int> all;
-        for (int b = 1; b <= 16; ++b)
-            all << b;
-        QTest::newRow("none given") << "" << all;
-        QTest::newRow("blank") << " " << all;
-        QTest::newRow("16 and 1") << "16,1" << QList<int>{1, 16};
-        QTest::newRow("repeated") << "3, 3 ,9" << QList<int>{3, 9};
-        QTest::newRow("0") << "0" << QList<int>{};
-        QTest::newRow("17") << "2,17" << QList<int>{};
-        QTest::newRow("letter") << "a" << QList<int>{};
+        QTest::addColumn<QString>("blues");   // "": refused
+        QTest::newRow("none given") << "" << "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16";
+        QTest::newRow("16 and 1, 3 twice") << "16,3, 3 ,1" << "1,3,16";
+        QTest::newRow("0") << "0" << "";
+        QTest::newRow("17") << "2,17" << "";
     }
     void parseBlues()
     {
         QFETCH(QString, text);
-        QFETCH(QList<int>, blues);
+        QFETCH(QString, blues);
         QString error;
         const auto read = ParseBlueList(text, error);
-        QCOMPARE(read.has_value(), !blues.isEmpty());
-        QCOMPARE(error.isEmpty(), !blues.isEmpty());
-        if (read)
-            QCOMPARE(QList<int>(read->begin(), read->end()), blues);
+        QStringList got;
+        for (const int b : read.value_or(std::vector<int>{}))
+            got << QString::number(b);
+        QCOMPARE(got.join(u','), blues);
+        QCOMPARE(error.isEmpty(), read.has_value());
     }
 };
 
