@@ -127,6 +127,15 @@ src/core/reduction/ResultOutput.cpp @@ if (!list.Alive[std::size_t(i)])
 src/core/reduction/ResultOutput.cpp @@ if (pieces.size() != 6)
         return std::nullopt; @@ if (pieces.size() < 6)
         return std::nullopt; @@ result search: seven numbers are searched as their first six
+src/core/charts/ChartAnalysis.cpp @@ const TCodeRedArr &prev = CodeArr[std::size_t(k - 1)].Red; @@ const TCodeRedArr &prev = CodeArr[std::size_t(k)].Red; @@ analysis table: the columns against the draw before compare a draw with itself
+src/core/reduction/GbkIniFile.cpp @@ break; // the end of the wanted section @@ continue; // the end of the wanted section @@ INI file: a key of a later section is read as the wanted section's
+src/core/reduction/GbkIniFile.cpp @@ if (v.size() >= 2 && ((v.startsWith('"') @@ if (v.size() > 2 && ((v.startsWith('"') @@ INI file: an empty quoted value reads as two quotes
+src/core/reduction/GbkIniFile.cpp @@ m_lines.insert(found.endLine, line); @@ m_lines.insert(found.sectionLine + 1, line); @@ INI file: new keys go to the top of their section, not after its last key
+src/core/reduction/IntText.cpp @@ *value <= 0xFFFFFFFFLL && @@ *value < 0xFFFFFFFFLL && @@ file integers: "0xFFFFFFFF" refused instead of read as -1
+src/core/update/FetchResult.cpp @@ return maxBytes >= 1024 * 1024 ? @@ return maxBytes > 1024 * 1024 ? @@ download failure: a cap of exactly 1 MB is shown in bytes
+src/core/update/UpdateRun.cpp @@ if (readings.size() == 2)
+            break; @@ if (readings.size() == 3)
+            break; @@ update: a third source is asked after two have answered
 TABLE
 )
 
