@@ -149,7 +149,8 @@ private slots:
         const ConditionSet varied = Varied();
         ConditionSet c = varied;
         c.Tolerance = 3;
-        ApplyConditionIni(Gbk(QStringLiteral("[条件设置]\r\n连号组数2=1\r\n")), c);
+        // Keys of a later section are not the conditions'; a quoted value reads without its quotes.
+        ApplyConditionIni(Gbk(QStringLiteral("[条件设置]\r\n选号匹配=\"\"\r\n连号组数2=1\r\n[其他]\r\n总和值=1,2\r\n奇偶设计3=1\r\n")), c);
         ConditionSet expected = WithFileMembers(varied, ConditionSet{});
         expected.ConsecGroups = Checks({2});
         expected.AcRange = varied.AcRange;
@@ -173,6 +174,7 @@ private slots:
         QTest::newRow("one") << QStringLiteral("7") << 7 << 99 << QString();
         QTest::newRow("three") << QStringLiteral("1,2,3") << 1 << 2 << QString();
         QTest::newRow("hex") << QStringLiteral("0x10,$20") << 16 << 32 << QString();
+        QTest::newRow("32-bit hex") << QStringLiteral("0xFFFFFFFF,$7FFFFFFF") << -1 << 2147483647 << QString();
         QTest::newRow("letter second") << QStringLiteral("4,z") << 4 << 99 << QStringLiteral("'z' is not a valid integer value");
     }
 

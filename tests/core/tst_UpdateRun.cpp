@@ -194,7 +194,7 @@ private slots:
         QVERIFY2(message.isEmpty() ? said.isEmpty() : said.contains(message), qPrintable(said));
     }
 
-    // A local source is read up to the size cap, inclusive.
+    // A local source is read up to the size cap, inclusive; the cap is named in MB from 1 MB.
     void localFileCap()
     {
         QTemporaryDir dir;
@@ -203,6 +203,8 @@ private slots:
         QVERIFY(writeFile(local.address, k096));
         QCOMPARE(ReadLocalSource(local, k096.size()).bytes, k096);
         QCOMPARE(ReadLocalSource(local, k096.size() - 1).failure, FetchResult::TooLarge);
+        QCOMPARE(FetchFailureText(FetchResult::failed(FetchResult::TooLarge, {}), 30, 1024 * 1024),
+                 QStringLiteral("数据超过 1 MB，不是开奖数据"));
     }
 
     // Reds are compared in one order, dates without the weekday.
