@@ -89,13 +89,11 @@ private slots:
                                    << QStringList{"第1行数据有错误！！", "第3行数据有错误！！"};
         // Ten lines are named one by one; beyond ten, one more message counts the rest.
         for (const int failing : {10, 12}) {
-            QStringList lines{kGood1};
-            QStringList messages;
-            for (int i = 0; i < failing; ++i) {
+            QStringList lines{kGood1}, messages;
+            for (int i = 0; i < failing; ++i)
                 lines << "2005013 0a 09 15 18 25 33 07";
-                if (i < 10)
-                    messages << QStringLiteral("第%1行数据有错误！！").arg(i + 2);
-            }
+            for (int i = 0; i < 10; ++i)
+                messages << QStringLiteral("第%1行数据有错误！！").arg(i + 2);
             if (failing > 10)
                 messages << QStringLiteral("另有%1行数据有错误！！").arg(failing - 10);
             QTest::addRow("%d lines", failing) << lines << messages;

@@ -203,8 +203,7 @@ private slots:
         QVERIFY(writeFile(local.address, k096));
         QCOMPARE(ReadLocalSource(local, k096.size()).bytes, k096);
         QCOMPARE(ReadLocalSource(local, k096.size() - 1).failure, FetchResult::TooLarge);
-        QCOMPARE(FetchFailureText(FetchResult::failed(FetchResult::TooLarge, {}), 30, 1024 * 1024),
-                 QStringLiteral("数据超过 1 MB，不是开奖数据"));
+        QCOMPARE(FetchFailureText(FetchResult::failed(FetchResult::TooLarge, {}), 30, 1 << 20), "数据超过 1 MB，不是开奖数据");
     }
 
     // Reds are compared in one order, dates without the weekday.

@@ -152,7 +152,6 @@ private slots:
             {"chk down to no item", "chk", 7, 3, 4, Qt::Key_Down, 4, 1},
             {"chk home", "chk", 7, 3, 4, Qt::Key_Home, 4, 2},
             {"grid down from 22", "grid", 33, 10, 22, Qt::Key_Down, 32, 1},
-            {"grid down from 23", "grid", 33, 10, 23, Qt::Key_Down, 23, 1},
             {"grid left across rows", "grid", 33, 10, 10, Qt::Key_Left, 9, 1},
             {"grid end", "grid", 33, 10, 12, Qt::Key_End, 12, 2},
             {"spin down", "spin", 4, 2, 1, Qt::Key_Down, 3, 1},
@@ -219,7 +218,6 @@ private slots:
         QTest::addColumn<QString>("checked");
         QTest::newRow("chk box of 0") << "chk" << QPoint(8, 10) << "0";
         QTest::newRow("chk caption of 2") << "chk" << QPoint(85, 10) << "2";
-        QTest::newRow("chk between 0 and 1") << "chk" << QPoint(31, 10) << "";
         QTest::newRow("grid 10, end of the row") << "grid" << QPoint(399, 16) << "10";
         QTest::newRow("grid 21") << "grid" << QPoint(21, 68) << "21";
         QTest::newRow("grid between 1 and 2") << "grid" << QPoint(40, 16) << "";
