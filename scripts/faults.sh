@@ -74,9 +74,7 @@ src/core/reduction/ReductionEngine.cpp @@ m_active[13] = prevOk != 0 && !history
 src/core/reduction/ReductionEngine.cpp @@ if (run.survivors > kReportListLimit) @@ if (run.survivors >= kReportListLimit) @@ report: exactly 20000 survivors are not listed
 src/core/reduction/ConditionFile.cpp @@ list.setChecked(item, false);
             return; @@ return; @@ condition file: a missing check key leaves the item as it was instead of clearing it
-src/core/reduction/ConditionFile.cpp @@ const QString text = ini.readString(section(), key, QString());
-        if (text.isEmpty())
-            return; @@ const QString text = ini.readString(section(), key, QString()); @@ condition file: a file lacking a range key is refused
+src/core/reduction/ConditionFile.cpp @@ list.setChecked(item, *number != 0); @@ list.setChecked(item, *number == 1); @@ condition file: a check written as another non-zero number reads as unchecked
 src/core/history/HistoryParser.cpp @@ if (failures > kReportedConversions) @@ if (failures >= kReportedConversions) @@ history: exactly ten unconvertible lines add a note of "0 more"
 src/core/history/HistoryParser.cpp @@ && ++failures <= kReportedConversions) @@ && ++failures < kReportedConversions) @@ history: only nine unconvertible lines are named
 src/core/history/HistoryParser.cpp @@ .arg(failures - kReportedConversions)); @@ .arg(failures)); @@ history: the count of further unconvertible lines includes the named ones
@@ -100,11 +98,11 @@ src/core/update/SourceReader.cpp @@ 只取一次").arg(issue).arg(it.value() + 1
 src/core/update/SourceList.cpp @@ if (s.title.isEmpty())
             s.title = s.name; @@ if (false)
             s.title = s.name; @@ source list: a source without a title is shown with no name
-src/core/update/SourceList.cpp @@ s.address = QDir(baseDir).filePath(s.localPath()); @@ s.address = QDir::current().filePath(s.localPath()); @@ source list: a relative file is looked for in the working folder, not beside the list
+src/core/update/SourceList.cpp @@ s.address = QDir(baseDir).filePath(s.localPath()); @@ s.address = s.localPath(); @@ source list: a relative file is looked for in the working folder, not beside the list
 src/core/update/SourceList.cpp @@ const QString key = line.left(eq).trimmed().toLower(); @@ const QString key = line.left(eq).trimmed(); @@ source list: "URL=" in capitals is not understood
 src/core/update/SourceList.cpp @@ found.removeLast();
                 currentBad = true; @@ currentBad = true; @@ source list: a source with an unknown form is still used
-src/core/wheel/WheelTable.cpp @@ if (!ok || number <= previous || number > e.n) @@ if (!ok || number < previous || number > e.n) @@ wheel table: a ticket with a repeated number is read
+src/core/wheel/WheelTable.cpp @@ if (w.size() != 12) @@ if (w.size() < 12) @@ wheel table: a ticket of seven numbers is read as its first six
 src/core/wheel/WheelTable.cpp @@ if (words.size() != h->size) @@ if (words.size() < h->size) @@ wheel table: an entry with more tickets than its header says is read
 src/core/wheel/WheelTable.cpp @@ if (!VerifyWheel(e.n, e.g, e.tickets).ok)
         return std::nullopt; @@ if (false)
@@ -116,8 +114,8 @@ src/gui/update/WebFetch.cpp @@ case Abort::TimedOut:
         return FetchResult::failed(FetchResult::TimedOut, host); @@ case Abort::TimedOut:
         return FetchResult::failed(FetchResult::Interrupted, host); @@ download: a time-out is reported as a broken connection
 src/core/update/HistoryMerge.cpp @@ if (issue > oldest)
-                    missingInHistory @@ if (issue > newest)
-                    missingInHistory @@ update: a hole inside the history is not reported
+                    missingInHistory @@ if (issue < oldest)
+                    missingInHistory @@ update: draws older than the history are reported as holes, the holes inside it are not
 src/core/update/HistoryMerge.cpp @@ if (ny == py + 1 && nn == 1) @@ if (ny == py + 1) @@ update: draws missing at the start of a new year are not reported
 src/core/update/UpdateRun.cpp @@ section(QStringLiteral("缺期："), o.merge.gaps); @@ section(QStringLiteral("缺期："), o.merge.disagreements); @@ update report: the missing draws are not listed
 src/core/update/UpdateRun.cpp @@ if (file.size() > maxBytes) @@ if (file.size() >= maxBytes) @@ update: a local file of exactly the cap is refused

@@ -149,8 +149,9 @@ private slots:
         const ConditionSet varied = Varied();
         ConditionSet c = varied;
         c.Tolerance = 3;
-        // Keys of a later section are not the conditions'; a quoted value reads without its quotes.
-        ApplyConditionIni(Gbk(QStringLiteral("[条件设置]\r\n选号匹配=\"\"\r\n连号组数2=1\r\n[其他]\r\n总和值=1,2\r\n奇偶设计3=1\r\n")), c);
+        // Keys of a later section are not the conditions'; a quoted value reads without its
+        // quotes; any number but 0 checks an item.
+        ApplyConditionIni(Gbk(QStringLiteral("[条件设置]\r\n选号匹配=\"\"\r\n连号组数2=-1\r\n[其他]\r\n总和值=1,2\r\n奇偶设计3=1\r\n")), c);
         ConditionSet expected = WithFileMembers(varied, ConditionSet{});
         expected.ConsecGroups = Checks({2});
         expected.AcRange = varied.AcRange;
