@@ -98,7 +98,7 @@ src/core/update/SourceReader.cpp @@ 只取一次").arg(issue).arg(it.value() + 1
 src/core/update/SourceList.cpp @@ if (s.title.isEmpty())
             s.title = s.name; @@ if (false)
             s.title = s.name; @@ source list: a source without a title is shown with no name
-src/core/update/SourceList.cpp @@ s.address = QDir(baseDir).filePath(s.localPath()); @@ s.address = s.localPath(); @@ source list: a relative file is looked for in the working folder, not beside the list
+src/core/update/SourceList.cpp @@ if (s.isLocalFile() && QFileInfo(s.localPath()).isRelative()) @@ if (s.isLocalFile() && QFileInfo(s.localPath()).isAbsolute()) @@ source list: a relative file is left relative to the working folder, not placed beside the list
 src/core/update/SourceList.cpp @@ const QString key = line.left(eq).trimmed().toLower(); @@ const QString key = line.left(eq).trimmed(); @@ source list: "URL=" in capitals is not understood
 src/core/update/SourceList.cpp @@ found.removeLast();
                 currentBad = true; @@ currentBad = true; @@ source list: a source with an unknown form is still used
