@@ -2,6 +2,7 @@
 
 #include "history/HistoryFile.h"
 #include "update/DrawDates.h"
+#include "history/HistoryParser.h"
 #include "update/SourceList.h"
 #include "update/SourceReader.h"
 #include "update/UpdateRun.h"

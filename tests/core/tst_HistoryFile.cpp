@@ -30,14 +30,26 @@ private slots:
         QCOMPARE(HistoryFileBytes(QStringLiteral("开奖")), QByteArray("\xBF\xAA\xBD\xB1\r\n"));
     }
 
-    void readDecodesGbkAndNormalisesLineEnds()
+    // A player's text is UTF-8 when it is valid UTF-8 (a byte-order mark left out), else GBK.
+    void readDecodesAndNormalisesLineEnds_data()
     {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("GBK") << QByteArray("\xBF\xAA\xBD\xB1\r\n2005013\r\nA\rB\n") << QStringLiteral("开奖\n2005013\nA\nB\n");
+        QTest::newRow("UTF-8") << QByteArray("\xE5\xBC\x80\xE5\xA5\x96\n") << QStringLiteral("开奖\n");
+        QTest::newRow("UTF-8 with BOM") << QByteArray("\xEF\xBB\xBF\xE5\xBC\x80\r\n1") << QStringLiteral("开\n1");
+        QTest::newRow("UTF-8 cut short is GBK") << QByteArray("\xBF\xAA\xE5\xBC") << QStringLiteral("开寮");
+    }
+    void readDecodesAndNormalisesLineEnds()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("x.txt"));
-        QVERIFY(writeFile(path, QByteArray("\xBF\xAA\xBD\xB1\r\n2005013\r\nA\rB\n")));
+        QVERIFY(writeFile(path, bytes));
         const TextFileRead read = ReadGbkTextFile(path);
         QCOMPARE(read.status, TextFileRead::Ok);
-        QCOMPARE(read.text, QStringLiteral("开奖\n2005013\nA\nB\n"));
+        QCOMPARE(read.text, text);
     }
 
     // A character GBK cannot hold is refused with its line, nothing written.
@@ -46,8 +58,9 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("ssq.dxt"));
         QString error;
-        QVERIFY(!SaveHistoryFile(path, QStringLiteral("2005013 02 09 15 18 25 33 07\n备注\U0001F600\n"), error));
-        QCOMPARE(error, QStringLiteral("第2行“备注\U0001F600”有GBK编码无法保存的字符，请修改后再保存！！"));
+        const QString line2 = QStringLiteral("2005014 02 09 15 18 25 33 07 备注\U0001F600");
+        QVERIFY(!SaveHistoryFile(path, QStringLiteral("2005013 02 09 15 18 25 33 07\n") + line2, error));
+        QCOMPARE(error, QStringLiteral("第2行“%1”有GBK编码无法保存的字符，请修改后再保存！！").arg(line2));
         QVERIFY(QDir(dir.path()).isEmpty());
         // Without a file the start-up note names the folder a save will use.
         QVERIFY(MissingHistoryNote(path).endsWith(QDir::toNativeSeparators(dir.path()) + QStringLiteral("中")));
@@ -59,10 +72,11 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("ssq.dxt"));
         QVERIFY(MemoMatchesHistoryFile(QString(), path));
         QVERIFY(!MemoMatchesHistoryFile(QStringLiteral("x"), path));
+        const QString a = QStringLiteral("2005013 02 09 15 18 25 33 07\n"), b = QStringLiteral("2005014 02 09 15 18 25 33 07");
         QString error;
-        QVERIFY(SaveHistoryFile(path, QStringLiteral("a\nb"), error));
-        QVERIFY(MemoMatchesHistoryFile(QStringLiteral("a\nb\n"), path));
-        QVERIFY(!MemoMatchesHistoryFile(QStringLiteral("a\n"), path));
+        QVERIFY(SaveHistoryFile(path, a + b, error));
+        QVERIFY(MemoMatchesHistoryFile(a + b + QStringLiteral("\n"), path));
+        QVERIFY(!MemoMatchesHistoryFile(a, path));
     }
 
     void buildFolderKeepsFilesBesideTheProgram()

@@ -35,6 +35,7 @@ private slots:
         QTest::newRow("two blanks after the issue") << QStringList{"2005013  02 09 15 18 25 33 07"} << 1;
         QTest::newRow("nine fields") << QStringList{kGood1 + " 99"} << 1;
         QTest::newRow("repeated and unordered reds") << QStringList{"2005013 09 02 02 18 25 33 07"} << 1;
+        QTest::newRow("byte-order mark before the first line") << QStringList{QChar(0xFEFF) + kGood1} << 1;
     }
     void goodLines()
     {
@@ -110,6 +111,86 @@ private slots:
         QCOMPARE(history, previousHistory());
     }
 
+
+    // What a save refuses, by memo line (blank lines counted) and reason; the order rules
+    // look at the nearest good line above.
+    void refusedAtSave_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QStringList>("refused");
+        QTest::newRow("good, across a new year") << QStringList{QChar(0xFEFF) + QStringLiteral("2005152 01 02 03 04 05 06 07"), "", "2005153 01 02 03 04 05 06 07",
+                                                               "2006001 01 02 03 04 05 06 07", kGood1} << QStringList{"5:期号不在上一期2006001之后"};
+        QTest::newRow("blue 17") << QStringList{kGood1, "2005014 01 02 03 04 05 06 17"} << QStringList{"2:蓝球号码应在01～16之间"};
+        QTest::newRow("repeated red") << QStringList{"2005013 01 01 02 03 04 05 07"} << QStringList{"1:红球01重复"};
+        QTest::newRow("repeated issue") << QStringList{kGood1, kGood2, kGood1} << QStringList{"3:期号2005013与第1行重复"};
+        QTest::newRow("older after newer") << QStringList{kGood2, "2005012 01 02 03 04 05 06 07"} << QStringList{"2:期号不在上一期2005014之后"};
+        QTest::newRow("gap in a year") << QStringList{kGood1, "2005016 01 02 03 04 05 06 07"} << QStringList{"2:上一期为2005013，缺少第2005014–2005015期"};
+        QTest::newRow("gap at a year's start") << QStringList{kGood1, "2006002 01 02 03 04 05 06 07"} << QStringList{"2:上一期为2005013，缺少第2006001期"};
+        QTest::newRow("a year missing") << QStringList{kGood1, "2007001 01 02 03 04 05 06 07"}
+                                        << QStringList{"2:上一期为2005013，第2005013期与第2007001期之间缺少2006年至2006年的开奖数据"};
+        QTest::newRow("a mistyped line is listed once") << QStringList{kGood1, "", "2005014 1 02 03 04 05 06 07", "2005015 01 02 03 04 05 06 07"}
+                                                        << QStringList{"3:格式不对，应为7位期号、6个红球和1个蓝球，号码各占两位，以空格分隔"};
+        QTest::newRow("not a number") << QStringList{"2005013 0a 09 15 18 25 33 07"} << QStringList{"1:含有不是数字的字符"};
+    }
+    void refusedAtSave()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QStringList, refused);
+        QStringList got;
+        for (const RefusedLine &r : LinesRefusedAtSave(lines))
+            got << QString::number(r.lineNo) + u':' + r.reason;
+        QCOMPARE(got, refused);
+    }
+
+    // Start-up keeps every good draw, in order, and lists the rest by memo line.
+    void startupKeepsGoodDraws_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QList<int>>("issues");
+        QTest::addColumn<QList<int>>("leftOut");
+        QTest::newRow("blue 17 in the middle") << QStringList{kGood1, "", "2005014 01 02 03 04 05 06 17", kGood2}
+                                               << QList<int>{2005013, 2005014} << QList<int>{3};
+        QTest::newRow("titles and a bad number") << QStringList{"期号 红球 蓝球", kGood1, "2005014 0a 02 03 04 05 06 07"}
+                                                 << QList<int>{2005013} << QList<int>{1, 3};
+        // Impossible draws load as the parser always took them.
+        QTest::newRow("repeated red, older issue") << QStringList{kGood2, "2005013 09 02 02 18 25 33 07"}
+                                                   << QList<int>{2005014, 2005013} << QList<int>{};
+    }
+    void startupKeepsGoodDraws()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QList<int>, issues);
+        QFETCH(QList<int>, leftOut);
+        const HistoryReading reading = ReadHistoryKeepingGoodLines(lines);
+        QList<int> gotIssues, gotLeftOut;
+        for (const DrawRecord &d : reading.draws)
+            gotIssues << d.issueNo();
+        for (const RefusedLine &r : reading.leftOut)
+            gotLeftOut << r.lineNo;
+        QCOMPARE(gotIssues, issues);
+        QCOMPARE(gotLeftOut, leftOut);
+    }
+
+    void refusedLinesAreListedReadably()
+    {
+        RefusedLines many;
+        for (int i = 1; i <= 21; ++i)
+            many.append({i, QStringLiteral(" x "), QStringLiteral("r")});
+        const QStringList text = RefusedLinesText(many).split(u'\n');
+        QCOMPARE(text.size(), 21);
+        QCOMPARE(text.front(), QStringLiteral("第1行“x”：r"));
+        QCOMPARE(text.back(), QStringLiteral("……共21行"));
+    }
+
+    // The shipped history is a sound one: a save of it is never refused.
+    void shippedHistoryIsSaved()
+    {
+        QFile file(QStringLiteral(SSQ_TEST_DATA "/ssq.dxt"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList lines = HistoryTextLines(QByteArray("\xEF\xBB\xBF") + file.readAll());
+        QVERIFY(lines.size() > 3000);
+        QCOMPARE(LinesRefusedAtSave(lines), RefusedLines{});
+    }
 };
 
 QTEST_APPLESS_MAIN(TestHistoryParser)

@@ -6,6 +6,7 @@
 #include "app/OfflinePage.h"
 #include "update/DrawDates.h"
 #include "update/HistoryMerge.h"
+#include "history/HistoryParser.h"
 #include "update/SourceList.h"
 #include "update/SourceReader.h"
 #include "update/UpdateRun.h"

@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -81,6 +82,7 @@ private slots:
         auto form = start(dir, nullptr);
         QVERIFY(form->CodeArr().empty());
         QVERIFY(form->statusText(0).contains(QStringLiteral("没有找到")));
+        QVERIFY(form->DataPanel->DataNoteLbl->text().contains(QDir::toNativeSeparators(dir.path())));
         QVERIFY(m_boxes.isEmpty());
         QCOMPARE(form->frontPanel(), static_cast<QWidget *>(form->WebPanel));
     }
@@ -111,6 +113,31 @@ private slots:
         else
             button(*form, command)->click();
         QCOMPARE(form->frontPanel()->objectName(), panel);
+        if (panel == QLatin1String("DataPanel")) {   // F2: typing goes into the memo, after the newest draw
+            QCOMPARE(form->focusWidget(), form->DataPanel->DataMemo);
+            QVERIFY(form->DataPanel->DataMemo->textCursor().atEnd());
+        }
+    }
+
+    // A bad line in the history file: the good draws are used and the player is offered
+    // the line in the editor.
+    void startUpWithABadLine()
+    {
+        QTemporaryDir dir;
+        const QByteArray history = "\xEF\xBB\xBF" + kTwoDraws + "2005014 01 02 03 04 05 06 17\r\n2005015 01 02 03 04 05 06 07\r\n";
+        QStringList asked;
+        MsgBox::setAskHook([&asked](const QString &text, const QStringList &) {
+            asked << text;
+            return 0;
+        });
+        auto form = start(dir, &history);
+        QTRY_COMPARE(asked.size(), 1);
+        MsgBox::setAskHook({});
+        QCOMPARE(form->CodeArr().size(), size_t(3));
+        QVERIFY(asked[0].contains(QStringLiteral("第3行“2005014 01 02 03 04 05 06 17”")));
+        QCOMPARE(form->frontPanel(), static_cast<QWidget *>(form->DataPanel));
+        QCOMPARE(form->DataPanel->DataMemo->textCursor().blockNumber(), 2);
+        QVERIFY(form->DataPanel->DataNoteLbl->isVisible());
     }
 
     // F1 shows the GBK guide decoded in the program's own window; the file stays as it is.
@@ -167,7 +194,7 @@ private slots:
             MsgBox::setAskHook([](const QString &, const QStringList &) { return 0; });
             form->DataPanel->Sheet1TbrClearBt->click();
             MsgBox::setAskHook({});
-            QVERIFY(form->CodeArr().empty());
+            QCOMPARE(form->CodeArr().size(), size_t(3));   // the draws in use change on save only
             QCOMPARE(readAll(dir.filePath(QStringLiteral("ssq.dxt"))), kTwoDraws + "2005014 03 04 05 06 07 08 09\r\n");
         }
         auto again = start(dir, nullptr);

@@ -627,20 +627,50 @@ private slots:
         m_dir.reset();
     }
 
-    void importReplacesMemoAndHistoryNotFile()
+    // An import replaces the memo's text as one undoable edit (a UTF-8 file read as
+    // such), lists what a save would refuse, and leaves the draws in use and the file.
+    void importIsAnUndoableEdit()
     {
-        QVERIFY(writeFile(path("import.txt"), "2006001 01 02 03 04 05 06 01\r\n2006002 1 02 03 04 05 06 01\r\n"));
+        QVERIFY(writeFile(path("import.txt"), QStringLiteral("\uFEFF2005014 03 04 05 06 07 08 09\n2005015 1 02 03 04 05 06 01 红\n").toUtf8()));
         m_panel->setImportFileChooser([this](QWidget *) { return path("import.txt"); });
+        MsgBox::setAskHook([](const QString &, const QStringList &) { return 0; });
         m_panel->Sheet1TbrOmportBt->click();
-        // A bad line: shown, reported with its number, the history stays.
-        QVERIFY(m_panel->DataMemo->toPlainText().contains(QStringLiteral("2006002 1 02")));
-        QCOMPARE(m_reporter->messages.size(), 1);
-        QVERIFY(m_reporter->messages[0].endsWith(QStringLiteral("2,")));
-        QCOMPARE(m_codeArr.size(), size_t(2));
-        QVERIFY(writeFile(path("import.txt"), "2006001 01 02 03 04 05 06 01\r\n"));
+        QVERIFY(m_panel->DataMemo->toPlainText().startsWith(QStringLiteral("2005014 03")));
+        QCOMPARE(m_boxes.size(), 1);
+        QVERIFY2(m_boxes[0].contains(QStringLiteral("第2行“2005015 1 02 03 04 05 06 01 红”")), qPrintable(m_boxes[0]));
+        QCOMPARE(m_panel->DataMemo->textCursor().blockNumber(), 1);
+        m_panel->DataMemo->undo();
+        expectUnchanged();
+        QVERIFY(writeFile(path("import.txt"), "\r\n  \r\n"));   // nothing to import
         m_panel->Sheet1TbrOmportBt->click();
-        QCOMPARE(m_codeArr.size(), size_t(1));
-        QCOMPARE(readAll(path("ssq.dxt")), kOld);
+        QCOMPARE(m_boxes.size(), 2);
+        expectUnchanged();
+    }
+
+    // A text with a line that is no possible draw, or an empty one the player does not
+    // confirm, is not saved; nothing changes.
+    void refusedSaveWritesNothing_data()
+    {
+        QTest::addColumn<QString>("memo");
+        QTest::addColumn<int>("boxes");
+        QTest::addColumn<int>("asked");
+        QTest::newRow("blue 17") << kOldMemo + QStringLiteral("2005014 01 02 03 04 05 06 17\n") << 1 << 0;
+        QTest::newRow("repeated issue") << kOldMemo + QStringLiteral("2005013 01 02 03 04 05 06 07\n") << 1 << 0;
+        QTest::newRow("empty, not confirmed") << QString() << 0 << 1;
+    }
+    void refusedSaveWritesNothing()
+    {
+        QFETCH(QString, memo);
+        QFETCH(int, boxes);
+        QFETCH(int, asked);
+        int questions = 0;
+        MsgBox::setAskHook([&questions](const QString &, const QStringList &) { return ++questions; });
+        m_panel->DataMemo->setPlainText(memo);
+        m_panel->Sheet1TbrSaveBt->click();
+        QCOMPARE(m_boxes.size(), boxes);
+        QCOMPARE(questions, asked);
+        QCOMPARE(lastStatus(), QStringLiteral("开奖数据没有保存"));
+        expectUnchanged(memo);
     }
 
     // A save that fails (here the history file is a folder): the user is told, the edits

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QSaveFile>
+#include <QStringDecoder>
 #include <QStringEncoder>
 
 bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString &error)
@@ -62,4 +63,23 @@ QStringList MemoLines(const QString &memoText)
     if (lines.last().isEmpty())
         lines.removeLast();
     return lines;
+}
+
+QByteArray WithoutUtf8Bom(const QByteArray &bytes)
+{
+    return bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+}
+
+TextEncoding PlayerTextEncoding(const QByteArray &bytes)
+{
+    // A character cut off at the end of the bytes is no valid UTF-8 either.
+    return WithoutUtf8Bom(bytes).isValidUtf8() ? TextEncoding::Utf8 : TextEncoding::Gbk;
+}
+
+QString DecodePlayerText(const QByteArray &bytes)
+{
+    if (PlayerTextEncoding(bytes) == TextEncoding::Utf8)
+        return QString::fromUtf8(WithoutUtf8Bom(bytes));
+    QStringDecoder gbk("GBK");
+    return gbk.decode(bytes);
 }

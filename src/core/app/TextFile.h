@@ -21,5 +21,15 @@ bool GbkLinesBytes(const QStringList &lines, QByteArray &bytes, int *badLine = n
 // result, recommendation) is read into lines here.
 QStringList MemoLines(const QString &memoText);
 
+// How a text a player gives the program is decoded: a modern editor saves UTF-8 (often
+// with a byte-order mark), an old one the system's GBK. Bytes that are valid UTF-8 (plain
+// ASCII too), after a byte-order mark if there is one, are UTF-8; anything else is GBK.
+enum class TextEncoding { Gbk, Utf8 };
+TextEncoding PlayerTextEncoding(const QByteArray &bytes);
+// The bytes without a UTF-8 byte-order mark, when they start with one.
+QByteArray WithoutUtf8Bom(const QByteArray &bytes);
+// The text of the bytes by that rule; a byte-order mark is not part of the text.
+QString DecodePlayerText(const QByteArray &bytes);
+
 // "无法写入文件“PATH”：REASON！！"
 QString CannotWriteMessage(const QString &path, const QString &reason);

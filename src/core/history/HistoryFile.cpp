@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
 
 QString TooLargeText(qint64 size, qint64 maxBytes)
 {
@@ -45,8 +44,7 @@ TextFileRead ReadGbkTextFile(const QString &path, qint64 maxBytes)
         result.error = FileErrorReason(file);
         return result;
     }
-    QStringDecoder gbk("GBK");
-    QString text = gbk.decode(bytes);
+    QString text = DecodePlayerText(bytes);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\r', u'\n');
     result.status = TextFileRead::Ok;
@@ -64,6 +62,10 @@ QByteArray HistoryFileBytes(const QString &memoText)
 bool SaveHistoryFile(const QString &path, const QString &memoText, QString &error)
 {
     const QStringList lines = MemoLines(memoText);
+    if (const RefusedLines refused = LinesRefusedAtSave(lines); !refused.isEmpty()) {
+        error = SaveRefusalText(refused);
+        return false;
+    }
     QByteArray bytes;
     int badLine = 0;
     if (!GbkLinesBytes(lines, bytes, &badLine)) {
@@ -74,6 +76,64 @@ bool SaveHistoryFile(const QString &path, const QString &memoText, QString &erro
         return false;
     }
     return WriteFileAtomically(path, bytes, error);
+}
+
+QString SaveRefusalText(const RefusedLines &refused)
+{
+    return QString::fromUtf16(kBadLinesMessage) + QLatin1Char('\n') + RefusedLinesText(refused);
+}
+
+qsizetype HistoryFileDrawCount(const QString &path)
+{
+    const TextFileRead file = ReadGbkTextFile(path);
+    if (file.status != TextFileRead::Ok)
+        return 0;
+    return qsizetype(ReadHistoryKeepingGoodLines(MemoLines(file.text)).draws.size());
+}
+
+QString EmptySaveQuestion(const QString &historyPath, qsizetype draws)
+{
+    return QStringLiteral("编辑框中没有开奖数据。保存后，开奖数据文件%1中的%2期开奖数据将全部清除。\n确定要保存吗？")
+        .arg(QDir::toNativeSeparators(historyPath))
+        .arg(draws);
+}
+
+QStringList EmptySaveButtons()
+{
+    return {QStringLiteral("保存"), QStringLiteral("取消")};
+}
+
+QString ImportReplaceQuestion()
+{
+    return QStringLiteral("导入的文件将替换编辑框中的全部内容。\n开奖数据文件在保存之前不会改变，导入后可按Ctrl+Z撤销。");
+}
+
+QStringList ImportReplaceButtons()
+{
+    return {QStringLiteral("导入"), QStringLiteral("取消")};
+}
+
+QString LeftOutLinesNote(const RefusedLines &leftOut, qsizetype draws)
+{
+    return QStringLiteral("开奖数据文件中有%1行数据有错误，已略去（第一处在第%2行）；其余%3期开奖数据照常使用")
+        .arg(leftOut.size())
+        .arg(leftOut.value(0).lineNo)
+        .arg(draws);
+}
+
+QString LeftOutLinesQuestion(const QString &historyPath, const RefusedLines &leftOut, qsizetype draws)
+{
+    return QStringLiteral("开奖数据文件%1中下列行的数据有错误，已略去，其余%2期开奖数据照常使用：\n")
+               .arg(QDir::toNativeSeparators(historyPath))
+               .arg(draws)
+           + RefusedLinesText(leftOut)
+           + QStringLiteral("\n\n略去的行不算作一期：其后各期的遗漏等统计会把它前后两期当作相邻的两期。"
+                            "请在数据编辑中改正这些行，再保存数据。\n要现在转到第一个错误行吗？");
+}
+
+QStringList LeftOutLinesButtons()
+{
+    return {QStringLiteral("转到错误行"), QStringLiteral("以后再说")};
 }
 
 QString MissingHistoryNote(const QString &historyPath)

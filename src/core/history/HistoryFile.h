@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/TextFile.h"
+#include "history/HistoryParser.h"
 
 #include <QString>
 #include <QStringList>
@@ -21,8 +22,10 @@ struct TextFileRead
     QString error;   // the system's reason when Unreadable, the size when TooLarge
 };
 
-// Reads a GBK text file whole. An empty file reads as Ok with an empty text; a file above
-// `maxBytes` is not read at all (TooLarge).
+// Reads a text file whole: the program's files are GBK; one that a player's editor saved
+// as UTF-8 is read as UTF-8 (DecodePlayerText), its byte-order mark left out. An empty
+// file reads as Ok with an empty text; a file above `maxBytes` is not read at all
+// (TooLarge).
 TextFileRead ReadGbkTextFile(const QString &path, qint64 maxBytes = kMaxHistoryTextBytes);
 
 // "文件大小为N MB，超过了开奖数据文件的上限16 MB" for a file that TooLarge refused.
@@ -34,10 +37,34 @@ QByteArray HistoryFileBytes(const QString &memoText);
 
 // Writes the memo text to `path` so that the old file stays whole until the new one is
 // complete: the text goes into a temporary file beside it, which is then renamed over
-// the old one. On failure returns false and sets `error` to the system's reason, or to
-// "第N行“…”有GBK编码无法保存的字符…" when a line holds a character GBK cannot store;
-// the old file is untouched.
+// the old one. A text with lines that LinesRefusedAtSave refuses is not written: `error`
+// then lists them (SaveRefusalText). On failure returns false and sets `error` to that
+// list, to the system's reason, or to "第N行“…”有GBK编码无法保存的字符…" when a line
+// holds a character GBK cannot store; the old file is untouched.
 bool SaveHistoryFile(const QString &path, const QString &memoText, QString &error);
+
+// "文本内容中下列行的数据有错误，请纠正再保存！！" and the refused lines, one a line.
+QString SaveRefusalText(const RefusedLines &refused);
+
+// How many draws the history file at `path` holds, as the program would read it at
+// start-up (0 for a missing or unreadable file).
+qsizetype HistoryFileDrawCount(const QString &path);
+
+// The question before an empty text is saved over a history file that holds `draws`
+// draws, and its buttons (the last one cancels).
+QString EmptySaveQuestion(const QString &historyPath, qsizetype draws);
+QStringList EmptySaveButtons();
+
+// The question before an imported file replaces the text of the editor, and its buttons.
+QString ImportReplaceQuestion();
+QStringList ImportReplaceButtons();
+
+// What the player is told at start-up when the history file has lines that are no draws:
+// the short note for the status bar, and the message that lists them and asks whether to
+// go to the first one (with its buttons, the last one declines).
+QString LeftOutLinesNote(const RefusedLines &leftOut, qsizetype draws);
+QString LeftOutLinesQuestion(const QString &historyPath, const RefusedLines &leftOut, qsizetype draws);
+QStringList LeftOutLinesButtons();
 
 // The status note at start-up when the history file is missing: that the history is
 // empty, and the folder where "保存数据" will put the file (an installed program keeps it

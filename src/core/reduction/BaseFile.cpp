@@ -1,26 +1,16 @@
 #include "reduction/BaseFile.h"
 
 #include "app/FileErrorText.h"
+#include "app/TextFile.h"
 #include "reduction/ReductionEngine.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QStringDecoder>
 
 #include <algorithm>
 
 namespace {
-
-QString decodeText(const QByteArray &bytes)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    QStringDecoder gbk("GBK");
-    return gbk.decode(bytes);
-}
 
 // The numbers of one line, six at a time; nothing when a piece is no number 1..33, the
 // count is no multiple of six or a combination repeats a number.
@@ -55,7 +45,7 @@ BaseImport ParseBaseText(const QByteArray &bytes)
 {
     static const QRegularExpression countLine(QStringLiteral("^缩水结果有\\d+注号码$"));
     BaseImport result;
-    QString text = decodeText(bytes);
+    QString text = DecodePlayerText(bytes);
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
     const QStringList lines = text.split(QLatin1Char('\n'));

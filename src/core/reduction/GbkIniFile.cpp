@@ -45,8 +45,6 @@ bool keyName(const QByteArray &line, QByteArray &name)
     return true;
 }
 
-constexpr char kUtf8Bom[] = "\xEF\xBB\xBF";
-
 // Line ends, tabs, form feeds and the old end-of-file mark occur in text files; any
 // other control character means the bytes are not text.
 bool isTextChar(char16_t c)
@@ -73,13 +71,12 @@ bool decodesAsText(const QByteArray &bytes, QStringDecoder decoder)
 
 std::optional<TextEncoding> GbkIniFile::DetectEncoding(const QByteArray &bytes)
 {
-    const QByteArray body = bytes.startsWith(kUtf8Bom) ? bytes.mid(3) : bytes;
+    const TextEncoding encoding = PlayerTextEncoding(bytes);
     constexpr auto stateless = QStringConverter::Flag::Stateless;
-    if (decodesAsText(body, QStringDecoder(QStringConverter::Utf8, stateless)))
-        return TextEncoding::Utf8;
-    if (!bytes.startsWith(kUtf8Bom) && decodesAsText(bytes, QStringDecoder("GBK", stateless)))
-        return TextEncoding::Gbk;
-    return std::nullopt;
+    const bool text = encoding == TextEncoding::Utf8
+                          ? decodesAsText(WithoutUtf8Bom(bytes), QStringDecoder(QStringConverter::Utf8, stateless))
+                          : decodesAsText(bytes, QStringDecoder("GBK", stateless));
+    return text ? std::optional(encoding) : std::nullopt;
 }
 
 QByteArray GbkIniFile::encode(const QString &text) const
@@ -96,7 +93,7 @@ GbkIniFile::GbkIniFile(const QByteArray &bytes, TextEncoding encoding) : m_encod
 {
     if (bytes.isEmpty())
         return;
-    m_lines = (encoding == TextEncoding::Utf8 && bytes.startsWith(kUtf8Bom) ? bytes.mid(3) : bytes).split('\n');
+    m_lines = (encoding == TextEncoding::Utf8 ? WithoutUtf8Bom(bytes) : bytes).split('\n');
     for (QByteArray &line : m_lines)
         if (line.endsWith('\r'))
             line.chop(1);

@@ -9,12 +9,12 @@
 // A file the user edited in a modern editor is UTF-8, often with a byte-order mark; such
 // a file is read as UTF-8 (TextEncoding::Utf8). The program itself writes GBK only.
 
+#include "app/TextFile.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <optional>
-
-enum class TextEncoding { Gbk, Utf8 };
 
 class GbkIniFile
 {
@@ -23,10 +23,10 @@ public:
     // A UTF-8 file's byte-order mark, if any, is not part of its first line.
     explicit GbkIniFile(const QByteArray &bytes, TextEncoding encoding = TextEncoding::Gbk);
 
-    // How a file chosen for reading is to be decoded: valid UTF-8 (also plain ASCII) as
-    // UTF-8, else GBK. Nothing when the bytes are no text in either: a byte sequence
-    // that neither decodes, control characters other than line ends and tabs, or GBK's
-    // user-defined code points, which only binary data produces.
+    // How a file chosen for reading is to be decoded: by the rule of every text a player
+    // gives the program (PlayerTextEncoding). Nothing when the bytes are no text: a byte
+    // sequence that does not decode, control characters other than line ends and tabs,
+    // or GBK's user-defined code points, which only binary data produces.
     static std::optional<TextEncoding> DetectEncoding(const QByteArray &bytes);
 
     bool hasSection(const QString &section) const;

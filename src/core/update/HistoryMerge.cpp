@@ -1,5 +1,7 @@
 #include "update/HistoryMerge.h"
 
+#include "history/HistoryParser.h"
+
 #include <QSet>
 
 namespace {
@@ -8,25 +10,6 @@ QString issueRange(int first, int last)
 {
     const auto text = [](int issue) { return QString::number(issue).rightJustified(7, QLatin1Char('0')); };
     return first == last ? text(first) : text(first) + QStringLiteral("–") + text(last);
-}
-
-// The issues missing between two draws, or empty when `next` follows `previous`.
-QString missingBetween(int previous, int next)
-{
-    const int py = previous / 1000, pn = previous % 1000;
-    const int ny = next / 1000, nn = next % 1000;
-    if (ny == py && nn == pn + 1)
-        return {};
-    if (ny == py + 1 && nn == 1)
-        return {};
-    if (ny == py)
-        return QStringLiteral("缺少第%1期").arg(issueRange(previous + 1, next - 1));
-    if (ny == py + 1)
-        return QStringLiteral("缺少第%1期").arg(issueRange(ny * 1000 + 1, next - 1));
-    return QStringLiteral("第%1期与第%2期之间缺少%3年至%4年的开奖数据")
-        .arg(issueRange(previous, previous), issueRange(next, next))
-        .arg(py + 1)
-        .arg(ny - 1);
 }
 
 struct Offer
@@ -110,7 +93,7 @@ MergeResult MergeIntoHistory(const TBeenCodesRecArr &history, const QList<Source
             continue;
         }
         if (previous != 0) {
-            if (const QString missing = missingBetween(previous, issue); !missing.isEmpty()) {
+            if (const QString missing = MissingIssuesText(previous, issue); !missing.isEmpty()) {
                 result.gaps << missing + QStringLiteral("，其后各期未加入");
                 stopped = true;
                 leftOut << issue;

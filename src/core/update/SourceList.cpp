@@ -1,24 +1,13 @@
 #include "update/SourceList.h"
 
 #include "app/AppInfo.h"
+#include "app/TextFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
 
 namespace {
-
-QString decodeText(const QByteArray &bytes)
-{
-    // A modern editor saves UTF-8; an old one the system's GBK.
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    QStringDecoder gbk("GBK");
-    return gbk.decode(bytes);
-}
 
 QString problem(int line, const QString &text)
 {
@@ -63,7 +52,7 @@ UpdateSources DefaultSources()
 SourceListRead ParseSourceList(const QByteArray &bytes, const QString &baseDir)
 {
     SourceListRead read;
-    const QStringList lines = decodeText(bytes).split(QLatin1Char('\n'));
+    const QStringList lines = DecodePlayerText(bytes).split(QLatin1Char('\n'));
     UpdateSources found;
     bool current = false;       // a section is open
     bool currentBad = false;    // ... and was refused

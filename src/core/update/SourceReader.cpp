@@ -222,20 +222,6 @@ SourceRead readHistoryLines(const QByteArray &bytes)
 
 } // namespace
 
-bool ParseHistoryQuietly(const QStringList &lines, TBeenCodesRecArr &history, QStringList &messages)
-{
-    class Collect : public ParseReporter
-    {
-    public:
-        explicit Collect(QStringList &to) : m_to(to) {}
-        void report(const QString &message) override { m_to << message; }
-
-    private:
-        QStringList &m_to;
-    } collect(messages);
-    return DataTxtToCodeArr(lines, history, collect);
-}
-
 SourceRead CheckSourceDraws(const SourceDraws &given, const QStringList &places)
 {
     SourceRead read;

@@ -18,10 +18,6 @@ struct SourceRead
 // Reads an answer of the given form. Pure: the same bytes always give the same reading.
 SourceRead ReadSourceAnswer(UpdateSource::Form form, const QByteArray &bytes);
 
-// Parses history lines as the data panel does, collecting the parser's messages instead of
-// showing them: the update must know whether the text it merges into is a history.
-bool ParseHistoryQuietly(const QStringList &lines, TBeenCodesRecArr &history, QStringList &messages);
-
 // The common checks behind every form, for draws in the order a source gave them.
 // `lines` holds, per draw, where it stood ("第12行", "第3条"), for the notes.
 SourceRead CheckSourceDraws(const SourceDraws &given, const QStringList &places);

@@ -114,6 +114,9 @@ void TMainForm::FormCreate()
     DataPanel->setHistoryFileName(historyFileName());
     WebPanel->setDrawDatesFile(DrawDatesFileFor(historyFileName()));
     DataPanel->LoadHistoryFile();
+    // Asked once the window is on the screen, over the page the player sees.
+    if (!DataPanel->startupLeftOut().isEmpty())
+        QMetaObject::invokeMethod(DataPanel, &TDataPanel::OfferLeftOutLines, Qt::QueuedConnection);
 
     FileMenuManulClick();
     HelpMenuWebSiteClick();
@@ -187,6 +190,7 @@ void TMainForm::createContentPanels()
             [this](const QString &text) { setStatusText(0, text); });
     // F3 may come from any panel: the saved new draws are shown where they were added.
     connect(DataPanel, &TDataPanel::historyUpdated, this, [this] { ShowContentPanel(DataPanel); });
+    connect(DataPanel, &TDataPanel::showRequested, this, [this] { ShowContentPanel(DataPanel); });
 }
 
 QAction *TMainForm::addMenuAction(QMenu *menu, const QString &name, const QString &caption,
@@ -300,8 +304,14 @@ void TMainForm::createStatusBar()
         auto *panel = new TStatusPanel(bar);
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        panel->setFixedWidth(widths[i]);
-        bar->addWidget(panel);
+        // Panel 0 carries the hints and notes: it takes the room the window has.
+        if (i == 0) {
+            panel->setMinimumWidth(widths[i]);
+            panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        } else {
+            panel->setFixedWidth(widths[i]);
+        }
+        bar->addWidget(panel, i == 0 ? 1 : 0);
         m_statusPanels[size_t(i)] = panel;
     }
 }
@@ -385,6 +395,7 @@ void TMainForm::ShowWebPage(const QUrl &url)
 void TMainForm::FileMenuManulClick()
 {
     ShowContentPanel(DataPanel);
+    DataPanel->FocusMemo();
 }
 
 void TMainForm::FileMenuDownClick()

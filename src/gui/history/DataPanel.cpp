@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -36,6 +37,13 @@ TDataPanel::TDataPanel(TBeenCodesRecArr &CodeArr, ParseReporter &reporter, QWidg
     Sheet1TbrSaveBt = ToolBarButtons::add(Sheet1Tbr, QStringLiteral("Sheet1TbrSaveBt"),
                                           QStringLiteral("保存数据"), QStringLiteral("save"));
 
+    DataNoteLbl = new QLabel(this);
+    DataNoteLbl->setObjectName(QStringLiteral("DataNoteLbl"));
+    DataNoteLbl->setWordWrap(true);
+    DataNoteLbl->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    DataNoteLbl->setContentsMargins(6, 4, 6, 4);
+    DataNoteLbl->hide();
+
     DataMemo = new QPlainTextEdit(this);
     DataMemo->setObjectName(QStringLiteral("DataMemo"));
     DataMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -47,6 +55,7 @@ TDataPanel::TDataPanel(TBeenCodesRecArr &CodeArr, ParseReporter &reporter, QWidg
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(Sheet1Tbr);
+    layout->addWidget(DataNoteLbl);
     layout->addWidget(DataMemo, 1);
 
     m_onlineUpdate = new TOnlineUpdate(this, this);
@@ -67,25 +76,80 @@ void TDataPanel::setMemoText(const QString &text)
     DataMemo->setPlainText(text);
 }
 
+void TDataPanel::replaceMemoText(const QString &text)
+{
+    // Through the cursor rather than setPlainText(), so Ctrl+Z brings the old text back.
+    QTextCursor all(DataMemo->document());
+    all.select(QTextCursor::Document);
+    if (text.isEmpty())
+        all.removeSelectedText();
+    else
+        all.insertText(text);
+}
+
+void TDataPanel::setNote(const QString &text)
+{
+    DataNoteLbl->setText(text);
+    DataNoteLbl->setVisible(!text.isEmpty());
+}
+
 void TDataPanel::LoadHistoryFile()
 {
     const TextFileRead read = ReadGbkTextFile(m_historyFileName);
     const QString name = QFileInfo(m_historyFileName).fileName();
+    QString note;
     switch (read.status) {
     case TextFileRead::Ok:
         if (!read.text.isEmpty())
             setMemoText(read.text);
         break;
     case TextFileRead::Missing:
-        emit statusText(MissingHistoryNote(m_historyFileName));
+        note = MissingHistoryNote(m_historyFileName);
         break;
     case TextFileRead::Unreadable:
     case TextFileRead::TooLarge:
-        emit statusText(QStringLiteral("无法读取开奖数据文件") + name + QStringLiteral("：")
-                        + read.error);
+        note = QStringLiteral("无法读取开奖数据文件") + name + QStringLiteral("：") + read.error;
         break;
     }
-    DataTxtToCodeArr();
+    DataMemo->moveCursor(QTextCursor::End);
+    // One bad line must not cost the history: every good draw is used, the others are
+    // listed (OfferLeftOutLines) and stay in the memo to be put right.
+    HistoryReading reading = ReadHistoryKeepingGoodLines(MemoLines(DataMemo->toPlainText()));
+    m_codeArr = std::move(reading.draws);
+    m_startupLeftOut = reading.leftOut;
+    m_startupDraws = qsizetype(m_codeArr.size());
+    if (!m_startupLeftOut.isEmpty())
+        note = LeftOutLinesNote(m_startupLeftOut, m_startupDraws);
+    setNote(note);
+    if (!note.isEmpty())
+        emit statusText(note);
+}
+
+void TDataPanel::OfferLeftOutLines()
+{
+    if (m_startupLeftOut.isEmpty())
+        return;
+    const QStringList buttons = LeftOutLinesButtons();
+    if (MsgBox::ask(this, LeftOutLinesQuestion(m_historyFileName, m_startupLeftOut, m_startupDraws), buttons,
+                    int(buttons.size()) - 1)
+        != 0)
+        return;
+    emit showRequested();
+    GoToLine(m_startupLeftOut.front().lineNo);
+}
+
+void TDataPanel::FocusMemo()
+{
+    DataMemo->setFocus(Qt::ShortcutFocusReason);
+    DataMemo->ensureCursorVisible();
+}
+
+void TDataPanel::GoToLine(int lineNo)
+{
+    const QTextBlock block = DataMemo->document()->findBlockByNumber(lineNo - 1);
+    if (block.isValid())
+        DataMemo->setTextCursor(QTextCursor(block));
+    FocusMemo();
 }
 
 bool TDataPanel::DataTxtToCodeArr()
@@ -104,9 +168,28 @@ bool TDataPanel::LoadTextFileIntoMemo(const QString &path)
                                        : read.error));
         return false;
     }
-    DataMemo->clear();
-    setMemoText(read.text);
-    return DataTxtToCodeArr();
+    const QStringList lines = MemoLines(read.text);
+    // A file of blank lines only has nothing to import; it would only empty the memo.
+    if (const HistoryReading reading = ReadHistoryKeepingGoodLines(lines);
+        reading.draws.empty() && reading.leftOut.isEmpty()) {
+        MsgBox::information(this, QStringLiteral("文件") + QDir::toNativeSeparators(path)
+                                      + QStringLiteral("中没有开奖数据，编辑框没有改动。"));
+        return false;
+    }
+    if (!DataMemo->toPlainText().isEmpty()
+        && MsgBox::ask(this, ImportReplaceQuestion(), ImportReplaceButtons(), 1) != 0)
+        return false;
+    replaceMemoText(read.text);
+    const RefusedLines refused = LinesRefusedAtSave(lines);
+    emit statusText(QStringLiteral("已导入文件%1，保存数据后生效；可按Ctrl+Z撤销").arg(QFileInfo(path).fileName()));
+    if (refused.isEmpty()) {
+        DataMemo->moveCursor(QTextCursor::End);
+        FocusMemo();
+        return true;
+    }
+    MsgBox::information(this, SaveRefusalText(refused));
+    GoToLine(refused.front().lineNo);
+    return false;
 }
 
 void TDataPanel::Sheet1TbrDownBtClick()
@@ -151,11 +234,9 @@ void TDataPanel::Sheet1TbrClearBtClick()
     if (!DataMemo->toPlainText().isEmpty()
         && MsgBox::ask(this, ClearHistoryQuestion(), ClearHistoryButtons(), 1) != 0)
         return;
-    // Removed through the cursor rather than clear(), so Ctrl+Z brings the text back.
-    QTextCursor all(DataMemo->document());
-    all.select(QTextCursor::Document);
-    all.removeSelectedText();
-    DataTxtToCodeArr();
+    replaceMemoText(QString());
+    emit statusText(QStringLiteral("已清空编辑框，保存数据后生效；可按Ctrl+Z撤销"));
+    FocusMemo();
 }
 
 void TDataPanel::Sheet1TbrOmportBtClick()
@@ -174,14 +255,33 @@ void TDataPanel::Sheet1TbrSaveBtClick()
 
 bool TDataPanel::saveMemo()
 {
+    const QString memo = DataMemo->toPlainText();
+    const QStringList lines = MemoLines(memo);
+    // Nothing that the program would not read back as the same draws reaches the file.
+    if (const RefusedLines refused = LinesRefusedAtSave(lines); !refused.isEmpty()) {
+        MsgBox::error(this, SaveRefusalText(refused) + QStringLiteral("\n\n开奖数据文件没有改动。"));
+        GoToLine(refused.front().lineNo);
+        emit statusText(QStringLiteral("开奖数据没有保存"));
+        return false;
+    }
+    if (ReadHistoryKeepingGoodLines(lines).draws.empty()) {
+        if (const qsizetype draws = HistoryFileDrawCount(m_historyFileName);
+            draws > 0 && MsgBox::ask(this, EmptySaveQuestion(m_historyFileName, draws), EmptySaveButtons(), 1) != 0) {
+            emit statusText(QStringLiteral("开奖数据没有保存"));
+            return false;
+        }
+    }
     QString error;
-    if (!SaveHistoryFile(m_historyFileName, DataMemo->toPlainText(), error)) {
+    if (!SaveHistoryFile(m_historyFileName, memo, error)) {
         // The old file is still whole; the memo and the history stay as they are.
         MsgBox::error(this, QStringLiteral("无法保存开奖数据文件")
                                 + QDir::toNativeSeparators(m_historyFileName)
                                 + QStringLiteral("：\n") + error);
+        emit statusText(QStringLiteral("开奖数据没有保存"));
         return false;
     }
+    setNote(QString());
+    m_startupLeftOut.clear();
     emit statusText(QStringLiteral("保存文档完毕"));
     return true;
 }

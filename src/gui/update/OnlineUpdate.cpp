@@ -2,6 +2,7 @@
 
 #include "app/MsgBox.h"
 #include "app/TextFile.h"
+#include "history/HistoryParser.h"
 #include "update/SourceList.h"
 #include "update/SourceReader.h"
 #include "update/UpdateReportDialog.h"
