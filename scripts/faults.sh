@@ -46,7 +46,7 @@ src/core/reduction/ResultOutput.cpp @@ arg(AliveCount(list)) @@ arg(list.Codes.s
 src/core/app/TextFile.cpp @@ if (!file.commit()) { @@ if (!file.flush()) { @@ atomic write: the temporary file never replaces the target
 src/core/app/TextFile.cpp @@ if (gbk.hasError()) { @@ if (false) { @@ GBK lines: characters GBK cannot hold become "?" silently
 src/core/history/HistoryParser.cpp @@ if (gbkWidth(fields[j]) != 2) @@ if (fields[j].size() != 2) @@ history: field width in characters rather than GBK bytes
-src/core/history/HistoryParser.cpp @@ return value >= 1 && value <= 16 ? LineCheck::Good : LineCheck::Bad; @@ return value >= 1 && value <= 17 ? LineCheck::Good : LineCheck::Bad; @@ history: blue 17 accepted
+src/core/history/HistoryParser.cpp @@ return value >= 1 && value <= 16 ? QString() @@ return value >= 1 && value <= 17 ? QString() @@ history: blue 17 accepted
 src/core/recommend/RecommendStats.cpp @@ if (table[m] > table[best]) @@ if (table[m] >= table[best]) @@ frequency ranking: ties go to the highest number
 src/core/recommend/RecommendCommands.cpp @@ for (int n = 18; n <= kRedNumbers; ++n) @@ for (int n = 17; n <= kRedNumbers; ++n) @@ recommendations: red 17 ranked last with 18..33
 src/core/charts/ChartOmission.cpp @@ if (k >= draws - 20) @@ if (k > draws - 20) @@ omission table: "20 draws" column counts 19
@@ -116,7 +116,7 @@ src/gui/update/WebFetch.cpp @@ case Abort::TimedOut:
 src/core/update/HistoryMerge.cpp @@ if (issue > oldest)
                     missingInHistory @@ if (issue < oldest)
                     missingInHistory @@ update: draws older than the history are reported as holes, the holes inside it are not
-src/core/update/HistoryMerge.cpp @@ if (ny == py + 1 && nn == 1) @@ if (ny == py + 1) @@ update: draws missing at the start of a new year are not reported
+src/core/history/HistoryParser.cpp @@ if (ny == py + 1 && nn == 1) @@ if (ny == py + 1) @@ update: draws missing at the start of a new year are not reported
 src/core/update/UpdateRun.cpp @@ section(QStringLiteral("缺期："), o.merge.gaps); @@ section(QStringLiteral("缺期："), o.merge.disagreements); @@ update report: the missing draws are not listed
 src/core/update/UpdateRun.cpp @@ if (file.size() > maxBytes) @@ if (file.size() >= maxBytes) @@ update: a local file of exactly the cap is refused
 src/core/reduction/ResultOutput.cpp @@ if (!list.Alive[std::size_t(i)])
