@@ -116,7 +116,7 @@ src/gui/update/WebFetch.cpp @@ case Abort::TimedOut:
 src/core/update/HistoryMerge.cpp @@ if (issue > oldest)
                     missingInHistory @@ if (issue < oldest)
                     missingInHistory @@ update: draws older than the history are reported as holes, the holes inside it are not
-src/core/history/HistoryParser.cpp @@ if (ny == py + 1 && nn == 1) @@ if (ny == py + 1) @@ update: draws missing at the start of a new year are not reported
+src/core/history/HistoryParser.cpp @@ if (ny == py + 1 && nn == 1) @@ if (ny == py + 1) @@ missing draws: those at the start of a new year are not named
 src/core/update/UpdateRun.cpp @@ section(QStringLiteral("缺期："), o.merge.gaps); @@ section(QStringLiteral("缺期："), o.merge.disagreements); @@ update report: the missing draws are not listed
 src/core/update/UpdateRun.cpp @@ if (file.size() > maxBytes) @@ if (file.size() >= maxBytes) @@ update: a local file of exactly the cap is refused
 src/core/reduction/ResultOutput.cpp @@ if (!list.Alive[std::size_t(i)])
