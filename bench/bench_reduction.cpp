@@ -1,23 +1,34 @@
-// Times the reduction: the property table, the base list, whole runs for four condition sets (enumeration
-// included) with the machine's cores and with one thread, runs with a tolerance and over an imported
-// base, the straightforward
-// stage-by-stage reduction for comparison, and the peak memory of the process.
+// Times the reduction: whole processes of `ssq-cli reduce` and of the straightforward stage-by-stage
+// walk with every stage active, the first run of a process against the steady figure, the base list,
+// whole runs for four condition sets (enumeration included) with the machine's cores and with one
+// thread, runs with a tolerance and over an imported base, the straightforward walk in this process
+// for comparison, and the peak memory of the process.
+//
+//   bench_reduction [--cli PATH]   PATH: the ssq-cli to time (default: the one beside this program)
+//   bench_reduction --walk         one straightforward walk as a process of its own (used by the above)
 
 #include "../tests/core/ReferenceReduction.h"
 
 #include "history/HistoryParser.h"
+#include "reduction/ConditionFile.h"
 #include "reduction/ReductionEngine.h"
 
 #include <QFile>
 #include <QTextStream>
 
+#include <spawn.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <time.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <string>
+
+#include <fcntl.h>
 
 namespace {
 
@@ -123,26 +134,131 @@ public:
     void report(const QString &message) override { QTextStream(stderr) << message << '\n'; }
 };
 
-} // namespace
+constexpr char kHistoryFile[] = SSQ_TEST_DATA "/ssq.dxt";
 
-int main()
+TBeenCodesRecArr readHistory()
 {
-    QFile file(QStringLiteral(SSQ_TEST_DATA "/ssq.dxt"));
+    QFile file(QString::fromLatin1(kHistoryFile));
     TBeenCodesRecArr history;
     if (file.open(QIODevice::ReadOnly)) {
         QuietReporter reporter;
         DataTxtToCodeArr(HistoryTextLines(file.readAll()), history, reporter);
     }
+    return history;
+}
+
+// One whole process: wall time, processor time of all its threads, peak memory.
+struct ProcessRun
+{
+    double wallMs = 0;
+    double cpuMs = 0;
+    long peakKiB = 0;
+    bool ok = false;
+};
+
+ProcessRun runProcess(const std::vector<std::string> &args)
+{
+    std::vector<char *> argv;
+    for (const std::string &a : args)
+        argv.push_back(const_cast<char *>(a.c_str()));
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    ProcessRun run;
+    const auto t0 = Clock::now();
+    pid_t pid = 0;
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
+        int status = 0;
+        rusage usage{};
+        if (wait4(pid, &status, 0, &usage) == pid) {
+            run.wallMs = std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
+            run.cpuMs = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
+                        + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+            run.peakKiB = usage.ru_maxrss;
+            run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        }
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    return run;
+}
+
+// The median wall time of `repeats` processes; prints the figures and answers the median.
+double timeProcesses(const char *name, const std::vector<std::string> &args, int repeats)
+{
+    std::vector<ProcessRun> runs;
+    for (int i = 0; i < repeats; ++i)
+        runs.push_back(runProcess(args));
+    if (std::any_of(runs.begin(), runs.end(), [](const ProcessRun &r) { return !r.ok; })) {
+        std::printf("%-40s FAILED to run %s\n", name, args[0].c_str());
+        return 0;
+    }
+    std::sort(runs.begin(), runs.end(), [](const ProcessRun &a, const ProcessRun &b) { return a.wallMs < b.wallMs; });
+    const ProcessRun &median = runs[runs.size() / 2];
+    std::printf("%-40s wall median %7.1f ms, best %7.1f ms | cpu %7.1f ms | peak %ld KiB\n", name, median.wallMs,
+                runs.front().wallMs, median.cpuMs, median.peakKiB);
+    return median.wallMs;
+}
+
+std::string besideThisProgram(const char *name)
+{
+    char self[4096] = {};
+    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+    std::string path(self, n > 0 ? std::size_t(n) : 0);
+    return path.substr(0, path.find_last_of('/') + 1) + name;
+}
+
+// The straightforward walk as a whole process: the history, the base list and the nineteen
+// passes, as the batch tool would do them.
+int walkProcess()
+{
+    const TBeenCodesRecArr history = readHistory();
+    TCodeList list;
+    BuildBaseList(list);
+    Reference::reduce(looseEverything(), history, list);
+    std::printf("%d\n", AliveCount(list));
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc > 1 && std::string(argv[1]) == "--walk")
+        return walkProcess();
+    const std::string cli = argc > 2 && std::string(argv[1]) == "--cli" ? argv[2] : besideThisProgram("ssq-cli");
+
+    const TBeenCodesRecArr history = readHistory();
     std::printf("history: %zu draws\n", history.size());
     const long startKiB = peakKiB();
+    double firstMs = 0;
+    double firstCpuMs = 0;
     {
-        // Made once per process from unit Code's functions; every run then reads it.
-        const auto t0 = Clock::now();
+        // The first run of a process pays for whatever it sets up on first use.
+        TCodeList list;
         const double c0 = cpuNowMs();
-        CombinationTable();
-        std::printf("property table (once per process): %.1f ms, cpu %.1f ms, %zu KiB\n",
-                    std::chrono::duration<double, std::milli>(Clock::now() - t0).count(), cpuNowMs() - c0,
-                    CombinationTable().size() * sizeof(CombinationRecord) / 1024);
+        const auto t0 = Clock::now();
+        RunReduction(looseEverything(), history, list);
+        firstMs = std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
+        firstCpuMs = cpuNowMs() - c0;
+    }
+
+    {
+        // Every stage active, most combinations surviving: the batch tool reads the
+        // conditions from a condition file, the number range and the second group list
+        // from options.
+        const ConditionSet c = looseEverything();
+        const QString ini = QStringLiteral("/tmp/bench_reduction_%1.ini").arg(getpid());
+        ExportConditionFile(ini, c);
+        const std::vector<std::string> reduce = {cli, "reduce", "--history", kHistoryFile, "--conditions", ini.toStdString(),
+                                                 "--range", NumberRangeText(c.NumberRange).toStdString(),
+                                                 "--groups2", GroupLinesToText(c.CodeSel2).toStdString()};
+        std::printf("whole processes, every stage active, most survive:\n");
+        const double cliMs = timeProcesses("  ssq-cli reduce", reduce, 15);
+        const double walkMs = timeProcesses("  straightforward walk", {besideThisProgram("bench_reduction"), "--walk"}, 3);
+        if (walkMs > 0)
+            std::printf("  ssq-cli reduce / straightforward walk: %.2f (medians)\n", cliMs / walkMs);
+        QFile::remove(ini);
     }
 
     {
@@ -167,6 +283,7 @@ int main()
 
     TCodeList result;
     std::vector<double> engineMs;
+    bool firstShown = false;
     for (const auto &[name, conditions] : sets) {
         const ConditionSet c = conditions;
         int survivors = 0;
@@ -188,6 +305,11 @@ int main()
         std::printf("%-34s survivors %7d\n  whole run: median %6.2f ms, best %6.2f ms, cpu %6.2f ms | one thread: median %6.2f ms, best %6.2f ms, cpu %6.2f ms\n",
                     name, survivors, multi, multiBest, multiCpu, single, singleBest, singleCpu);
         std::printf("  the stages alone, one thread: cpu %6.2f ms (mean)\n", stagesCpu);
+        if (!firstShown && c == looseEverything()) {
+            firstShown = true;
+            std::printf("  first run of the process: %6.2f ms, cpu %6.2f ms (%+.2f ms against the median)\n", firstMs,
+                        firstCpuMs, firstMs - multi);
+        }
     }
     {
         // Tolerance: every stage active, K = 0 and K = 2 over all combinations; and an
@@ -207,6 +329,7 @@ int main()
         TCodeRedArrArr base;
         for (int i = 0; i < kCombinationCount && base.size() < 100000; i += 11)
             base.push_back(result.Codes.empty() ? TCodeRedArr{} : result.Codes[static_cast<std::size_t>(i)]);
+        result = TCodeList{}; // a run over a base holds the base's list, not the full one
         for (int k : {0, 2}) {
             ConditionSet c = strict;
             c.Tolerance = k;

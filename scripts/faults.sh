@@ -24,15 +24,13 @@ export QTWEBENGINE_DISABLE_SANDBOX=1
 
 # file @@ existing line fragment @@ faulty replacement @@ what the fault is
 faults=$(cat <<'TABLE'
-src/core/code/Code.cpp @@ return n >= 1 ? (n - 1) / 6 : -1; @@ return n >= 1 ? n / 6 : -1; @@ six-zone count: numbers 6, 12, ... fall into the next zone
-src/core/code/Code.cpp @@ for (int d = 2; d < n; ++d) @@ for (int d = 3; d < n; ++d) @@ composite test skips divisor 2: 4, 8, 16, 32 count as prime
-src/core/code/Code.cpp @@ return int(std::count(diffs.begin(), diffs.end(), true)) - 5; @@ return int(std::count(diffs.begin(), diffs.end(), true)) - 6; @@ AC value off by one
-src/core/code/Code.cpp @@ while (end + 1 <= 33 && f[end + 1]) @@ while (end + 1 < 33 && f[end + 1]) @@ a run of consecutive numbers ending at 33 is cut short
-src/core/code/Code.cpp @@ s += tailOnly ? n % 10 : n; @@ s += tailOnly ? n / 10 : n; @@ tail sum adds the tens digit
-src/core/code/Code.cpp @@ a[i + 1] - a[i] == 2) @@ a[i + 1] - a[i] >= 2) @@ odd/even neighbours: any later number of the same parity counts
-src/core/code/Code.cpp @@ for (std::size_t i = 0; i + 1 < a.size(); ++i)
-        gap = @@ for (std::size_t i = 0; i + 2 < a.size(); ++i)
-        gap = @@ largest gap ignores the last pair
+src/core/code/Code.h @@ constexpr int Zone6(int n) { return (n - 1) / 6; } @@ constexpr int Zone6(int n) { return n / 6; } @@ six-zone count: numbers 6, 12, ... fall into the next zone
+src/core/code/Code.h @@ for (int d = 2; d < n; ++d) @@ for (int d = 3; d < n; ++d) @@ composite test skips divisor 2: 4, 8, 16, 32 count as prime
+src/core/code/Code.h @@ return std::popcount(t.Diffs & ~RedMask{1}) - 5; @@ return std::popcount(t.Diffs & ~RedMask{1}) - 6; @@ AC value off by one
+src/core/code/Code.h @@ return std::popcount(t.Reds & ((t.Reds << 1) | (t.Reds >> 1))); @@ return std::popcount(t.Reds & (t.Reds >> 1)); @@ numbers in runs: the last number of each run is not counted
+src/core/code/Code.h @@ one(true, TallyCount::TailSum) * std::uint64_t(Tail(n)) @@ one(true, TallyCount::TailSum) * std::uint64_t(n / 10) @@ tail sum adds the tens digit
+src/core/code/Code.h @@ const bool step = n - t.Last == 2; @@ const bool step = n - t.Last >= 2; @@ odd/even neighbours: any later number of the same parity counts
+src/core/code/Code.h @@ t.Gap = std::max(t.Gap, n > t.Last ? n - t.Last : t.Last - n); @@ t.Gap = std::max(t.Gap, n - t.Last); @@ largest gap: a pair written high before low is no gap
 src/core/reduction/ConditionSet.cpp @@ return ok && n >= 1 && n <= 33 && piece == QString::number(n) ? n : 0; @@ return ok && n >= 1 && n <= 33 ? n : 0; @@ number range text: "+5" or "008" accepted
 src/core/reduction/ConditionSet.cpp @@ defaults.MatchCount2 = current.MatchCount2; @@ (void)current.MatchCount2; @@ clearing the conditions also clears the second match list
 src/core/reduction/GroupLines.cpp @@ if (*value < lo || *value > hi) { @@ if (*value < lo || *value >= hi) { @@ chosen group: the upper bound (33, 6) is rejected
@@ -60,7 +58,7 @@ src/gui/charts/H2Net.cpp @@ if (color != clWindow)
                 FillTRect(painter, rect, ToQColor(color, pal)); @@ if (color == clWindow)
                 FillTRect(painter, rect, ToQColor(color, pal)); @@ trend chart: the coloured cells are left unpainted, the plain ones filled
 src/gui/charts/ChartPainting.cpp @@ return QColor(ColorRed(color), ColorGreen(color), ColorBlue(color)); @@ return QColor(ColorBlue(color), ColorGreen(color), ColorRed(color)); @@ charts: cell colours painted with red and blue swapped
-src/core/reduction/ReductionEngine.cpp @@ for (int k = 1; k <= tolerance && k < kStageCount; ++k) @@ for (int k = 1; k < tolerance && k < kStageCount; ++k) @@ tolerance: the report leaves out the count of combinations with the most failures allowed
+src/core/reduction/ReductionReport.cpp @@ for (int k = 1; k <= tolerance && k < int(byFailures.size()); ++k) @@ for (int k = 1; k < tolerance && k < int(byFailures.size()); ++k) @@ tolerance: the report leaves out the count of combinations with the most failures allowed
 src/core/reduction/BaseFile.cpp @@ result.codes.erase(std::unique(result.codes.begin(), result.codes.end()), result.codes.end()); @@ // duplicates kept @@ base file: a combination listed twice is counted twice
 src/core/reduction/TicketFile.cpp @@ count.cost = count.tickets * kTicketPrice; @@ count.cost = qint64(AliveCount(result)) * kTicketPrice; @@ tickets: the cost ignores how many blues each combination is bought with
 src/core/reduction/ExtendedSettings.cpp @@ if (!ok || tolerance < 0 || tolerance > kMaxTolerance) @@ if (!ok || tolerance < 0) @@ condition file: a tolerance above the largest is read

@@ -4,7 +4,7 @@
 #include "code/SsqError.h"
 #include "reduction/BackTest.h"
 #include "reduction/PrizeStats.h"
-#include "reduction/ReduceCommand.h"
+#include "batch/ReduceCommand.h"
 
 namespace {
 // The options that set the conditions. A problem of usage (a piece of --range that names

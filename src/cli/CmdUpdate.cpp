@@ -6,7 +6,7 @@
 #include "update/SourceList.h"
 #include "update/SourceReader.h"
 #include "update/UpdateRun.h"
-#include "update/WebFetch.h"
+#include "net/WebFetch.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -42,8 +42,8 @@ int CmdUpdate(CliContext &ctx)
     }
 
     const UpdateRules rules;
-    UpdateOutcome outcome = RunUpdate(history, sources,
-                                      [&rules](const UpdateSource &s) { return WebFetch(s, rules); }, rules);
+    WebFetch web(rules);
+    UpdateOutcome outcome = RunUpdate(history, sources, [&web](const UpdateSource &s) { return web.get(s); }, rules);
     outcome.notes = list.problems + outcome.notes;
     const QStringList lines = UpdateReportLines(outcome);
     if (!outcome.sourceRead())

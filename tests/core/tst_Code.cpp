@@ -1,6 +1,9 @@
+#include "BruteProperties.h"
+
 #include "code/Code.h"
 #include "code/SsqError.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 namespace {
@@ -36,79 +39,86 @@ class TestCode : public QObject
 
 private slots:
 
-    // The examples that the program's own explanation text and the players' rules give.
+    // The examples of the players' rules that no count over all combinations shows: a red
+    // written twice in a history line counts at each of its positions.
     void examples()
     {
-        QCOMPARE(BigCount(reds({16, 17, 18, 19, 20, 21})), 5);
-        QCOMPARE(PrimeCount(reds({1, 4, 6, 8, 9, 10})), 1);
-        QCOMPARE(AcValue(reds({1, 2, 4, 8, 13, 21})), 10);
-        QCOMPARE(Mod5GroupCount(reds({5, 10, 15, 20, 25, 30}), true), 1);
-        QCOMPARE(OddEvenZoneCount(reds({11, 12, 21, 22, 23, 24})), 5);
-        QCOMPARE(SameTailMax(reds({1, 11, 21, 31, 2, 12})), 4);
-        QCOMPARE(RedSum(reds({8, 9, 18, 19, 28, 29}), true, true), 1);
-        QCOMPARE(RedSum(reds({28, 29, 30, 31, 32, 33}), false, false), 183);
-        QCOMPARE(OddConsecCount(reds({1, 3, 7, 9, 11, 19})), 3);
-        QCOMPARE(EvenConsecCount(reds({2, 4, 8, 10, 12, 20})), 3);
         QCOMPARE(SpecNumInterOfCodeArr(reds({1, 22, 22, 23, 12, 5}), 22, 22), 2);
-        QVERIFY(!IsComposite(2));
-        QVERIFY(IsComposite(9));
+        QCOMPARE(OddCount(reds({1, 1, 3, 4, 6, 8})), 3);
+        QCOMPARE(Zone6Count(reds({1, 1, 3, 4, 6, 8})), 2);
+        QCOMPARE(SameTailMax(reds({1, 1, 11, 21, 31, 2})), 5);
+        QCOMPARE(RedSum(reds({8, 9, 18, 19, 28, 29}), true, true), 1);
+        QVERIFY_THROWS_EXCEPTION(SsqError, SpecNumInterOfCodeArr(reds({1, 2, 3, 4, 5, 6}), 12, 11));
+        QVERIFY(!IsComposite(1) && !IsComposite(2) && IsComposite(9));
     }
 
-    void runs_data()
+    // Every property of every combination, ascending as the reduction makes them and
+    // reversed as a history line may hold them, against the count written in the test;
+    // and random draws with any order and repeated reds as a hand-made history may hold.
+    void everyPropertyAgreesWithDirectCounts()
     {
-        QTest::addColumn<TCodeRedArr>("a");
-        QTest::addColumn<QList<int>>("runs");
-        QTest::addColumn<int>("groups");
-        QTest::addColumn<int>("numbers");
-        QTest::newRow("two runs") << reds({1, 2, 6, 7, 8, 10}) << QList<int>{0, 1, 1, 0, 0, 0} << 2 << 5;
-        QTest::newRow("run of six") << reds({1, 2, 3, 4, 5, 6}) << QList<int>{0, 0, 0, 0, 0, 1} << 1 << 6;
-        QTest::newRow("run ends at 33") << reds({1, 5, 9, 31, 32, 33}) << QList<int>{0, 0, 1, 0, 0, 0} << 1 << 3;
-        QTest::newRow("no run") << reds({1, 3, 5, 7, 9, 11}) << QList<int>{0, 0, 0, 0, 0, 0} << 0 << 0;
-        QTest::newRow("three pairs") << reds({1, 2, 10, 11, 32, 33}) << QList<int>{0, 3, 0, 0, 0, 0} << 3 << 6;
-    }
-    void runs()
-    {
-        QFETCH(TCodeRedArr, a);
-        QFETCH(QList<int>, runs);
-        QFETCH(int, groups);
-        QFETCH(int, numbers);
-        std::array<int, 6> got{};
-        ConsecRuns(a, got);
-        QCOMPARE(QList<int>(got.begin(), got.end()), runs);
-        QCOMPARE(ConsecGroupCount(a), groups);
-        QCOMPARE(ConsecNumCount(a), numbers);
-    }
-
-    void pairs()
-    {
-        // A number next to 33 or to 1 is a slant number; both neighbours count once.
-        QCOMPARE(SlantCount(reds({32, 2, 3, 4, 5, 6}), reds({33, 20, 21, 22, 23, 24})), 1);
-        QCOMPARE(SlantCount(reds({1, 12, 13, 14, 15, 16}), reds({2, 30, 31, 29, 28, 27})), 1);
-        QCOMPARE(SlantCount(reds({5, 20, 21, 22, 23, 24}), reds({4, 6, 1, 2, 3, 33})), 1);
-        QCOMPARE(RepeatCount(reds({1, 2, 3, 4, 5, 6}), reds({6, 5, 10, 11, 12, 1})), 3);
-        QCOMPARE(SamePosCount(reds({1, 2, 3, 4, 5, 6}), reds({1, 3, 3, 5, 5, 7})), 3);
-    }
-
-    // The set operations on masks agree with the array forms on every combination.
-    void maskFormAgreesOnAllCombinations()
-    {
-        const TCodeRedArr b1 = reds({2, 9, 15, 18, 25, 33});
-        const TCodeRedArr b2 = reds({1, 2, 3, 31, 32, 33});
-        const RedMask m1 = ToMask(b1), m2 = ToMask(b2);
+        const TCodeRedArr newest = reds({12, 1, 33, 5, 28, 20});
         std::array<bool, 34> set{};
-        RedMask setMask = 0;
-        for (int n : {1, 5, 9, 14, 22, 27, 33}) {
-            set[n] = true;
-            setMask |= CodeMask::bit(n);
-        }
+        for (int n : {1, 5, 9, 14, 22, 27, 33})
+            set[std::size_t(n)] = true;
         int failures = 0;
+        auto check = [&](const TCodeRedArr &code) {
+            using namespace Brute;
+            Combo a;
+            std::copy(code.begin(), code.end(), a.begin());
+            const Combo b = {12, 1, 33, 5, 28, 20};
+            std::array<int, 6> got{};
+            ConsecRuns(code, got);
+            const auto r = runs(a);
+            int groups = 0, numbers = 0;
+            for (int L = 2; L <= 6; ++L) {
+                failures += got[std::size_t(L - 1)] != r[std::size_t(L)];
+                groups += r[std::size_t(L)];
+                numbers += L * r[std::size_t(L)];
+            }
+            const int values[][2] = {
+                {SpecNumInterOfCodeArr(code, 12, 22), zone(a, 1)},
+                {Zone6Count(code), distinct(a, [](int n) { return (n - 1) / 6; })},
+                {OddEvenZoneCount(code), distinct(a, [](int n) { return 2 * ((n - 1) / 11) + (n + 1) % 2; })},
+                {Mod3Count(code, 0), countIf(a, [](int n) { return n % 3 == 0; })},
+                {Mod3Count(code, 2), countIf(a, [](int n) { return n % 3 == 2; })},
+                {Mod6GroupCount(code), distinct(a, [](int n) { return n % 6; })},
+                {Mod5GroupCount(code, false), distinct(a, [](int n) { return n % 5; })},
+                {Mod5GroupCount(code, true), distinct(a, [](int n) { return n % 10 % 5; })},
+                {SameTailMax(code), sameTailMax(a)},
+                {TailGroupCount(code), distinct(a, [](int n) { return n % 10; })},
+                {BigTailCount(code), countIf(a, [](int n) { return n % 10 >= 5; })},
+                {BigCount(code), countIf(a, [](int n) { return n >= 17; })},
+                {OddCount(code), countIf(a, [](int n) { return n % 2 == 1; })},
+                {PrimeCount(code), countIf(a, prime)},
+                {RedSum(code, false, false), sum(a)},
+                {RedSum(code, true, false), tailSum(a)},
+                {RedSum(code, false, true), sum(a) % 10},
+                {AcValue(code), ac(a)},
+                {MaxGap(code), maxGap(a)},
+                {ConsecGroupCount(code), groups},
+                {ConsecNumCount(code), numbers},
+                {OddConsecCount(code), steps(a, 1)},
+                {EvenConsecCount(code), steps(a, 0)},
+                {RepeatCount(code, newest), countIf(b, [&](int n) { return has(a, n); })},
+                {SlantCount(code, newest), slant(a, b)},
+                {SamePosCount(code, newest), samePos(a, b)},
+                {CountInSet(code, set), countIf(a, [&](int n) { return set[std::size_t(n)]; })},
+            };
+            for (const auto &v : values)
+                failures += v[0] != v[1];
+        };
         forEachCombination([&](const TCodeRedArr &a) {
-            const RedMask m = ToMask(a);
-            failures += RepeatCount(a, b1) != CodeMask::RepeatCount(m, m1);
-            failures += RepeatCount(a, b2) != CodeMask::RepeatCount(m, m2);
-            failures += CountInSet(a, set) != CodeMask::CountInSet(m, setMask);
-            failures += HasNum(a, 17) != CodeMask::HasNum(m, 17);
+            check(a);
+            check({a[5], a[4], a[3], a[2], a[1], a[0]});
         });
+        QRandomGenerator rng(7);
+        for (int i = 0; i < 20000; ++i) {
+            TCodeRedArr a;
+            for (auto &n : a)
+                n = std::int8_t(rng.bounded(1, 34));
+            check(a);
+        }
         QCOMPARE(failures, 0);
     }
 

@@ -1,6 +1,6 @@
 #include "code/SsqError.h"
 #include "reduction/ConditionFile.h"
-#include "reduction/ReduceCommand.h"
+#include "batch/ReduceCommand.h"
 #include "TestSupport.h"
 
 #include <QTemporaryDir>

@@ -1,3 +1,4 @@
+#include "BruteProperties.h"
 #include "ReferenceReduction.h"
 #include "TestSupport.h"
 
@@ -13,75 +14,7 @@
 
 namespace {
 
-using Combo = std::array<int, 6>;
-
-// Properties counted directly from the six ascending numbers, independent of unit Code.
-namespace Brute {
-template <typename P>
-int countIf(const Combo &a, P p)
-{
-    int k = 0;
-    for (int n : a)
-        k += p(n) ? 1 : 0;
-    return k;
-}
-template <typename C>
-int distinct(const Combo &a, C cls)
-{
-    unsigned seen = 0;
-    for (int n : a)
-        seen |= 1U << cls(n);
-    return std::popcount(seen);
-}
-int zone(const Combo &a, int z) { return countIf(a, [z](int n) { return n >= 11 * z + 1 && n <= 11 * z + 11; }); }
-int ac(const Combo &a)
-{
-    std::uint64_t d = 0;
-    for (int i = 0; i < 6; ++i)
-        for (int j = i + 1; j < 6; ++j)
-            d |= std::uint64_t{1} << (a[j] - a[i]);
-    return std::popcount(d) - 5;
-}
-int maxGap(const Combo &a)
-{
-    int g = 0;
-    for (int i = 0; i < 5; ++i)
-        g = std::max(g, a[i + 1] - a[i]);
-    return g;
-}
-// runs[L] = number of maximal runs of exactly L consecutive numbers (L >= 2).
-std::array<int, 7> runs(const Combo &a)
-{
-    std::array<int, 7> r{};
-    int len = 1;
-    for (int i = 1; i <= 6; ++i) {
-        if (i < 6 && a[i] == a[i - 1] + 1) {
-            ++len;
-            continue;
-        }
-        if (len >= 2)
-            ++r[len];
-        len = 1;
-    }
-    return r;
-}
-int sum(const Combo &a) { return a[0] + a[1] + a[2] + a[3] + a[4] + a[5]; }
-int tailSum(const Combo &a)
-{
-    int s = 0;
-    for (int n : a)
-        s += n % 10;
-    return s;
-}
-int sameTailMax(const Combo &a)
-{
-    int best = 0;
-    for (int t = 0; t < 10; ++t)
-        best = std::max(best, countIf(a, [t](int n) { return n % 10 == t; }));
-    return best;
-}
-bool has(const Combo &a, int n) { return std::find(a.begin(), a.end(), n) != a.end(); }
-} // namespace Brute
+using Brute::Combo;
 
 struct Case
 {

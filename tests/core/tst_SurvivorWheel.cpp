@@ -1,4 +1,5 @@
 // 缩水后旋转: every survivor shares t reds with a ticket, checked here survivor by survivor.
+#include "code/Code.h"
 #include "wheel/SurvivorWheel.h"
 
 #include <QTest>

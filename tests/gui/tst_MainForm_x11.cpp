@@ -3,6 +3,7 @@
 #include "app/MainForm.h"
 #include "app/MsgBox.h"
 #include "update/OnlineUpdate.h"
+#include "update/StartupCheck.h"
 #include "recommend/PridictContent.h"
 #include "app/RcmPanel.h"
 #include "app/SmForm.h"
@@ -11,7 +12,7 @@
 #include "app/WebPanel.h"
 #include "history/DataPanel.h"
 #include "TestSupport.h"
-#include "gui/TinyHttpServer.h"
+#include "net/TinyHttpServer.h"
 
 #include <QAction>
 #include <QFile>
@@ -229,6 +230,61 @@ private slots:
                  kTwoDraws + "2006001 11 12 13 14 15 16 03\r\n2006002 01 02 03 04 05 06 07\r\n");
         QCOMPARE(form->frontPanel(), static_cast<QWidget *>(form->DataPanel));
         QVERIFY(form->statusText(0).contains(QStringLiteral("新增2期")));
+    }
+
+    // The check at start: off until chosen; new draws are offered in the status bar and
+    // saved only after the player's "保存"; a failure is one status line; nothing pops up.
+    void checkAtStart_data()
+    {
+        QTest::addColumn<bool>("on");
+        QTest::addColumn<QByteArray>("source");   // the local source's name in sources.ini
+        QTest::addColumn<QString>("note");        // the offer, or the status line
+        QTest::newRow("new draws offered") << true << QByteArray("new.txt") << "发现2期新开奖，点击查看";
+        QTest::newRow("a failure is one line") << true << QByteArray("none.txt") << "启动时检查新开奖失败：本地：无法读取文件";
+        QTest::newRow("off by default") << false << QByteArray("new.txt") << "";
+    }
+    void checkAtStart()
+    {
+        QFETCH(bool, on);
+        QFETCH(QByteArray, source);
+        QFETCH(QString, note);
+        QTemporaryDir dir;
+        if (on)
+            QVERIFY(writeFile(dir.filePath("ssq.ini"), Gbk("[在线更新]\r\n启动时检查新开奖=1\r\n")));
+        QVERIFY(writeFile(dir.filePath("new.txt"), "2005014 2005-02-06 01 02 03 04 05 06 07\n2005015 11 12 13 14 15 16 08\n"));
+        QVERIFY(writeFile(dir.filePath("sources.ini"), "[local]\ntitle=本地\nform=table\nurl=" + source + "\n"));
+        m_boxes.clear();
+        auto form = start(dir, &kTwoDraws);
+        TStartupCheck *check = form->StartupCheck;
+        QSignalSpy ended(check, &TStartupCheck::finished);
+        QCOMPARE(check->CheckAtStartAct->isChecked(), on);
+        if (on)
+            QTRY_COMPARE(ended.count(), 1);
+        else
+            QTest::qWait(100);
+        QVERIFY(!check->isChecking());
+        QCOMPARE(check->NewDrawsBt->isVisible(), note.startsWith("发现"));
+        if (!on) {
+            check->CheckAtStartAct->trigger();
+            QCOMPARE(readAll(dir.filePath("ssq.ini")), Gbk("[在线更新]\r\n启动时检查新开奖=1\r\n"));
+        } else if (note.startsWith("发现")) {
+            QCOMPARE(check->NewDrawsBt->text(), note);
+            QCOMPARE(readAll(dir.filePath("ssq.dxt")), kTwoDraws);
+            QStringList shown;
+            form->DataPanel->onlineUpdate()->setConfirm([&shown](const QStringList &lines, const QString &) {
+                shown = lines;
+                return true;
+            });
+            check->NewDrawsBt->click();
+            QCOMPARE(shown.value(0), QStringLiteral("新增2期（2005014–2005015）"));
+            QCOMPARE(readAll(dir.filePath("ssq.dxt")),
+                     kTwoDraws + "2005014 01 02 03 04 05 06 07\r\n2005015 11 12 13 14 15 16 08\r\n");
+            QVERIFY(!check->NewDrawsBt->isVisible());
+        } else {
+            QVERIFY2(form->statusText(0).startsWith(note), qPrintable(form->statusText(0)));
+            QCOMPARE(readAll(dir.filePath("ssq.dxt")), kTwoDraws);
+        }
+        QVERIFY(m_boxes.isEmpty());
     }
 };
 

@@ -28,6 +28,8 @@ QString FetchFailureText(const FetchResult &r, int timeoutSeconds, qint64 maxByt
         return withDetail(QStringLiteral("连接中断，数据没有下载完整"), r.detail);
     case FetchResult::HttpError:
         return withDetail(QStringLiteral("服务器返回错误 HTTP %1").arg(r.httpStatus), r.detail);
+    case FetchResult::Blocked:
+        return BlockedText(r.httpStatus, r.detail);
     case FetchResult::TooLarge:
         return maxBytes >= 1024 * 1024 ? QStringLiteral("数据超过 %1 MB，不是开奖数据").arg(maxBytes / (1024 * 1024))
                                        : QStringLiteral("数据超过 %1 字节，不是开奖数据").arg(maxBytes);
@@ -39,4 +41,17 @@ QString FetchFailureText(const FetchResult &r, int timeoutSeconds, qint64 maxByt
         break;
     }
     return withDetail(QStringLiteral("下载失败"), r.detail);
+}
+
+bool IsBlockingStatus(int httpStatus)
+{
+    return httpStatus == 403 || httpStatus == 412 || httpStatus == 429 || httpStatus == 521;
+}
+
+QString BlockedText(int httpStatus, const QString &detail)
+{
+    QString status = httpStatus > 0 ? QStringLiteral("HTTP %1").arg(httpStatus) : QString();
+    if (!detail.isEmpty())
+        status += (status.isEmpty() ? QString() : QStringLiteral(" ")) + detail;
+    return withDetail(QStringLiteral("网站拒绝了本程序的访问（可能是防机器人检查），请稍后再试或改用其他来源"), status);
 }

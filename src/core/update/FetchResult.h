@@ -16,6 +16,7 @@ struct FetchResult
         TimedOut,       // no complete answer within the time-out
         Interrupted,    // the connection ended before the answer was complete
         HttpError,      // the server answered with a status other than 2xx
+        Blocked,        // the site refused the program: 403, 412, 429, 521, a redirect loop
         TooLarge,       // more bytes than any history could have
         Cancelled,      // the player pressed "取消"
         FileError,      // a local source that cannot be read
@@ -48,3 +49,10 @@ struct FetchResult
 
 // The reason in Chinese: "找不到服务器“www.cwl.gov.cn”" and so on.
 QString FetchFailureText(const FetchResult &result, int timeoutSeconds, qint64 maxBytes);
+
+// Whether a site that answers with this status refuses the program rather than failing:
+// the statuses an anti-robot check answers with.
+bool IsBlockingStatus(int httpStatus);
+// "网站拒绝了本程序的访问（可能是防机器人检查）……（HTTP 403 Forbidden）": the status, or
+// what else showed the refusal, as detail.
+QString BlockedText(int httpStatus, const QString &detail);

@@ -6,12 +6,6 @@
 
 namespace {
 
-QString issueRange(int first, int last)
-{
-    const auto text = [](int issue) { return QString::number(issue).rightJustified(7, QLatin1Char('0')); };
-    return first == last ? text(first) : text(first) + QStringLiteral("–") + text(last);
-}
-
 struct Offer
 {
     qsizetype reading;
@@ -56,8 +50,6 @@ MergeResult MergeIntoHistory(const TBeenCodesRecArr &history, const QList<Source
 
     int previous = newest;
     bool stopped = false;
-    QList<int> leftOut;
-    QStringList missingInHistory;
     for (auto it = offers.cbegin(); it != offers.cend(); ++it) {
         const int issue = it.key();
         const QList<Offer> &list = it.value();
@@ -68,7 +60,7 @@ MergeResult MergeIntoHistory(const TBeenCodesRecArr &history, const QList<Source
             }
             if (!known.contains(issue)) {
                 if (issue > oldest)
-                    missingInHistory << list.front().draw.draw.issueText();
+                    result.missingInHistory << list.front().draw.draw.issueText();
                 continue;
             }
             const DrawRecord &mine = known[issue];
@@ -77,41 +69,41 @@ MergeResult MergeIntoHistory(const TBeenCodesRecArr &history, const QList<Source
                 for (const Offer &o : list)
                     parts << readings[o.reading].title + QStringLiteral("为") + DrawNumbers(o.draw.draw);
                 result.disagreements << QStringLiteral("第%1期：历史数据为%2，").arg(mine.issueText(), DrawNumbers(mine))
-                                            + parts.join(QStringLiteral("，")) + QStringLiteral("（历史数据未改动）");
+                                            + parts.join(QStringLiteral("，"));
             } else if (const QString date = dateOf(list); !date.isEmpty()) {
                 result.dates.insert(issue, date);
             }
             continue;
         }
         if (stopped) {
-            leftOut << issue;
+            result.heldBack << issue;
             continue;
         }
         if (!agreed(list)) {
-            result.conflicts << conflictText(list) + QStringLiteral("，该期及其后各期未加入");
+            result.heldReason = conflictText(list);
+            result.heldShort = QStringLiteral("第%1期两个来源不一致").arg(list.front().draw.draw.issueText());
+            result.heldBack << issue;
             stopped = true;
             continue;
         }
         if (previous != 0) {
             if (const QString missing = MissingIssuesText(previous, issue); !missing.isEmpty()) {
-                result.gaps << missing + QStringLiteral("，其后各期未加入");
+                result.heldReason = missing;
+                result.heldShort = missing.size() <= 24 ? missing : QStringLiteral("来源缺期");
+                result.heldBack << issue;
                 stopped = true;
-                leftOut << issue;
                 continue;
             }
         }
         SourceDraw draw = list.front().draw;
         draw.date = dateOf(list);
         result.added.append(draw);
+        if (readings.size() > 1 && list.size() < readings.size())
+            result.unchecked << issue;
         if (!draw.date.isEmpty())
             result.dates.insert(issue, draw.date);
         previous = issue;
     }
-    if (!missingInHistory.isEmpty())
-        result.gaps.prepend(QStringLiteral("历史数据中缺少第%1期（来源中有，未补入：请核对后手工补入）")
-                                .arg(missingInHistory.join(QLatin1Char(','))));
-    if (!leftOut.isEmpty())
-        result.gaps << QStringLiteral("未加入%1期（%2）").arg(leftOut.size()).arg(issueRange(leftOut.front(), leftOut.back()));
     return result;
 }
 

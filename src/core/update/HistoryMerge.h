@@ -17,10 +17,17 @@ struct SourceReading
 struct MergeResult
 {
     SourceDraws added;            // to append to the history, oldest first
+    QList<int> unchecked;         // added issues that only one of two sources gave
+    QList<int> heldBack;          // issues after the newest one that were not added
+    QString heldReason;           // why: "缺少第2026097期" or "第2026097期两个来源不一致：……"
+    QString heldShort;            // the same in a few words, for the headline
     QStringList disagreements;    // a source gives a draw of the history differently
-    QStringList conflicts;        // the two sources give a draw differently
-    QStringList gaps;             // a missing issue, and what was therefore left out
+    QStringList conflicts;        // the two sources give an older draw differently
+    QStringList missingInHistory; // issues within the history that it lacks and a source has
     QMap<int, QString> dates;     // issue -> date, for draws of the merged history
+
+    // The issues the sources gave after the history's newest one.
+    int found() const { return int(added.size() + heldBack.size()); }
 };
 
 // Merges the readings (one, or two to cross-check) into `history`.

@@ -25,7 +25,7 @@ UpdateSources DefaultSources()
     // The results page of the operator's site loads its table from this interface; its
     // address, parameters (name=ssq, issueCount, pageNo, pageSize, systemType=PC), the
     // Referer of the results page it expects and the shape of its answer are described in
-    // many public projects that read the draws. A hundred draws cover about eight months.
+    // many public projects that read the draws. The update pages through it until its draws reach the history.
     cwl.address = QStringLiteral("https://www.cwl.gov.cn/cwl_admin/front/cwlkj/search/kjxx/findDrawNotice"
                                  "?name=ssq&issueCount=100&issueStart=&issueEnd=&dayStart=&dayEnd="
                                  "&pageNo=1&pageSize=100&week=&systemType=PC");

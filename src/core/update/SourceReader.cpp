@@ -1,6 +1,7 @@
 #include "update/SourceReader.h"
 
 #include "history/HistoryParser.h"
+#include "update/FetchResult.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -24,6 +25,36 @@ bool looksLikeWebPage(const QByteArray &bytes)
 {
     const QByteArray head = bytes.left(512).trimmed().toLower();
     return head.startsWith('<') || head.contains("<html") || head.contains("<!doctype");
+}
+
+// A page with a script where data was asked for is what an anti-robot check sends: the
+// browser would run the script, get its cookie and ask again.
+SourceRead webPageRead(const QByteArray &bytes, const QString &notWhat)
+{
+    if (bytes.left(64 * 1024).toLower().contains("<script"))
+        return failed(BlockedText(200, QStringLiteral("收到的是带脚本的网页")));
+    return failed(QStringLiteral("收到的是网页，不是") + notWhat);
+}
+
+// "state" is 0 when the query succeeded; the interface writes it as a number or a string.
+bool stateIsSuccess(const QJsonValue &state)
+{
+    if (state.isUndefined() || state.isNull())
+        return true;
+    if (state.isString())
+        return state.toString().trimmed() == QStringLiteral("0");
+    return state.isDouble() && state.toDouble() == 0;
+}
+
+// The interface's own words about its answer: "message", or "msg" in some versions.
+QString siteMessage(const QJsonObject &root)
+{
+    for (const char *key : {"message", "msg"}) {
+        const QJsonValue v = root.value(QLatin1String(key));
+        if (v.isString() && !v.toString().trimmed().isEmpty())
+            return v.toString().trimmed();
+    }
+    return {};
 }
 
 bool parseNumber(const QString &text, int &value)
@@ -107,22 +138,22 @@ QString rangeProblem(const DrawRecord &d)
 SourceRead readDrawNotice(const QByteArray &bytes)
 {
     if (looksLikeWebPage(bytes))
-        return failed(QStringLiteral("收到的是网页，不是开奖公告数据"));
+        return webPageRead(bytes, QStringLiteral("开奖公告数据"));
     QJsonParseError error{};
     const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)
         return failed(QStringLiteral("开奖公告数据不完整或格式错误（第%1字节：%2）")
                           .arg(error.offset)
                           .arg(error.errorString()));
+    if (!doc.isObject())
+        return failed(QStringLiteral("不是开奖公告数据（不是 JSON 对象）"));
     const QJsonObject root = doc.object();
-    if (!doc.isObject() || !root.value(QStringLiteral("result")).isArray()) {
-        if (root.contains(QStringLiteral("state")) && root.value(QStringLiteral("state")).toInt(-1) != 0)
-            return failed(QStringLiteral("接口返回错误：") + root.value(QStringLiteral("message")).toString());
-        return failed(QStringLiteral("不是开奖公告数据（没有 result 列表）"));
-    }
-    if (root.contains(QStringLiteral("state")) && root.value(QStringLiteral("state")).toInt(-1) != 0)
-        return failed(QStringLiteral("接口返回错误：") + root.value(QStringLiteral("message")).toString());
-
+    const QString said = siteMessage(root);
+    if (!stateIsSuccess(root.value(QStringLiteral("state"))))
+        return failed(QStringLiteral("接口返回错误：") + (said.isEmpty() ? QStringLiteral("（没有说明原因）") : said));
+    if (!root.value(QStringLiteral("result")).isArray())
+        return failed(said.isEmpty() ? QStringLiteral("不是开奖公告数据（没有 result 列表）")
+                                     : QStringLiteral("接口没有给出开奖数据：") + said);
     SourceDraws given;
     QStringList places;
     QStringList bad;
@@ -148,6 +179,9 @@ SourceRead readDrawNotice(const QByteArray &bytes)
     SourceRead read = CheckSourceDraws(given, places);
     if (!bad.isEmpty())
         read.notes.prepend(QStringLiteral("第%1条不是开奖数据，已舍去").arg(bad.join(QLatin1Char(','))));
+    read.given = int(items.size());
+    const QJsonValue total = root.value(QStringLiteral("total"));
+    read.total = total.isDouble() ? total.toInt(-1) : total.isString() ? total.toString().toInt() : -1;
     return read;
 }
 
@@ -156,44 +190,51 @@ SourceRead readDrawNotice(const QByteArray &bytes)
 SourceRead readDrawTable(const QByteArray &bytes)
 {
     if (looksLikeWebPage(bytes))
-        return failed(QStringLiteral("收到的是网页，不是开奖数据文本"));
+        return webPageRead(bytes, QStringLiteral("开奖数据文本"));
     static const QRegularExpression separators(QStringLiteral("[\\s,;|+]+"));
     static const QRegularExpression issueLike(QStringLiteral("^\\d{5}$|^\\d{7}$"));
     const QList<QByteArray> rawLines = bytes.split('\n');
     SourceDraws given;
     QStringList places;
     QStringList bad;
-    int previousFields = 0;
+    QStringList cut;
+    qsizetype shortest = 0;   // the fewest fields of a draw line so far
     for (qsizetype i = 0; i < rawLines.size(); ++i) {
         const QStringList f = QString::fromUtf8(rawLines[i]).trimmed().split(separators, Qt::SkipEmptyParts);
         if (f.isEmpty() || !issueLike.match(f[0]).hasMatch())
             continue;
-        // The last line without its line break may have been cut off on the way, and a cut
-        // number ("1" of "16") still reads as a number: take it only when it is as long as
-        // the line before it.
-        const bool unterminated = i == rawLines.size() - 1;
-        if (unterminated && previousFields > 0 && f.size() < previousFields) {
-            bad << QString::number(i + 1);
-            continue;
-        }
         SourceDraw d;
         qsizetype at = 1;
         if (f.size() > 1 && isDate(f[1])) {
             d.date = normalDate(f[1]);
             at = 2;
         }
-        if (f.size() < at + 7 || !parseIssue(f[0], d.draw)
-            || !setNumbers(f.mid(at, 6), f[at + 6], d.draw)) {
-            bad << QString::number(i + 1);
+        // The last line without its line break may have been cut off on the way, and a cut
+        // number ("1" of "16") still reads as a number. Its draw is whole when a field
+        // follows the blue (the drawn order, sales, or a "-" of a draw not yet counted) or
+        // when it is as long as the shortest line before it.
+        const bool unterminated = i == rawLines.size() - 1;
+        if (unterminated && shortest > 0 && f.size() < shortest && f.size() <= at + 7) {
+            cut << QStringLiteral("第%1行（第%2期）").arg(i + 1).arg(f[0]);
             continue;
         }
-        previousFields = int(f.size());
+        if (f.size() < at + 7 || !parseIssue(f[0], d.draw)
+            || !setNumbers(f.mid(at, 6), f[at + 6], d.draw)) {
+            if (unterminated)
+                cut << QStringLiteral("第%1行（第%2期）").arg(i + 1).arg(f[0]);
+            else
+                bad << QString::number(i + 1);
+            continue;
+        }
+        shortest = shortest == 0 ? f.size() : qMin(shortest, f.size());
         given.append(d);
         places << QStringLiteral("第%1行").arg(i + 1);
     }
     if (given.isEmpty())
         return failed(QStringLiteral("没有读到任何开奖数据行"));
     SourceRead read = CheckSourceDraws(given, places);
+    if (!cut.isEmpty())
+        read.notes.prepend(cut.front() + QStringLiteral("不完整：最后一行没有换行，可能没有下载完整，已舍去"));
     if (!bad.isEmpty())
         read.notes.prepend(QStringLiteral("第%1行不是完整的开奖数据，已舍去").arg(bad.join(QLatin1Char(','))));
     return read;
@@ -203,7 +244,7 @@ SourceRead readDrawTable(const QByteArray &bytes)
 SourceRead readHistoryLines(const QByteArray &bytes)
 {
     if (looksLikeWebPage(bytes))
-        return failed(QStringLiteral("收到的是网页，不是开奖数据文件"));
+        return webPageRead(bytes, QStringLiteral("开奖数据文件"));
     TBeenCodesRecArr arr;
     QStringList messages;
     if (!ParseHistoryQuietly(HistoryTextLines(bytes), arr, messages))

@@ -13,6 +13,8 @@ struct SourceRead
     QString error;        // why the answer is not of the expected form (ok == false)
     SourceDraws draws;
     QStringList notes;    // what was put right or left out: duplicates, order, bad numbers
+    int given = 0;        // entries of a draw-notice answer, good or bad
+    int total = -1;       // the draws the draw-notice interface has in all; -1: not said
 };
 
 // Reads an answer of the given form. Pure: the same bytes always give the same reading.

@@ -38,7 +38,19 @@ using UpdateSources = QList<UpdateSource>;
 QString FormName(UpdateSource::Form form);
 bool FormFromName(const QString &name, UpdateSource::Form &form);
 
+using HttpHeaders = QList<QPair<QByteArray, QByteArray>>;
+
 // The request headers every fetcher sends for a source. The operator's interface answers
-// only requests that look like its own page's: a browser's User-Agent, the Referer of
-// its results page and the Accept and X-Requested-With headers of its script.
-QList<QPair<QByteArray, QByteArray>> RequestHeaders(const UpdateSource &source);
+// only requests that look like its own page's: a browser's User-Agent and language, the
+// Referer of its results page and the Accept and X-Requested-With headers of its script.
+HttpHeaders RequestHeaders(const UpdateSource &source);
+// The headers of a browser opening a source's results page (its `referer`). The site hands
+// its cookie to such a visit; the data is asked for afterwards with the same cookies.
+HttpHeaders PageRequestHeaders();
+
+// The draw-notice interface pages its answer ("pageNo", "pageSize") and lists the newest
+// "issueCount" draws. The page size the address asks for; 0 when it does not page.
+int PageSize(const UpdateSource &source);
+// The source asking for page `pageNo` of the newest `issueCount` draws; parameters the
+// address does not have are left out.
+UpdateSource PageOf(const UpdateSource &source, int pageNo, int issueCount);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "code/Binomial.h"
+
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -55,11 +57,9 @@ private:
     {
         static const Table t = [] {
             Table b;
-            for (int n = 0; n <= 64; ++n) {
-                b.c[n][0] = 1;
-                for (int k = 1; k < 8; ++k)
-                    b.c[n][k] = n == 0 ? 0 : b.c[n - 1][k - 1] + b.c[n - 1][k];
-            }
+            for (int n = 0; n <= 64; ++n)
+                for (int k = 0; k < 8; ++k)
+                    b.c[n][k] = Binomial(n, k);
             return b;
         }();
         return t;

@@ -20,6 +20,7 @@
 #include "history/DataPanel.h"
 #include "history/HistoryFile.h"
 #include "update/DrawDates.h"
+#include "update/StartupCheck.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -29,6 +30,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTimer>
 #include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QToolBar>
@@ -117,6 +119,16 @@ void TMainForm::FormCreate()
     // Asked once the window is on the screen, over the page the player sees.
     if (!DataPanel->startupLeftOut().isEmpty())
         QMetaObject::invokeMethod(DataPanel, &TDataPanel::OfferLeftOutLines, Qt::QueuedConnection);
+
+    // The check at start, when chosen, begins once the window is up and painted, so it
+    // never delays the start.
+    StartupCheck = new TStartupCheck(m_appDir, menuBar()->findChild<QMenu *>(QStringLiteral("FileMenu")), statusBar(), this);
+    connect(StartupCheck, &TStartupCheck::statusText, this, [this](const QString &text) { setStatusText(0, text); });
+    connect(StartupCheck, &TStartupCheck::reviewRequested, this, [this](const UpdateOutcome &read) {
+        ShowContentPanel(DataPanel);
+        DataPanel->RunOnlineUpdate(&read);
+    });
+    QTimer::singleShot(1500, StartupCheck, [this] { StartupCheck->start(m_codeArr); });
 
     FileMenuManulClick();
     HelpMenuWebSiteClick();

@@ -20,6 +20,7 @@ class TPridictContent;
 class TProgressForm;
 class TRcmPanel;
 class TSmForm;
+class TStartupCheck;
 class TStatusPanel;
 class TSqlPanel;
 class TWebPanel;
@@ -59,6 +60,8 @@ public:
     TPridictContent *PridictPanel = nullptr;
 
     QToolBar *MainTbr = nullptr;
+    // "启动时检查新开奖": its menu item and its offer in the status bar.
+    TStartupCheck *StartupCheck = nullptr;
 
     // Hides every content panel except the web panel.
     void HideContentPanels();

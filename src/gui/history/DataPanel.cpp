@@ -194,6 +194,11 @@ bool TDataPanel::LoadTextFileIntoMemo(const QString &path)
 
 void TDataPanel::Sheet1TbrDownBtClick()
 {
+    RunOnlineUpdate(nullptr);
+}
+
+void TDataPanel::RunOnlineUpdate(const UpdateOutcome *alreadyRead)
+{
     // The new draws are added to the text the player works on, and saved only when the
     // player has seen the result and chosen "保存": a download never waits unsaved in a
     // panel, and nothing changes when it fails or the player declines.
@@ -202,7 +207,7 @@ void TDataPanel::Sheet1TbrDownBtClick()
     const bool unsaved = onDisk.status == TextFileRead::Ok ? onDisk.text != memo : !memo.isEmpty();
     m_onlineUpdate->setSourceListFile(
         QFileInfo(m_historyFileName).dir().filePath(QString::fromUtf16(kSourceListFileName)));
-    const std::optional<TOnlineUpdate::Accepted> accepted = m_onlineUpdate->Run(memo, unsaved);
+    const std::optional<TOnlineUpdate::Accepted> accepted = m_onlineUpdate->Run(memo, unsaved, alreadyRead);
     if (!accepted)
         return;
     QString error;

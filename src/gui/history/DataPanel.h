@@ -12,6 +12,7 @@ class QPlainTextEdit;
 class QToolBar;
 class QToolButton;
 class TOnlineUpdate;
+struct UpdateOutcome;
 
 // The history editor: the tool bar Sheet1Tbr and the memo DataMemo. The memo is the
 // working copy of the history: CodeArr is read from it at start-up, on save and after an
@@ -72,6 +73,9 @@ public:
     bool MayClose();
 
     void Sheet1TbrDownBtClick();
+    // The online update; `alreadyRead`: sources read before (the check at start), merged
+    // into the memo as it is now instead of being read again.
+    void RunOnlineUpdate(const UpdateOutcome *alreadyRead);
     void Sheet1TbrClearBtClick();
     void Sheet1TbrOmportBtClick();
     void Sheet1TbrSaveBtClick();

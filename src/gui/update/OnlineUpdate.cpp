@@ -6,7 +6,7 @@
 #include "update/SourceList.h"
 #include "update/SourceReader.h"
 #include "update/UpdateReportDialog.h"
-#include "update/WebFetch.h"
+#include "net/WebFetch.h"
 
 #include <QProgressDialog>
 
@@ -29,7 +29,7 @@ UpdateSources TOnlineUpdate::sources(QStringList *problems) const
     return read.sources;
 }
 
-FetchResult TOnlineUpdate::fetch(const UpdateSource &source)
+FetchResult TOnlineUpdate::fetch(WebFetch &web, const UpdateSource &source)
 {
     QProgressDialog progress(QStringLiteral("正在从“%1”下载开奖数据……").arg(source.title),
                              QStringLiteral("取消"), 0, 0, m_dialogParent);
@@ -47,16 +47,19 @@ FetchResult TOnlineUpdate::fetch(const UpdateSource &source)
         progress.setValue(total > 0 ? int(received / 1024) : 0);
     };
     QMetaObject::Connection cancel;
+    // Each request of the fetch (the results page, the data, a redirect) hands its own.
     hooks.started = [&](const std::function<void()> &abort) {
+        disconnect(cancel);
         cancel = connect(&progress, &QProgressDialog::canceled, this, abort);
     };
-    FetchResult result = WebFetch(source, m_rules, hooks);
+    FetchResult result = web.get(source, hooks);
     disconnect(cancel);
     progress.close();
     return result;
 }
 
-std::optional<TOnlineUpdate::Accepted> TOnlineUpdate::Run(const QString &memoText, bool memoUnsaved)
+std::optional<TOnlineUpdate::Accepted> TOnlineUpdate::Run(const QString &memoText, bool memoUnsaved,
+                                                          const UpdateOutcome *alreadyRead)
 {
     if (m_running)
         return std::nullopt;
@@ -72,10 +75,17 @@ std::optional<TOnlineUpdate::Accepted> TOnlineUpdate::Run(const QString &memoTex
         return std::nullopt;
     }
 
-    QStringList listProblems;
-    const UpdateSources list = sources(&listProblems);
-    UpdateOutcome outcome = RunUpdate(history, list, [this](const UpdateSource &s) { return fetch(s); }, m_rules);
-    outcome.notes = listProblems + outcome.notes;
+    UpdateOutcome outcome;
+    if (alreadyRead) {
+        outcome = *alreadyRead;
+        MergeOutcome(outcome, history);
+    } else {
+        QStringList listProblems;
+        const UpdateSources list = sources(&listProblems);
+        WebFetch web(m_rules);
+        outcome = RunUpdate(history, list, [this, &web](const UpdateSource &s) { return fetch(web, s); }, m_rules);
+        outcome.notes = listProblems + outcome.notes;
+    }
     const QStringList lines = UpdateReportLines(outcome);
     const QString headline = lines.front();
     if (outcome.cancelled) {

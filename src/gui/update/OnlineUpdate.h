@@ -1,6 +1,6 @@
 #pragma once
 
-#include "history/UpdateRules.h"
+#include "update/UpdateRules.h"
 #include "update/UpdateRun.h"
 
 #include <QMap>
@@ -10,6 +10,7 @@
 #include <optional>
 
 class QWidget;
+class WebFetch;
 
 // The online update of the desktop program: reads the sources with a progress window
 // that can be cancelled, merges their draws into the history text of the data panel and
@@ -42,7 +43,9 @@ public:
     };
     // `memoText` is the data panel's text, `memoUnsaved` whether it differs from the file.
     // Messages of failures and of "nothing new" are shown here; nullopt then.
-    std::optional<Accepted> Run(const QString &memoText, bool memoUnsaved);
+    // `alreadyRead`: the sources were read before (the check at start); they are merged
+    // into the memo's text as it is now, without reading them again.
+    std::optional<Accepted> Run(const QString &memoText, bool memoUnsaved, const UpdateOutcome *alreadyRead = nullptr);
 
     bool isRunning() const { return m_running; }
 
@@ -50,7 +53,7 @@ signals:
     void statusText(const QString &text);
 
 private:
-    FetchResult fetch(const UpdateSource &source);
+    FetchResult fetch(WebFetch &web, const UpdateSource &source);
 
     QWidget *m_dialogParent;
     UpdateRules m_rules;

@@ -1,4 +1,4 @@
-#include "reduction/ReduceCommand.h"
+#include "batch/ReduceCommand.h"
 
 #include "code/SsqError.h"
 #include "reduction/BaseFile.h"
