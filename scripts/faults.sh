@@ -66,9 +66,10 @@ src/core/wheel/WheelVerifier.cpp @@ while (i >= 0 && idx[i] == n - g.m + i) @@ w
 src/core/wheel/SurvivorWheel.cpp @@ for (std::size_t i = 0; i < n; ++i)
         if (list.Alive[i]) @@ for (std::size_t i = 1; i < n; ++i)
         if (list.Alive[i]) @@ survivor wheel: the first survivor is left out of the cover and of its check
-src/core/reduction/ReductionEngine.cpp @@ const bool active = !(r.min <= lowThreshold && r.max >= highThreshold); @@ const bool active = !(r.min < lowThreshold && r.max > highThreshold); @@ range stages: a range reaching exactly both thresholds restricts after all
-src/core/reduction/ReductionEngine.cpp @@ rangeTest(c.SumRange, 21, 180); @@ rangeTest(c.SumRange, 21, 183); @@ sum stage: the range 21-180 counts as a restriction and cuts sums 181-183
-src/core/reduction/ReductionEngine.cpp @@ m_active[13] = prevOk != 0 && !history.empty(); @@ m_active[13] = prevOk != 0; @@ stage 14 with no history compares every combination with an empty draw
+src/core/reduction/ReductionFilter.cpp @@ setStage(s.stage, !(r.min <= s.low && r.max >= s.high), @@ setStage(s.stage, !(r.min < s.low && r.max > s.high), @@ range stages: a range reaching exactly both thresholds restricts after all
+src/core/reduction/ReductionFilter.cpp @@ {11, &ConditionSet::SumRange, 21, 180}, @@ {11, &ConditionSet::SumRange, 21, 183}, @@ sum stage: the range 21-180 counts as a restriction and cuts sums 181-183
+src/core/reduction/ReductionFilter.cpp @@ m_active &= ~(1U << 13);
+        m_fail[13].fill(0); @@ m_fail[13].fill(0); @@ stage 14 with no history shows as active
 src/core/reduction/ReductionEngine.cpp @@ if (run.survivors > kReportListLimit) @@ if (run.survivors >= kReportListLimit) @@ report: exactly 20000 survivors are not listed
 src/core/reduction/ConditionFile.cpp @@ list.setChecked(item, false);
             return; @@ return; @@ condition file: a missing check key leaves the item as it was instead of clearing it
@@ -89,7 +90,7 @@ src/gui/controls/ColorChk.cpp @@ const int left = (2 * Spacing + CellWidth) * (i
 src/gui/controls/MultiChk.cpp @@ return 2 * Spacing + ChkWidth + CapWidth; @@ return Spacing + ChkWidth + CapWidth; @@ check list: items one gap narrower, so a click hits the neighbour
 src/gui/controls/ItemGrid.cpp @@ return focus < count - cols ? focus + cols : focus; @@ return focus <= count - cols ? focus + cols : focus; @@ check grids: Down from the last full row moves the focus past the last item
 src/core/update/SourceReader.cpp @@ if (d.Blue < 1 || d.Blue > 16) @@ if (d.Blue < 1 || d.Blue > 17) @@ update: a source's blue 17 is taken
-src/core/update/SourceReader.cpp @@ if (unterminated && previousFields > 0 && f.size() < previousFields) { @@ if (unterminated && previousFields > 0 && f.size() <= previousFields) { @@ update: a table's complete last line without a line break is dropped
+src/core/update/SourceReader.cpp @@ f.size() < shortest && f.size() <= at + 7) { @@ f.size() <= shortest && f.size() <= at + 7) { @@ update: a table's complete last line without a line break is dropped
 src/core/update/SourceReader.cpp @@ if (ascendingBreaks > 0 && descendingBreaks > 0) @@ if (ascendingBreaks > 0 || descendingBreaks > 0) @@ update: a source listing the newest draw first is said to be out of order
 src/core/update/SourceReader.cpp @@ century = 2000; @@ century = 1900; @@ update: five-digit issues read as the 1900s and dropped
 src/core/update/SourceReader.cpp @@ 只取一次").arg(issue).arg(it.value() + 1); @@ 只取一次").arg(issue).arg(it.value()); @@ update: a draw listed twice is said to be listed once
@@ -105,17 +106,17 @@ src/core/wheel/WheelTable.cpp @@ if (words.size() != h->size) @@ if (words.size(
 src/core/wheel/WheelTable.cpp @@ if (!VerifyWheel(e.n, e.g, e.tickets).ok)
         return std::nullopt; @@ if (false)
         return std::nullopt; @@ wheel table: a damaged entry that no longer covers is served
-src/gui/update/WebFetch.cpp @@ if (data.size() > rules.maxBytes)
-            abortWith(Abort::TooLarge); @@ if (data.size() >= rules.maxBytes)
-            abortWith(Abort::TooLarge); @@ download: an answer of exactly the cap is refused
-src/gui/update/WebFetch.cpp @@ case Abort::TimedOut:
-        return FetchResult::failed(FetchResult::TimedOut, host); @@ case Abort::TimedOut:
-        return FetchResult::failed(FetchResult::Interrupted, host); @@ download: a time-out is reported as a broken connection
+src/net/WebFetch.cpp @@ if (data.size() > m_rules.maxBytes)
+                abortWith(Abort::TooLarge); @@ if (data.size() >= m_rules.maxBytes)
+                abortWith(Abort::TooLarge); @@ download: an answer of exactly the cap is refused
+src/net/WebFetch.cpp @@ case Abort::TimedOut:
+            return FetchResult::failed(FetchResult::TimedOut, host); @@ case Abort::TimedOut:
+            return FetchResult::failed(FetchResult::Interrupted, host); @@ download: a time-out is reported as a broken connection
 src/core/update/HistoryMerge.cpp @@ if (issue > oldest)
-                    missingInHistory @@ if (issue < oldest)
-                    missingInHistory @@ update: draws older than the history are reported as holes, the holes inside it are not
+                    result.missingInHistory @@ if (issue < oldest)
+                    result.missingInHistory @@ update: draws older than the history are reported as holes, the holes inside it are not
 src/core/history/HistoryParser.cpp @@ if (ny == py + 1 && nn == 1) @@ if (ny == py + 1) @@ missing draws: those at the start of a new year are not named
-src/core/update/UpdateRun.cpp @@ section(QStringLiteral("缺期："), o.merge.gaps); @@ section(QStringLiteral("缺期："), o.merge.disagreements); @@ update report: the missing draws are not listed
+src/core/update/UpdateRun.cpp @@ if (!m.missingInHistory.isEmpty()) @@ if (m.missingInHistory.isEmpty()) @@ update report: the draws the history lacks are not listed
 src/core/update/UpdateRun.cpp @@ if (file.size() > maxBytes) @@ if (file.size() >= maxBytes) @@ update: a local file of exactly the cap is refused
 src/core/reduction/ResultOutput.cpp @@ if (!list.Alive[std::size_t(i)])
             continue;
@@ -129,8 +130,8 @@ src/core/reduction/GbkIniFile.cpp @@ if (v.size() >= 2 && ((v.startsWith('"') @@
 src/core/reduction/GbkIniFile.cpp @@ m_lines.insert(found.endLine, line); @@ m_lines.insert(found.sectionLine + 1, line); @@ INI file: new keys go to the top of their section, not after its last key
 src/core/reduction/IntText.cpp @@ *value <= 0xFFFFFFFFLL && @@ *value < 0xFFFFFFFFLL && @@ file integers: "0xFFFFFFFF" refused instead of read as -1
 src/core/update/FetchResult.cpp @@ return maxBytes >= 1024 * 1024 ? @@ return maxBytes > 1024 * 1024 ? @@ download failure: a cap of exactly 1 MB is shown in bytes
-src/core/update/UpdateRun.cpp @@ if (readings.size() == 2)
-            break; @@ if (readings.size() == 3)
+src/core/update/UpdateRun.cpp @@ if (outcome.readings.size() == 2)
+            break; @@ if (outcome.readings.size() == 3)
             break; @@ update: a third source is asked after two have answered
 TABLE
 )

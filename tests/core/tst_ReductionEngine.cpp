@@ -339,7 +339,9 @@ private slots:
         for (const int survivors : {20000, 20001}) {
             const TCodeRedArrArr base(m_base.Codes.begin(), m_base.Codes.begin() + survivors);
             TCodeList list;
-            const QStringList report = RunReduction(c, {}, list, nullptr, {}, 0, &base).report;
+            const ReductionRun run = RunReduction(c, {}, list, nullptr, {}, 0, &base);
+            QVERIFY(!run.stages[13].active);
+            const QStringList &report = run.report;
             const QStringList after = report.mid(report.indexOf(QStringLiteral("缩水结果为总共%1注号码").arg(survivors)) + 1);
             QCOMPARE(after.first(), survivors > 20000 ? QStringLiteral("缩水结果超过20000注号码，忽略显示.")
                                                       : QStringLiteral("01 02 03 04 05 06, 01 02 03 04 05 07, 01 02 03 04 05 08, "

@@ -102,9 +102,10 @@ private slots:
         const QString holes = "2026094 01 02 03 04 05 06 07\n2026097 01 05 12 19 27 33 16\n";
         QTest::newRow("holes are reported")
             << QStringList{holes, holes, "never asked"}
-            << QStringList{"没有新的开奖数据（最新一期为第2026095期）", "来源：a（已与b核对）", "缺期：",
-                           "  历史数据中缺少第2026094期（来源中有，未补入：请核对后手工补入）",
-                           "  缺少第2026096期，其后各期未加入", "  未加入1期（2026097）"};
+            << QStringList{"找到1期新开奖，都没有加入（缺少第2026096期），开奖数据没有改动", "来源：a（已与b核对）",
+                           "没有加入的新开奖（1期，第2026097期）：",
+                           "  缺少第2026096期，第2026097期及其后各期都没有加入，以免开奖数据中间缺期",
+                           "历史数据中缺少、来源中有的期（没有补入，请核对后手工补入）：", "  2026094"};
         QTest::newRow("cancel stops at once") << QStringList{"!cancel", kNew, kNew}
                                               << QStringList{"下载已取消，开奖数据没有改动"};
         // Draws found and not added are counted in the headline, with the reason.
