@@ -7,7 +7,7 @@
 #include "app/AppResources.h"
 #include "app/MainForm.h"
 #include "app/AboutForm.h"
-#include "app/RcmPanel.h"
+#include "reduction/RcmPanel.h"
 #include "app/SqlPanel.h"
 #include "recommend/PridictContent.h"
 #include "reduction/BackTestTab.h"

@@ -128,5 +128,10 @@ inline ConditionSet WithFileMembers(ConditionSet to, const ConditionSet &from)
     to.TailMod5Groups = from.TailMod5Groups;
     to.TailBigSmallRatio = from.TailBigSmallRatio;
     to.CodeSel1 = from.CodeSel1;
+    // "[扩展设置]" carries the number range and list 2 only when they are set.
+    if (from.NumberRange != std::array<bool, 33>{})
+        to.NumberRange = from.NumberRange;
+    if (!from.CodeSel2.isEmpty())
+        to.CodeSel2 = from.CodeSel2;
     return to;
 }

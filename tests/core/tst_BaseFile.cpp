@@ -54,6 +54,14 @@ private slots:
         QVERIFY(writeFile(path, "1 2 3 4 5 6\n1 2 3\n7 8 9 10 11 12\nabc\n"));
         QVERIFY(!ReadBaseFile(path, error));
         QCOMPARE(error, QStringLiteral("大底文件“base.txt”第2、4行不是六个1-33之间的不同号码，未导入任何号码！！"));
+        // Beyond twenty bad lines the message counts the rest once.
+        QByteArray many;
+        for (int i = 0; i < 25; ++i)
+            many += "x\n";
+        QVERIFY(writeFile(path, many));
+        QVERIFY(!ReadBaseFile(path, error));
+        QCOMPARE(error, QStringLiteral("大底文件“base.txt”第1、2、3、4、5、6、7、8、9、10、11、12、13、14、15、16、17、18、19、20行等25行"
+                                       "不是六个1-33之间的不同号码，未导入任何号码！！"));
         QVERIFY(writeFile(path, "\r\n\r\n"));
         QVERIFY(!ReadBaseFile(path, error));
         QCOMPARE(error, QStringLiteral("大底文件“base.txt”中没有号码，未导入任何号码！！"));

@@ -164,6 +164,16 @@ private slots:
             QCOMPARE(red.GetText(c, 1), one[c]);
             QCOMPARE(red.GetText(c, 33), never[c]);
         }
+        // "统计最近 3 期": 12 13 14 15 16 18 / 01 13 20 21 22 23 / 24 25 26 27 28 29.
+        QVERIFY(FillOmissionTables(red, blue, history(kSixDraws), 3, nullptr));
+        QCOMPARE(red.FTitle, QStringLiteral("红球分析表（最近3期）"));
+        const QStringList rows[] = {{"1", "1", "1", "3.00", "1", "1", "1", "1", "1"},
+                                    {"13", "1", "1", "1.50", "2", "2", "2", "2", "2"},
+                                    {"33", "3", "3", "-", "0", "0", "0", "0", "0"}};
+        for (const QStringList &row : rows)
+            for (int c = 0; c < 9; ++c)
+                QCOMPARE(red.GetText(c, row[0].toInt()), row[c]);
+        QCOMPARE(blue.GetText(5, 1), QStringLiteral("1"));   // blue 01 once in the three
     }
 
     void redStatisticsOnlyTheNewest()
@@ -174,6 +184,54 @@ private slots:
         QVERIFY(FillRedStatChart(g, history(lines), 2, nullptr));
         QCOMPARE(g.GetValue(1, 1), QStringLiteral("0"));
         QCOMPARE(g.GetValue(10, 1), QStringLiteral("2"));
+    }
+
+    // Every line of the value axis is labelled with its own value, steps of 1, 2, 5, 10 ...
+    // and never more than 20 bands; a bar of a line's value ends on that line.
+    void statAxis_data()
+    {
+        QTest::addColumn<bool>("red");
+        QTest::addColumn<int>("draws");   // of reds 01..06 and blue 01; then 19 of 07..12, blue 02
+        QTest::addColumn<int>("tail");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("bands");
+        QTest::addColumn<int>("bandHeight");
+        QTest::newRow("red, 1 draw") << true << 1 << 0 << 1 << 1 << 200;
+        QTest::newRow("red, 30 draws, 19 at most") << true << 11 << 19 << 1 << 19 << 20;
+        QTest::newRow("red, 130 draws") << true << 130 << 0 << 10 << 13 << 20;
+        QTest::newRow("blue, 1 draw") << false << 1 << 0 << 1 << 1 << 120;
+        QTest::newRow("blue, 21 draws") << false << 21 << 0 << 2 << 11 << 20;
+        QTest::newRow("blue, 650 draws") << false << 650 << 0 << 50 << 13 << 20;
+    }
+    void statAxis()
+    {
+        QFETCH(bool, red);
+        QFETCH(int, draws);
+        QFETCH(int, tail);
+        QFETCH(int, step);
+        QFETCH(int, bands);
+        QFETCH(int, bandHeight);
+        QStringList lines = repeated(draws, QStringLiteral("01 02 03 04 05 06"), 1);
+        lines += repeated(tail, QStringLiteral("07 08 09 10 11 12"), 2);
+        G2NetModel g;
+        QVERIFY((red ? FillRedStatChart : FillBlueStatChart)(g, history(lines), int(lines.size()), nullptr));
+        g.Relayout();
+        QCOMPARE(g.FBandCount, bands);
+        QCOMPARE(g.FBandHeight, bandHeight);
+        for (int i = 0; i <= bands; ++i) {
+            QCOMPARE(g.AxisLabel(i), step * i);
+            QCOMPARE(g.AxisY(i), g.PlotRect().bottom - bandHeight * i);
+        }
+        // The tallest bar; then a value on the second line and one just below it.
+        const int tallest = std::max(draws, tail);
+        QCOMPARE(g.ScaledBar(tail <= draws ? 1 : red ? 7 : 2, 1).top, g.AxisY(0) - bandHeight * tallest / step);
+        g.SetValue(3, 1, QString::number(2 * step));
+        QCOMPARE(g.ScaledBar(3, 1).top, g.AxisY(2));
+        g.SetValue(3, 1, QString::number(2 * step - 1));
+        const int below = g.ScaledBar(3, 1).top;
+        QVERIFY(below >= g.AxisY(2) && below <= g.AxisY(1) - (step > 1 ? 1 : 0));
+        g.SetValue(3, 1, QStringLiteral("0"));
+        QCOMPARE(g.ScaledBar(3, 1).top, g.AxisY(0));
     }
 
     void blueTrendMarks_data()
@@ -213,6 +271,24 @@ private slots:
         QVERIFY(t.GetColor(2, 14) != t.GetColor(2, 11));   // two reds are hotter than one
         QCOMPARE(t.GetColor(2, 13), clWindow);
         QCOMPARE(rowTexts(t, 3, 8, 14), (QStringList{"3", "1", "2", "1", "1", "0", "2"}));
+    }
+
+    // The total under "数" adds up the odd (big) reds of every draw; the count columns
+    // count the draws.
+    void twoClassTotals_data()
+    {
+        QTest::addColumn<bool>("oddEven");
+        QTest::addColumn<QStringList>("counts");   // row of the newest draw, then the totals
+        QTest::newRow("奇偶") << true << QStringList{"6", "", "", "", "", "", "", "6", "9", "0", "0", "0", "1", "0", "0", "1"};
+        QTest::newRow("大小") << false << QStringList{"3", "", "", "", "3", "", "", "", "5", "0", "0", "1", "1", "0", "0", "0"};
+    }
+    void twoClassTotals()
+    {
+        QFETCH(bool, oddEven);
+        QFETCH(QStringList, counts);
+        const H2NetModel t = chartOf(oddEven ? FillOddEvenChart : FillBigSmallChart,
+                                     {"2005012 01 02 03 04 05 06 16", "2005013 01 03 05 07 09 11 01"});
+        QCOMPARE(rowTexts(t, 2, 22, 29) + rowTexts(t, 4, 22, 29), counts);
     }
 
     void emptyColumnGrid()
@@ -266,6 +342,39 @@ private slots:
         QCOMPARE(rowTexts(t, 3, 26, 27), (QStringList{"01", "01"}));
         // 01 03 07 09 11 19: odd neighbours 3.
         QCOMPARE(t.GetValue(4, 14), QStringLiteral("03"));
+    }
+
+    // "说明" explains every property column, and its examples are what the table shows.
+    void explanationExamples_data()
+    {
+        QTest::addColumn<QString>("reds");
+        QTest::addColumn<int>("col");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("quoted");   // the reds are the text's own example
+        QTest::newRow("奇号连续") << "01 03 07 09 11 19" << 14 << "03" << true;
+        QTest::newRow("偶号连续") << "02 04 08 10 12 20" << 15 << "03" << true;
+        QTest::newRow("5奇1偶") << "01 03 05 07 09 10" << 13 << "04" << false;
+        QTest::newRow("尾号组数") << "01 11 21 05 15 33" << 19 << "03" << true;
+        QTest::newRow("连号个数") << "01 02 06 07 08 10" << 22 << "05" << true;
+        QTest::newRow("连号组数") << "01 02 06 07 08 10" << 23 << "02" << true;
+    }
+    void explanationExamples()
+    {
+        QFETCH(QString, reds);
+        QFETCH(int, col);
+        QFETCH(QString, value);
+        QFETCH(bool, quoted);
+        const H2NetModel t = chartOf(FillAnalysisTable, {QStringLiteral("2005013 %1 07").arg(reds)});
+        QCOMPARE(t.GetValue(2, col), value);
+        const QStringList lines = AnalysisExplanationLines();
+        for (const MergeCell &merge : t.Merges()) {
+            const QString caption = QString(merge.Text).remove(QStringLiteral("\r\n"));
+            if (merge.TopLeft.x() >= 8)
+                QVERIFY2(std::any_of(lines.begin(), lines.end(),
+                                     [&](const QString &l) { return l.startsWith(caption + QStringLiteral("：")); }),
+                         qPrintable(caption));
+        }
+        QCOMPARE(lines.join(QString()).contains(reds.replace(QLatin1Char(' '), QStringLiteral("，"))), quoted);
     }
 
     // The web page's data: every page computes over the shipped history; a bar chart's

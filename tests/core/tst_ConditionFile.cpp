@@ -1,14 +1,18 @@
 // The condition file: what it carries and keeps, "条件导入" all or nothing (a file that is
 // not a condition file, or holds one bad value, is refused with a message naming the file,
 // the key and the value, and the conditions stay exactly as they were), a UTF-8 file read
-// like GBK, the tolerance in "[扩展设置]", and the range texts of its values.
+// like GBK, the tolerance, number range and list 2 in "[扩展设置]", the question before
+// writing into an existing file, and the range texts of its values.
 #include "code/SsqError.h"
 #include "reduction/ConditionFile.h"
 #include "reduction/ConditionSet.h"
+#include "reduction/GroupLines.h"
 #include "reduction/ReductionEngine.h"
 #include "TestSupport.h"
 
+#include <QFile>
 #include <QStringDecoder>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -113,31 +117,50 @@ private slots:
         }
     }
 
-    void toleranceRoundTrip_data()
+    // "[扩展设置]": each setting is written only when set, replaced when saved over, and
+    // "[条件设置]" stays byte for byte what a set without it writes.
+    void extendedSettingsRoundTrip_data()
     {
-        QTest::addColumn<int>("first");
-        QTest::addColumn<int>("second");
-        QTest::newRow("2 then 0 over the same file") << 2 << 0;
-        QTest::newRow("0 then 5") << 0 << 5;
+        QTest::addColumn<QString>("member");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::newRow("tolerance 2 then 0 over the same file") << "容错" << "2" << "0";
+        QTest::newRow("tolerance 0 then 5") << "容错" << "0" << "5";
+        QTest::newRow("range set, then cleared") << "选号范围" << "1,5,33" << "";
+        QTest::newRow("no range, then one") << "选号范围" << "" << "2,3,4,5,6,7";
+        QTest::newRow("list 2 set, then emptied") << "选号匹配2" << "1,5,8&1#2,3&0" << "";
+        QTest::newRow("no list 2, then one") << "选号匹配2" << "" << "1,5,8&1";
     }
-    void toleranceRoundTrip()
+    void extendedSettingsRoundTrip()
     {
-        QFETCH(int, first);
-        QFETCH(int, second);
-        ConditionSet c = DefaultConditions();
-        c.Tolerance = first;
-        const QByteArray file = ConditionsToIni(c);
-        c.Tolerance = second;
-        // Saving over the file replaces the key: an old tolerance must not come back.
-        const QByteArray again = ConditionsToIni(c, file);
-        ConditionSet read = DefaultConditions();
+        QFETCH(QString, member);
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        auto with = [&member](const QString &value) {
+            ConditionSet c = DefaultConditions();
+            if (member == QStringLiteral("容错"))
+                c.Tolerance = value.toInt();
+            else if (member == QStringLiteral("选号范围"))
+                c.NumberRange = NumberRangeFromText(value);
+            else
+                c.CodeSel2 = GroupLinesFromText(value);
+            return c;
+        };
+        const QByteArray plain = ConditionsToIni(DefaultConditions());
+        const QByteArray file = ConditionsToIni(with(first));
+        QCOMPARE(file == plain, first.isEmpty() || first == QStringLiteral("0"));
+        // Saving over the file replaces the key: an old value must not come back.
+        const QByteArray again = ConditionsToIni(with(second), file);
+        ConditionSet read = Varied();
         read.Tolerance = 7;
         ApplyConditionIni(again, read);
-        QCOMPARE(read.Tolerance, second);
-        // The 104 keys of "[条件设置]" come first and are the same as without a tolerance.
-        ConditionSet strict = c;
-        strict.Tolerance = 0;
-        QVERIFY(again.startsWith(ConditionsToIni(strict)));
+        const ConditionSet expected = with(second);
+        QCOMPARE(read.Tolerance, expected.Tolerance);
+        if (member == QStringLiteral("选号范围"))
+            QCOMPARE(read.NumberRange, expected.NumberRange);
+        if (member == QStringLiteral("选号匹配2"))
+            QCOMPARE(read.CodeSel2, expected.CodeSel2);
+        QVERIFY(again.startsWith(plain));
     }
 
     // A file lacking keys (an older or hand-cut one): an absent check item reads as
@@ -150,7 +173,7 @@ private slots:
         ConditionSet c = varied;
         c.Tolerance = 3;
         // Keys of a later section are not the conditions'; a quoted value reads without its
-        // quotes; any number but 0 checks an item.
+        // quotes; any number but 0 checks an item; the number range and list 2 stay.
         ApplyConditionIni(Gbk(QStringLiteral("[条件设置]\r\n选号匹配=\"\"\r\n连号组数2=-1\r\n[其他]\r\n总和值=1,2\r\n奇偶设计3=1\r\n")), c);
         ConditionSet expected = WithFileMembers(varied, ConditionSet{});
         expected.ConsecGroups = Checks({2});
@@ -158,11 +181,35 @@ private slots:
         expected.MaxGapRange = varied.MaxGapRange;
         expected.SumRange = varied.SumRange;
         expected.TailSumRange = varied.TailSumRange;
+        expected.NumberRange = varied.NumberRange;
+        expected.CodeSel2 = varied.CodeSel2;
         QCOMPARE(c, expected);
-        for (const char *bad : {"x", "-1", "19"}) {
-            const QString ini = QStringLiteral("[条件设置]\r\n[扩展设置]\r\n容错=%1\r\n").arg(QLatin1String(bad));
+        const ConditionSet kept = c;
+        for (const char *bad : {"容错=x", "容错=-1", "容错=19", "选号范围=1,40", "选号范围=a", "选号匹配2=1,2", "选号匹配2=40&1"}) {
+            const QString ini = QStringLiteral("[条件设置]\r\n[扩展设置]\r\n%1\r\n").arg(QString::fromUtf8(bad));
             QVERIFY_THROWS_EXCEPTION(SsqError, ApplyConditionIni(Gbk(ini), c));
+            QCOMPARE(c, kept);
         }
+    }
+
+    // An export asks before it writes into an existing file; a file with other content is
+    // never appended to, only replaced when the player agreed.
+    void exportIntoAnExistingFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("x.txt"));
+        QCOMPARE(ExportTargetOf(path), ExportTarget::NewFile);
+        const QByteArray tickets = "01 02 03 04 05 06+07\r\n";
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(tickets);
+        file.close();
+        QCOMPARE(ExportTargetOf(path), ExportTarget::OtherFile);
+        QVERIFY_THROWS_EXCEPTION(SsqError, ExportConditionFile(path, DefaultConditions()));
+        QCOMPARE(readAll(path), tickets);
+        ExportConditionFile(path, DefaultConditions(), true);
+        QCOMPARE(readAll(path), ConditionsToIni(DefaultConditions()));
+        QCOMPARE(ExportTargetOf(path), ExportTarget::ConditionFile);
     }
 
     void rangeText_data()

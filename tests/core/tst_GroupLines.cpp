@@ -1,5 +1,7 @@
 #include "reduction/ConditionSet.h"
 #include "reduction/GroupLines.h"
+#include "reduction/PrizeStats.h"
+#include "reduction/TypedNumbers.h"
 
 #include <QTest>
 
@@ -38,6 +40,8 @@ private slots:
         QTest::newRow("blanks around") << QStringLiteral("  05, 06 &2 ") << quint64(maskOf({5, 6})) << quint32(countsOf({2}));
         QTest::newRow("doubled commas") << QStringLiteral("1,,2,&,1") << quint64(maskOf({1, 2})) << quint32(countsOf({1}));
         QTest::newRow("repeated number") << QStringLiteral("7,7&1") << quint64(maskOf({7})) << quint32(countsOf({1}));
+        QTest::newRow("typed with blanks") << QStringLiteral("1 8 9 16 25 33&1") << quint64(maskOf({1, 8, 9, 16, 25, 33})) << quint32(countsOf({1}));
+        QTest::newRow("Chinese commas") << QStringLiteral("2，3，4&0、1") << quint64(maskOf({2, 3, 4})) << quint32(countsOf({0, 1}));
     }
 
     void goodLines()
@@ -57,6 +61,52 @@ private slots:
         const auto range = NumberRangeFromText(QStringLiteral("01,08,09,40,x,33,+5,008, 7,0"));
         QCOMPARE(NumberRangeText(range), QStringLiteral("1,8,9,33"));
         QCOMPARE(NumberRangeText({}), QString());
+    }
+
+    // Numbers typed by a player read the same everywhere: blanks, tabs, "," "，" "、" as
+    // separators, one or two digits a number.
+    void typedNumbers_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QList<int>>("numbers");
+        QTest::addColumn<QString>("bad");   // the refused piece; empty when read
+        QTest::newRow("blanks") << "1 8 16" << QList<int>{1, 8, 16} << "";
+        QTest::newRow("Chinese comma") << "1，8" << QList<int>{1, 8} << "";
+        QTest::newRow("enumeration comma and tab") << "01、08\t09,  12" << QList<int>{1, 8, 9, 12} << "";
+        QTest::newRow("empty") << "  " << QList<int>{} << "";
+        QTest::newRow("three digits") << "1 008" << QList<int>{} << "008";
+        QTest::newRow("sign") << "+5" << QList<int>{} << "+5";
+        QTest::newRow("semicolon") << "1;2" << QList<int>{} << "1;2";
+        QTest::newRow("full-width digit") << QStringLiteral("１") << QList<int>{} << QStringLiteral("１");
+    }
+    void typedNumbers()
+    {
+        QFETCH(QString, text);
+        QFETCH(QList<int>, numbers);
+        QFETCH(QString, bad);
+        QString refused;
+        const auto read = ReadTypedNumbers(text, &refused);
+        QCOMPARE(read.has_value(), bad.isEmpty());
+        QCOMPARE(refused, bad);
+        if (read)
+            QCOMPARE(QList<int>(read->begin(), read->end()), numbers);
+        // The blue list takes what every other field takes.
+        QString error;
+        const auto blues = ParseBlueList(text, error);
+        QCOMPARE(blues.has_value(), bad.isEmpty());
+        if (blues && !numbers.isEmpty()) {
+            QList<int> sorted = numbers;
+            std::sort(sorted.begin(), sorted.end());
+            QCOMPARE(QList<int>(blues->begin(), blues->end()), sorted);
+        }
+    }
+
+    // "增加" stores typed numbers with "," as the condition file's readers expect.
+    void madeLinesUseCommas()
+    {
+        QCOMPARE(MakeGroupLine(QStringLiteral("1 8 9 16 25 33"), QStringLiteral("1")), QStringLiteral("1,8,9,16,25,33&1"));
+        QCOMPARE(MakeGroupLine(QStringLiteral("2，3，04"), QStringLiteral("0,1")), QStringLiteral("2,3,04&0,1"));
+        QVERIFY(GroupEntryProblem(QStringLiteral("1 8 9 16 25 33"), QStringLiteral("1")).isEmpty());
     }
 
     // An empty number field says that no number was entered ("&" is never typed).

@@ -105,7 +105,7 @@ private slots:
         QTest::newRow("only commas in numbers") << ",,,&1" << QStringLiteral("没有号码");
         QTest::newRow("sign") << "-1,02&1" << QStringLiteral("“-1”不是整数");
         QTest::newRow("full-width digit") << QStringLiteral("０１,02&1") << QStringLiteral("“０１”不是整数");
-        QTest::newRow("beyond int") << "99999999999,02&1" << QStringLiteral("“99999999999”不是整数");
+        QTest::newRow("beyond int") << "99999999999,02&1" << QStringLiteral("号码99999999999不在1-33之间");
         QTest::newRow("number 34") << "01,34&1" << QStringLiteral("号码34不在1-33之间");
         QTest::newRow("count 7") << "01,02&7" << QStringLiteral("匹配个数7不在0-6之间");
         QTest::newRow("semicolon separator") << "01;02&1" << QStringLiteral("“01;02”不是整数");

@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 
 #include "reduction/RangeCheck.h"
+#include "reduction/StageReach.h"
 #include "reduction/ReductionEngine.h"
 
 #include <QRandomGenerator>
@@ -65,6 +66,13 @@ const std::vector<Case> &cases()
          [](const Combo &a) { return a[0] >= 17; }, true},
         {"consec pairs none", [](ConditionSet &c) { c.ConsecCount = Checks({1}); c.ConsecGroups = Checks({0}); },
          [](const Combo &a) { return runs(a)[2] == 0; }, true},
+        {"consec lengths 2 to 6 with no run keeps all", [](ConditionSet &c) { c.ConsecCount = Checks({1, 2, 3, 4, 5}); c.ConsecGroups = Checks({0}); },
+         [](const Combo &) { return true; }, true},
+        {"consec lengths without groups keeps all", [](ConditionSet &c) { c.ConsecCount = Checks({1}); },
+         [](const Combo &) { return true; }, true},
+        {"range five numbers", [](ConditionSet &c) { for (int n : {3, 9, 14, 20, 27}) c.NumberRange[n - 1] = true; },
+         [](const Combo &) { return false; }, true},
+        {"same tail only 0", [](ConditionSet &c) { c.SameTailCount = Checks({0}); }, [](const Combo &) { return false; }, true},
         {"consec item 0 keeps all", [](ConditionSet &c) { c.ConsecCount = Checks({0}); c.ConsecGroups = Checks({0, 2}); },
          [](const Combo &) { return true; }, true},
         {"consec groups only inactive", [](ConditionSet &c) { c.ConsecGroups = Checks({1}); },
@@ -185,6 +193,18 @@ private slots:
         }
         QCOMPARE(active, !tc.active ? 0 : !c.CodeSel1.isEmpty() && !c.CodeSel2.isEmpty() ? 2 : 1);
         QCOMPARE(removed, kCombinationCount - expected);
+
+        // What the stage can do at all: a stage that keeps nothing refuses the run, one
+        // that keeps everything shows as not in use, and the 连号 note says so.
+        const StageReach reach = ReachOfStages(c, testHistory());
+        if (active == 1) {
+            const auto on = std::find(reach.active.begin(), reach.active.end(), true) - reach.active.begin();
+            QCOMPARE(reach.admitsNone[std::size_t(on)], expected == 0);
+            QCOMPARE(reach.removesNone[std::size_t(on)], expected == kCombinationCount);
+            QCOMPARE(NoCombinationMessage(reach).isEmpty(), expected > 0);
+        }
+        QCOMPARE(ConsecChoiceNote(c.ConsecCount, c.ConsecGroups).isEmpty(),
+                 !c.ConsecCount.any() || expected < kCombinationCount);
     }
 
     void agreesWithReference_data()
@@ -390,14 +410,21 @@ private slots:
         } ranges[] = {{&ConditionSet::AcRange, 0, 10}, {&ConditionSet::MaxGapRange, 1, 28},
                       {&ConditionSet::SumRange, 21, 183}, {&ConditionSet::TailSumRange, 3, 51}};
         for (const auto &r : ranges) {
+            const ValueRange defaults = DefaultConditions().*r.member;
             const ValueRange tries[] = {{r.lowest, r.lowest}, {r.highest, r.highest}, {r.lowest - 5, r.lowest - 1},
-                                        {r.highest + 1, r.highest + 9}, {r.highest, r.lowest}};
+                                        {r.highest + 1, r.highest + 9}, {r.highest, r.lowest}, defaults,
+                                        {defaults.min - 3, defaults.max + 3}, {defaults.min + 1, defaults.max},
+                                        {defaults.min, defaults.max - 1}};
             for (const ValueRange &range : tries) {
                 ConditionSet c = DefaultConditions();
                 c.*r.member = range;
                 TCodeList result;
-                RunReduction(c, {}, result);
+                const ReductionRun run = RunReduction(c, {}, result);
                 QCOMPARE(EmptyRangeMessage(c).isEmpty(), AliveCount(result) > 0);
+                // "（不限）" stands exactly where the engine leaves the stage off.
+                const bool anyActive = std::any_of(run.stages.begin(), run.stages.end(),
+                                                   [](const StageOutcome &o) { return o.active; });
+                QCOMPARE(CountsAsNoCondition(r.member, range), !anyActive);
             }
         }
         ConditionSet c = DefaultConditions();

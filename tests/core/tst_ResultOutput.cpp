@@ -81,10 +81,12 @@ private slots:
         QTest::newRow("third survivor") << "01 02 03 04 06 07" << true << 3;
         QTest::newRow("dead entry") << "01 02 03 04 05 08" << true << 0;
         QTest::newRow("not in the list") << "28 29 30 31 32 33" << true << 0;
+        QTest::newRow("Chinese separators and a tab") << "1，2、3 4\t5  6" << true << 1;
         QTest::newRow("five numbers") << "01 02 03 04 05" << false << 0;
-        QTest::newRow("seven numbers") << "01 02 03 04 05 06 07" << false << 0;
-        QTest::newRow("repeated number") << "01 01 03 04 05 06" << false << 0;
         QTest::newRow("header text") << "缩水" << false << 0;
+        QTest::newRow("a word of the header") << "矩阵" << false << 0;
+        QTest::newRow("fragment of two tickets") << "19 23, 01" << false << 0;
+        QTest::newRow("seven numbers") << "01 02 03 04 05 06 07" << false << 0;
     }
     void findInResult()
     {
@@ -95,17 +97,44 @@ private slots:
         list.Codes = {{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 7}, {1, 2, 3, 4, 5, 8}, {1, 2, 3, 4, 6, 7}};
         list.Count = 4;
         list.Alive = {1, 1, 0, 1};
-        const auto search = FindInResult(list, text);
-        QCOMPARE(search.has_value(), parsed);
-        if (!parsed)
+        const ResultSearch search = FindInResult(list, text);
+        QCOMPARE(search.valid, parsed);
+        if (!parsed) {
+            // Never a congratulation: the player is asked for six reds.
+            QVERIFY(!search.found);
+            QVERIFY(search.status.contains(QStringLiteral("请输入六个不同的红球号码")));
             return;
-        QCOMPARE(search->found, position > 0);
-        QCOMPARE(search->position, position);
-        const QString shown = RedArrToStr(search->reds);
-        QCOMPARE(search->status, position > 0 ? QStringLiteral("恭喜，找到号码%1，是缩水结果的第%2注").arg(shown).arg(position)
+        }
+        QCOMPARE(search.found, position > 0);
+        QCOMPARE(search.position, position);
+        const QString shown = RedArrToStr(search.reds);
+        QCOMPARE(search.status, position > 0 ? QStringLiteral("恭喜，找到号码%1，是缩水结果的第%2注").arg(shown).arg(position)
                                               : QStringLiteral("抱歉，没有找到号码") + shown);
     }
 
+    // A command that needs survivors tells "no reduction yet" from "a run left nothing".
+    void noSurvivorsMessage_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("alive");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("before the first run") << 0 << 0 << QStringLiteral("还没有缩水结果，请先进行缩水计算！！");
+        QTest::newRow("a run that left 0注") << 3 << 0 << QStringLiteral("缩水结果为0注，无法生成投注！！请放宽条件后再缩水。");
+        QTest::newRow("survivors") << 3 << 1 << QString();
+    }
+    void noSurvivorsMessage()
+    {
+        QFETCH(int, count);
+        QFETCH(int, alive);
+        QFETCH(QString, message);
+        TCodeList list;
+        list.Codes.assign(std::size_t(count), TCodeRedArr{1, 2, 3, 4, 5, 6});
+        list.Count = count;
+        list.Alive.assign(std::size_t(count), 0);
+        for (int i = 0; i < alive; ++i)
+            list.Alive[std::size_t(i)] = 1;
+        QCOMPARE(NoSurvivorsMessage(list, QStringLiteral("生成投注")), message);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestResultOutput)

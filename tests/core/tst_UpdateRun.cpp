@@ -3,7 +3,7 @@
 // the merge into the history (what is added, what is only reported), the side file of
 // draw dates, and one whole update from the list of sources to the lines the player reads
 // with the fetching replaced: which sources are read, when it stops, and what is said.
-#include "app/OfflinePage.h"
+#include "app/SupportPage.h"
 #include "update/DrawDates.h"
 #include "update/HistoryMerge.h"
 #include "history/HistoryParser.h"
@@ -170,7 +170,7 @@ private slots:
             << "c draw-notice http://c c"
             << "sources.ini 第1行：看不懂“x=1”|sources.ini 第3行：不认识的格式“xml”（可用 draw-notice、table、history），来源“a”已忽略|"
                "sources.ini 第5行：来源“b”没有 url，已忽略|sources.ini 第10行：不认识的项目“colour”";
-        QTest::newRow("nothing usable") << "[a]\n" << "cwl draw-notice;17500 table;support history"
+        QTest::newRow("nothing usable") << "[a]\n" << "cwl draw-notice;17500 table"
                                         << "sources.ini 第1行：来源“a”没有 url，已忽略|sources.ini 中没有可用的来源，使用程序内置的来源";
     }
     void sourceList()
@@ -413,8 +413,47 @@ private slots:
         QCOMPARE(NewestDrawText(history, dates), QStringLiteral("第2026096期（2026-08-18）"));
         QCOMPARE(NewestDrawText(history, {}), QStringLiteral("第2026096期"));
         QCOMPARE(NewestDrawText({}, dates), QString());
-        QVERIFY(OfflinePageHtml(history, dates).contains(QStringLiteral("（开奖日期 2026-08-18）")));
         QCOMPARE(DrawDatesFileFor(QStringLiteral("/d/ssq.dxt")), QStringLiteral("/d/ssq-dates.txt"));
+    }
+
+    // "网站支持": the player's site from "website.txt", else the built-in page, which names
+    // the newest draw, the files and every source, and no site that does not exist.
+    void supportPage_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("site");
+        QTest::newRow("none") << QByteArray() << "";
+        QTest::newRow("address") << QByteArray("http://my.site.cn/ssq\r\n") << "http://my.site.cn/ssq";
+        QTest::newRow("comments first") << QByteArray("; 我的网站\n\n  https://a.cn/  \n") << "https://a.cn/";
+        QTest::newRow("GBK comment") << QByteArray(QStringEncoder("GBK").encode(QStringLiteral("# 网址\nhttps://b.cn\n"))) << "https://b.cn";
+        QTest::newRow("no scheme") << QByteArray("www.my.cn\nhttp://later.cn\n") << "";
+        QTest::newRow("not the web") << QByteArray("file:///etc/passwd\n") << "";
+    }
+    void supportPage()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, site);
+        QCOMPARE(PlayerSiteFromText(file).toString(), site);
+
+        const TBeenCodesRecArr history{{2026, 96, {1, 2, 3, 4, 5, 6}, 7}};
+        SupportPageFacts facts;
+        facts.CodeArr = &history;
+        facts.dates = DrawDates::Parse("2026096 2026-08-18\r\n");
+        facts.historyFile = QStringLiteral("/d/ssq.dxt");
+        facts.helpFile = QStringLiteral("/h/readme.txt");
+        facts.sources = DefaultSources();
+        facts.unreachableSite = QUrl(site);
+        const QString html = SupportPageHtml(facts);
+        QStringList expected{QStringLiteral("晨帆选号通"), QStringLiteral("发行版本:2005"),
+                             QStringLiteral("第2026096期,开奖号:01 02 03 04 05 06 07"),
+                             QStringLiteral("（开奖日期 2026-08-18）"), QStringLiteral("/d/ssq.dxt"),
+                             QStringLiteral("/h/readme.txt"), QStringLiteral("/d/website.txt")};
+        for (const UpdateSource &s : facts.sources)
+            expected << s.title << s.address.toHtmlEscaped();
+        for (const QString &text : expected)
+            QVERIFY2(html.contains(text), qPrintable(text));
+        QCOMPARE(html.contains(QStringLiteral("暂时无法打开您设置的网站")), !site.isEmpty());
+        QVERIFY(!html.contains(QStringLiteral(".example")));
     }
 };
 

@@ -68,7 +68,7 @@ Writer writerNamed(const QString &name)
             ConditionSet conditions = DefaultConditions();
             for (int i = 0; i < 3000; ++i)
                 conditions.CodeSel1 << QStringLiteral("01,02,03,04&0,1");
-            ExportConditionFile(path, conditions);
+            ExportConditionFile(path, conditions, true);   // the player agreed to replace it
         });
     if (name == QLatin1String("results"))
         return throwing([](const QString &path) {

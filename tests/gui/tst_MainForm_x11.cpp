@@ -5,16 +5,16 @@
 #include "update/OnlineUpdate.h"
 #include "update/StartupCheck.h"
 #include "recommend/PridictContent.h"
-#include "app/RcmPanel.h"
+#include "reduction/RcmPanel.h"
 #include "app/SmForm.h"
 #include "app/SqlPanel.h"
-#include "app/SystemOpen.h"
 #include "app/WebPanel.h"
 #include "history/DataPanel.h"
 #include "TestSupport.h"
 #include "net/TinyHttpServer.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -41,7 +41,6 @@ class TestMainForm : public QObject
     Q_OBJECT
 private:
     QStringList m_boxes;
-    QList<QUrl> m_opened;
 
     // A main window over a folder holding the given history (nullptr: none).
     std::unique_ptr<TMainForm> start(QTemporaryDir &dir, const QByteArray *history)
@@ -68,13 +67,11 @@ private slots:
     void initTestCase()
     {
         MsgBox::setHook([this](MsgBox::Kind, const QString &text) { m_boxes << text; });
-        SystemOpen::setHook([this](const QUrl &url) { m_opened << url; });
     }
 
     void init()
     {
         m_boxes.clear();
-        m_opened.clear();
     }
 
     void startUpWithoutHistoryFile()
@@ -153,29 +150,46 @@ private slots:
         action(*form, QStringLiteral("HelpMenuTopic"))->trigger();
         QVERIFY(form->HelpForm() && form->HelpForm()->isVisible());
         QCOMPARE(form->HelpForm()->Memo->toPlainText(), QStringLiteral("使用说明\n双色球\n"));
-        QVERIFY(m_opened.isEmpty());
         QCOMPARE(readAll(dir.filePath(QStringLiteral("readme.txt"))), guide);
         QVERIFY(m_boxes.isEmpty());
     }
 
-    void offlineWebPageAndRetry()
+    // The title names the program and its version; "网站支持" shows the program's own page
+    // until the player names a site in "website.txt", and again, with a note, when that
+    // site cannot be reached.
+    void supportPage()
     {
         QTemporaryDir dir;
         auto form = start(dir, &kTwoDraws);
-        // The reserved .example name never resolves: the program's own page is shown.
-        QTRY_VERIFY_WITH_TIMEOUT(form->WebPanel->showingOfflinePage(), 30000);
-        QString html;
-        form->WebPanel->WebBrowser->page()->toHtml([&html](const QString &h) { html = h; });
-        QTRY_VERIFY_WITH_TIMEOUT(!html.isEmpty(), 10000);
-        QVERIFY(html.contains(QStringLiteral("晨帆选号通")));
+        QCOMPARE(form->windowTitle(), QStringLiteral("晨帆选号通 2005版"));
+        QTRY_VERIFY_WITH_TIMEOUT(form->WebPanel->showingOwnPage(), 30000);
+        const auto pageHtml = [&form] {
+            QString html;
+            form->WebPanel->WebBrowser->page()->toHtml([&html](const QString &h) { html = h; });
+            (void)QTest::qWaitFor([&html] { return !html.isEmpty(); }, 10000);
+            return html;
+        };
+        QString html = pageHtml();
         QVERIFY(html.contains(QStringLiteral("第2005013期,开奖号:02 09 15 18 25 33 07")));
-        QVERIFY(html.contains(QStringLiteral("F1")));
+        QVERIFY(html.contains(QDir::toNativeSeparators(form->historyFileName())));
+        QVERIFY(!html.contains(QStringLiteral("暂时无法打开")));
 
+        TinyHttpServer server;
+        server.answers = {{"/", "200 OK\n<html><body>my own site</body></html>"}};
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("website.txt")), server.url("/").toUtf8()));
         QSignalSpy shown(form->WebPanel, &TWebPanel::pageShown);
         button(*form, QStringLiteral("HelpMenuRecmBt"))->click();
-        QVERIFY(!form->WebPanel->showingOfflinePage());   // tried again
+        QTRY_VERIFY_WITH_TIMEOUT(!shown.isEmpty(), 30000);
+        QCOMPARE(shown.last().at(0).toBool(), false);
+        QVERIFY(pageHtml().contains(QStringLiteral("my own site")));
+
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("website.txt")), "http://127.0.0.1:1/\n"));
+        shown.clear();
+        action(*form, QStringLiteral("HelpMenuWebSite"))->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(!shown.isEmpty(), 30000);
         QCOMPARE(shown.last().at(0).toBool(), true);
+        QVERIFY(pageHtml().contains(QStringLiteral("暂时无法打开您设置的网站")));
+        QVERIFY(m_boxes.isEmpty());
     }
 
     void editSaveRestart()

@@ -11,7 +11,7 @@
 #include "app/PrintLines.h"
 #include "app/ProgressForm.h"
 #include "app/Query.h"
-#include "app/RcmPanel.h"
+#include "reduction/RcmPanel.h"
 #include "app/SqlPanel.h"
 #include "charts/B0Net.h"
 #include "charts/ChartPages.h"
@@ -133,7 +133,7 @@ private:
         TRcmDialogs &d = m_panel->dialogs();
         d.saveFile = [this](QWidget *, const FileDialogRequest &r) { return m_requests.append(r), m_saveAnswer; };
         d.openFile = [this](QWidget *, const FileDialogRequest &) { return m_openAnswer; };
-        d.askText = [this](QWidget *, const QString &) { return m_askAnswer; };
+        d.askText = [this](QWidget *, const QString &, const QString &) { return m_askAnswer; };
         d.print = [this](QWidget *, const QString &, const QStringList &lines, int) { m_printed = lines; };
         m_panel->ResetConditions();
         m_panel->resize(1000, 640);
@@ -201,6 +201,7 @@ private slots:
         QCOMPARE(memo().split(QLatin1Char('\n')).mid(1, 4),
                  (QStringList{"缩水基础号码总共1107568注号码", "", "缩水结果为总共13注号码",
                               "01 03 04 05 06 07, 01 03 04 05 06 08, 01 03 04 05 07 08, 01 03 04 06 07 08, 01 03 05 06 07 08, "}));
+        QCOMPARE(m_panel->RcmPctl->currentWidget(), m_panel->RcmSheet4);   // the outcome is shown
         QVERIFY(m_progress->isHidden());
         QTableWidget *stats = m_panel->RcmSheet4->StageStats;
         QCOMPARE(stats->item(0, 2)->text(), QString::number(1107568 - 28));
@@ -283,6 +284,18 @@ private slots:
         QVERIFY2(m_messages[0].contains(QStringLiteral("“总和值”的值“5x,90”")), qPrintable(m_messages[0]));
         QCOMPARE(m_panel->Conditions(), Varied());
         QCOMPARE(m_captionWindow->windowTitle(), QStringLiteral("before"));
+
+        // Exporting onto a file that is no condition file asks; no, and it stays as it was.
+        const QByteArray tickets = "01 02 03 04 05 06+07\r\n";
+        QVERIFY(writeFile(path, tickets));
+        bool agree = false;
+        m_panel->dialogs().confirm = [&](QWidget *, const QString &) { return agree; };
+        QTest::mouseClick(m_panel->RcmPanelExportBindsBt, Qt::LeftButton);
+        QCOMPARE(readAll(path), tickets);
+        agree = true;
+        QTest::mouseClick(m_panel->RcmPanelExportBindsBt, Qt::LeftButton);
+        QCOMPARE(readAll(path), ConditionsToIni(Varied()));
+        QVERIFY(m_status.last().contains(QDir::toNativeSeparators(path)));
     }
 
     // A range that admits no value is named before the run, which does not start.
@@ -295,6 +308,13 @@ private slots:
         runWith(inverted);
         QCOMPARE(done.count(), 0);
         QCOMPARE(m_messages, QStringList{EmptyRangeMessage(inverted)});
+        // So is a stage that no combination passes.
+        ConditionSet none = DefaultConditions();
+        none.SameTailCount.setChecked(0, true);
+        runWith(none);
+        QCOMPARE(done.count(), 0);
+        QCOMPARE(m_messages.size(), 2);
+        QVERIFY2(m_messages[1].contains(QStringLiteral("“尾数相同个数”")), qPrintable(m_messages[1]));
     }
 
     // Beyond 20000 survivors the memo lists none; the check still finds and places them.
@@ -307,6 +327,22 @@ private slots:
         QTest::mouseClick(m_panel->RcmPanelCheckBt, Qt::LeftButton);
         QCOMPARE(m_status.last(), QStringLiteral("恭喜，找到号码01 02 03 04 05 07，是缩水结果的第2注"));
         QVERIFY(!m_panel->RcmSheet4->RcmMemo->textCursor().hasSelection());
+        // A fragment is no draw: a message asks for six reds, nothing is congratulated.
+        m_askAnswer = QStringLiteral("19 23, 01");
+        QTest::mouseClick(m_panel->RcmPanelCheckBt, Qt::LeftButton);
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY(!m_status.last().contains(QStringLiteral("19 23")));
+        // Printing every survivor is asked first, with the pages it takes.
+        QStringList questions;
+        m_panel->dialogs().pageCount = [](const QStringList &lines, int) { return int(lines.size()); };
+        m_panel->dialogs().confirm = [&](QWidget *, const QString &text) { return questions << text, false; };
+        QTest::mouseClick(m_panel->RcmPanelPrintBt, Qt::LeftButton);
+        QVERIFY(m_printed.isEmpty());
+        QCOMPARE(questions.size(), 1);
+        QVERIFY2(questions[0].contains(QStringLiteral("需要%1页").arg(5 + 1107568 / 5 + 1)), qPrintable(questions[0]));
+        m_panel->dialogs().confirm = [](QWidget *, const QString &) { return true; };
+        QTest::mouseClick(m_panel->RcmPanelPrintBt, Qt::LeftButton);
+        QCOMPARE(m_printed.size(), 5 + 1107568 / 5 + 1);
 
         ConditionSet c = OnlyNumbers({1, 2, 3, 4, 5, 6, 7});
         runWith(c);
@@ -501,12 +537,17 @@ private slots:
     void queryAndPrint()
     {
         TSqlPanel panel(m_shipped);
-        panel.SqlBt->click();
+        panel.show();
+        panel.SqlSe1->setFocus();
+        QTest::keyClick(panel.SqlSe1, Qt::Key_Return);   // Enter asks as "查询" does
         const QStringList lines = panel.SqlMemo->toPlainText().split(u'\n');
         // The thirty draws from 2005013 on, as the shipped history lists them.
         QCOMPARE(lines.size(), 30);
         QCOMPARE(lines.first(), QStringLiteral("第2005013期,开奖号:07 08 16 19 20 24 06"));
         QCOMPARE(lines.last(), QStringLiteral("第2005042期,开奖号:11 16 21 26 27 30 15"));
+        panel.SqlSe1->setValue(2026999);
+        panel.SqlBt->click();
+        QCOMPARE(m_messages, QStringList{QStringLiteral("开奖数据中没有第2026999期！！")});
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed");
         // Printing takes the memo as it stands, every line in order over several pages.
@@ -539,10 +580,13 @@ private slots:
         QTabWidget pctl;
         pctl.resize(1000, 700);
         TChartPages *pages = BuildChartPages(&pctl, &m_shipped);
+        QList<MsgBox::Kind> kinds;
+        MsgBox::setHook([&](MsgBox::Kind kind, const QString &text) { kinds << kind, m_messages << text; });
         pctl.show();
         QVERIFY(QTest::qWaitForWindowExposed(&pctl));
-        // Shown, a page computes with its spin's count; the spin alone waits for 查询.
-        pctl.setCurrentIndex(PageRedTrend);
+        // The first page shown is "红球走势图", computed with its spin's count; the spin
+        // alone waits for 查询.
+        QCOMPARE(pctl.currentIndex(), int(PageRedTrend));
         QCOMPARE(pages->Table(PageRedTrend)->model().DynRows(), 31);
         pages->CountSe(PageRedTrend)->setValue(7);
         QCOMPARE(pages->Table(PageRedTrend)->model().DynRows(), 31);
@@ -557,7 +601,9 @@ private slots:
             pages->CountSe(page)->setValue(int(m_shipped.size()) + 1);
             QTest::mouseClick(pages->GoBt(page), Qt::LeftButton);
             QCOMPARE(m_messages, QStringList{QStringLiteral("设置的查询期数超过总期数!!")});
+            QCOMPARE(kinds, QList<MsgBox::Kind>{MsgBox::Warning});
             m_messages.clear();
+            kinds.clear();
             if (TH2Net *table = pages->Table(page))
                 QCOMPARE(table->model().DynRows(), int(m_shipped.size()) + 1);
         }
@@ -572,6 +618,7 @@ private slots:
         box->verticalScrollBar()->setValue(box->verticalScrollBar()->maximum());
         QApplication::processEvents();
         QCOMPARE(box->TableAt(int(m_shipped.size()) - 1)->model().FTitle, m_shipped.front().issueText() + QStringLiteral("期"));
+        MsgBox::setHook([this](MsgBox::Kind, const QString &text) { m_messages.append(text); });
     }
 
 };

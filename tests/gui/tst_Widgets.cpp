@@ -351,6 +351,18 @@ private slots:
         const QImage bottom = table.viewport()->grab().toImage();
         QCOMPARE(pixel(bottom, 2, m.RowTop(m.FixRowCount() + m.VisibleRows() - 1, false) + 1), kGrey);
         QCOMPARE(pixel(bottom, line, 3), kFix);
+        // Narrow: the issue column stays while the other columns scroll beneath it.
+        table.resize(400, 520);
+        table.Resize();
+        QScrollBar *across = table.horizontalScrollBar();
+        QVERIFY(across->maximum() > 0);
+        const QImage left = table.viewport()->grab().toImage();
+        across->setValue(across->maximum());
+        const QImage right = table.viewport()->grab().toImage();
+        const int fixed = m.FixedWidth();
+        QCOMPARE(fixed, m.ColLeft(1));
+        QCOMPARE(right.copy(0, 0, fixed, right.height()), left.copy(0, 0, fixed, left.height()));
+        QVERIFY(right.copy(fixed, 0, 60, right.height()) != left.copy(fixed, 0, 60, left.height()));
     }
 
     void scrollBarRequests()
@@ -383,6 +395,7 @@ private slots:
         const TBeenCodesRecArr history = PatternHistory(90);
         TG2Net chart;
         QVERIFY(FillRedStatChart(chart.model(), history, 90, nullptr));
+        chart.model().SetValue(1, 1, QString::number(3 * chart.model().FBandStep));
         chart.Resize();
         const G2NetModel &m = chart.model();
         QCOMPARE(chart.size(), m.ControlSize());
@@ -396,12 +409,10 @@ private slots:
             QCOMPARE(pixel(img, bar.left + 2, bar.top + 1), barColor);
             QVERIFY(pixel(img, bar.left + 2, bar.top - 1) != barColor);
         }
-        // The largest count reaches the plot's top line.
-        int best = 1;
-        for (int x = 1; x <= 33; ++x)
-            if (m.GetValue(x, 1).toInt() > m.GetValue(best, 1).toInt())
-                best = x;
-        QCOMPARE(m.ScaledBar(best, 1).top, m.PlotRect().top + 1);
+        // A bar of a line's value ends on that line's row: its frame is painted there.
+        const TRect bar = m.ScaledBar(1, 1);
+        QCOMPARE(bar.top, m.AxisY(3));
+        QCOMPARE(pixel(img, bar.left + 2, bar.top), QColor(50, 18, 52));
     }
 
     // A per-draw table: marked cells red, rows and columns without a red grey, the

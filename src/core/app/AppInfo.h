@@ -2,36 +2,25 @@
 
 #include <QString>
 
-// Names, version texts and addresses of the program, in one place so that the caption,
-// the about box, the web panel and the online update always agree.
+// Names and version texts of the program, in one place so that the caption, the about
+// box and the built-in page always agree. The program has no site of its own ("网站支持"
+// shows its built-in page, see SupportPage.h).
 namespace AppInfo {
 
-// The support site. A reserved ".example" name: it must never lead to somebody else's
-// site. Every web command and the online update derive their address from it.
-inline constexpr char16_t kSupportSite[] = u"http://www.mingchuan.example";
-inline constexpr char16_t kSupportSiteName[] = u"明川网";
-
 inline constexpr char16_t kProgramName[] = u"晨帆选号通";
-inline constexpr char16_t kProgramVersion[] = u"V2005";
+inline constexpr char16_t kVersion[] = u"2005";
 inline constexpr char16_t kVersionText[] = u"发行版本:2005";
 inline constexpr char16_t kDateText[] = u"发行日期:2005年04月28日";
 
 // Files beside the executable.
 inline constexpr char16_t kHistoryFileName[] = u"ssq.dxt";
 inline constexpr char16_t kHelpFileName[] = u"readme.txt";
-inline constexpr char16_t kUpdatePath[] = u"/gx.txt";
 
-// "晨帆选号通   V2005  技术支持: 明川网http://www.mingchuan.example"
+// The main window's caption: the program and its version, "晨帆选号通 2005版".
 inline QString mainCaption()
 {
-    return QString::fromUtf16(kProgramName) + QStringLiteral("   ")
-           + QString::fromUtf16(kProgramVersion) + QStringLiteral("  技术支持: ")
-           + QString::fromUtf16(kSupportSiteName)
-           + QString::fromUtf16(kSupportSite);
+    return QString::fromUtf16(kProgramName) + QLatin1Char(' ') + QString::fromUtf16(kVersion)
+           + QStringLiteral("版");
 }
-
-inline QString supportSite() { return QString::fromUtf16(kSupportSite); }
-inline QString supportHomePage() { return supportSite() + QLatin1Char('/'); }
-inline QString updateAddress() { return supportSite() + QString::fromUtf16(kUpdatePath); }
 
 } // namespace AppInfo

@@ -26,3 +26,11 @@ QStringList QueryLines(const TBeenCodesRecArr &CodeArr, int issueNo, int count)
         lines << QueryLine(CodeArr[size_t(i)]);
     return lines;
 }
+
+QString QueryMissingMessage(const TBeenCodesRecArr &CodeArr, int issueNo)
+{
+    for (const DrawRecord &draw : CodeArr)
+        if (draw.issueNo() == issueNo)
+            return QString();
+    return u"开奖数据中没有第%1期！！"_s.arg(issueNo);
+}

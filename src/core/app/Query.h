@@ -14,3 +14,7 @@ QString QueryLine(const DrawRecord &draw);
 // issueNo. An unknown issue or a count of 0 or below gives no lines; the list ends with
 // the newest draw when fewer than `count` draws follow the start.
 QStringList QueryLines(const TBeenCodesRecArr &CodeArr, int issueNo, int count);
+
+// The query panel's message when no draw of the history has the issue number; empty
+// when one has.
+QString QueryMissingMessage(const TBeenCodesRecArr &CodeArr, int issueNo);

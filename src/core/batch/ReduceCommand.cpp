@@ -5,6 +5,7 @@
 #include "reduction/ConditionFile.h"
 #include "reduction/PrizeStats.h"
 #include "reduction/RangeCheck.h"
+#include "reduction/StageReach.h"
 #include "reduction/TicketFile.h"
 #include "reduction/GroupLines.h"
 #include "reduction/ResultOutput.h"
@@ -49,6 +50,8 @@ QStringList RunReduceCommand(const TBeenCodesRecArr &history, const ReduceOption
     // The panel refuses such a run before it starts; the batch tool says the same.
     if (const QString empty = EmptyRangeMessage(conditions); !empty.isEmpty())
         throw SsqError(empty);
+    if (const QString none = NoCombinationMessage(ReachOfStages(conditions, history)); !none.isEmpty())
+        throw SsqError(none);
     std::optional<TCodeRedArrArr> base;
     std::vector<int> blues;
     QString error;

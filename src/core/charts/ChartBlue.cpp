@@ -26,23 +26,23 @@ int fillCounts(G2NetModel &chart, const std::array<int, Size> &counts)
     return maxCount;
 }
 
-void setStatScale(G2NetModel &chart, int maxCount, int minBands)
-{
-    chart.FBandHeight = kStatBandHeight;
-    chart.FBandCount = StatBandCount(maxCount, minBands);
-    chart.FScale = StatScale(maxCount, chart.FBandCount);
-}
-
 } // namespace
 
-int StatBandCount(int maxCount, int minBands)
+void SetStatAxis(G2NetModel &chart, int maxCount, int minBands)
 {
-    return std::min(20, std::max(minBands, maxCount / 3));
-}
-
-float StatScale(int maxCount, int bandCount)
-{
-    return float(double(maxCount) / double(kStatBandHeight * bandCount));
+    constexpr int kMaxBands = 20;
+    // 1, 2, 5, 10, 20, 50, ...: the smallest step that reaches maxCount within 20 bands.
+    const auto bandsFor = [maxCount](qint64 step) { return (qint64(maxCount) + step - 1) / step; };
+    qint64 step = 1;
+    for (qint64 decade = 1; bandsFor(step) > kMaxBands; decade *= 10)
+        for (int factor : {2, 5, 10})
+            if (bandsFor(step) > kMaxBands)
+                step = decade * factor;
+    const int bands = int(std::max<qint64>(1, bandsFor(step)));
+    chart.FBandStep = int(step);
+    chart.FBandCount = bands;
+    // A short axis gets taller bands, so the plot is never lower than minBands bands.
+    chart.FBandHeight = std::max(kStatBandHeight, kStatBandHeight * minBands / bands);
 }
 
 bool FillRedStatChart(G2NetModel &chart, const TBeenCodesRecArr &CodeArr, int N, ChartReporter *reporter)
@@ -59,7 +59,7 @@ bool FillRedStatChart(G2NetModel &chart, const TBeenCodesRecArr &CodeArr, int N,
     const int maxCount = fillCounts(chart, counts);
     chart.FBarWidth = 12;
     chart.FBarGap = 5;
-    setStatScale(chart, maxCount, 10);
+    SetStatAxis(chart, maxCount, 10);
     chart.FShowGrid = true;
     return true;
 }
@@ -79,7 +79,7 @@ bool FillBlueStatChart(G2NetModel &chart, const TBeenCodesRecArr &CodeArr, int N
     const int maxCount = fillCounts(chart, counts);
     chart.FBarWidth = 20;
     chart.FBarGap = 10;
-    setStatScale(chart, maxCount, 6);
+    SetStatAxis(chart, maxCount, 6);
     return true;
 }
 
@@ -124,7 +124,7 @@ void blueTrendHeader(H2NetModel &table)
         table.SetValue(1, 23 + k, zones[k]);
 
     table.SetMergeCount(10);
-    SetCaption(table, 0, 0, 0, 0, 1, QStringLiteral("期号"));
+    SetIssueCaption(table, 0);
     SetCaption(table, 1, 1, 0, 1, 1, QStringLiteral("蓝球"));
     SetCaption(table, 2, 2, 0, 17, 0, QStringLiteral("蓝球分布"));
     SetCaption(table, 3, 18, 0, 18, 1, QStringLiteral("奇"));

@@ -18,7 +18,8 @@ bool FillBlueStatChart(G2NetModel &chart, const TBeenCodesRecArr &CodeArr, int N
 // "蓝球走势图" (tab 9): the blue of each draw with its parity, remainder by 3 and zones.
 bool FillBlueTrendChart(H2NetModel &table, const TBeenCodesRecArr &CodeArr, int N, ChartReporter *reporter);
 
-// The value axis of a frequency chart whose tallest bar is maxCount: the number of bands
-// (between minBands and 20) and the value units per pixel for bands 20 pixels high.
-int StatBandCount(int maxCount, int minBands);
-float StatScale(int maxCount, int bandCount);
+// The value axis of a frequency chart whose tallest bar is maxCount: band lines at the
+// multiples of a step of 1, 2, 5, 10, 20, 50, ... (the smallest that reaches maxCount
+// within 20 bands), as many bands as reach maxCount, 20 pixels each but together at
+// least as high as minBands bands of 20 pixels. Every line's label is its value.
+void SetStatAxis(G2NetModel &chart, int maxCount, int minBands);

@@ -120,6 +120,8 @@ bool fillTwoClassChart(H2NetModel &table, const TBeenCodesRecArr &CodeArr, int N
         const int k = rule.firstCount(draw.Red);
         table.SetValue(row, 22, NumberText(k));
         table.SetColor(row, 22, kBandColors[0]);
+        // Under "数": how many odd (big) reds the draws had together.
+        totals[std::size_t(22 - 8)] += k;
         if (k >= 0 && k <= 6) {
             table.SetValue(row, 23 + k, NumberText(k));
             table.SetColor(row, 23 + k, kBandColors[5]);

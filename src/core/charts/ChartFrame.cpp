@@ -54,11 +54,17 @@ void SetCaption(H2NetModel &table, int index, int left, int top, int right, int 
     table.SetMerge(index, true, QPoint(left, top), QPoint(right, bottom), text, table.FFixColor);
 }
 
+void SetIssueCaption(H2NetModel &table, int index)
+{
+    SetCaption(table, index, 0, 0, 0, 1, QStringLiteral("期号"));
+    table.FFixColCount = 1;
+}
+
 void SetDrawHeader(H2NetModel &table, int firstMerge)
 {
     for (int p = 1; p <= 6; ++p)
         table.SetValue(1, p, NumberText(p));
-    SetCaption(table, firstMerge, 0, 0, 0, 1, QStringLiteral("期号"));
+    SetIssueCaption(table, firstMerge);
     SetCaption(table, firstMerge + 1, 1, 0, 6, 0, QStringLiteral("红球号码"));
     SetCaption(table, firstMerge + 2, 7, 0, 7, 1, QStringLiteral("蓝球"));
 }

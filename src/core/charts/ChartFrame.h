@@ -60,5 +60,8 @@ void SetDrawHeader(H2NetModel &table, int firstMerge);
 void SetDrawColumns(H2NetModel &table, int row, const DrawRecord &draw);
 // The last dynamic row: "合计" and the grey background on every cell.
 void SetSummaryRow(H2NetModel &table, int row);
+// The caption "期号" over rows 0 and 1 of column 0, which stays in place while the other
+// columns scroll sideways.
+void SetIssueCaption(H2NetModel &table, int index);
 // A merged header caption in the header colour.
 void SetCaption(H2NetModel &table, int index, int left, int top, int right, int bottom, const QString &text);

@@ -5,6 +5,7 @@
 #include "charts/H2NetModel.h"
 
 #include <QJsonArray>
+#include <algorithm>
 #include <charconv>
 
 namespace {
@@ -103,5 +104,6 @@ QJsonObject BarsToJson(const G2NetModel &chart)
     return QJsonObject{{QStringLiteral("labels"), labels},
                        {QStringLiteral("values"), values},
                        {QStringLiteral("bandCount"), chart.FBandCount},
-                       {QStringLiteral("scale"), shortestDecimal(chart.FScale)}};
+                       {QStringLiteral("bandStep"), chart.FBandStep},
+                       {QStringLiteral("scale"), shortestDecimal(float(chart.FBandStep) / float(std::max(chart.FBandHeight, 1)))}};
 }

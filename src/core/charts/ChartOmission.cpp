@@ -106,12 +106,13 @@ QStringList OmissionHeaders()
 bool FillOmissionTables(B0NetModel &red, B0NetModel &blue, const TBeenCodesRecArr &CodeArr, int N,
                         ChartReporter *reporter)
 {
-    if (ChartDrawCount(CodeArr, N, reporter) < 0)
+    N = ChartDrawCount(CodeArr, N, reporter);
+    if (N < 0)
         return false;
-    const int draws = int(CodeArr.size());
-    fillTable(red, QStringLiteral("红球分析表"), 34, RgbColor(255, 238, 221),
-              RedOmissionStats(CodeArr), draws);
-    fillTable(blue, QStringLiteral("蓝球分析表"), 17, RgbColor(186, 238, 255),
-              BlueOmissionStats(CodeArr), draws);
+    // The N newest draws, oldest first as the history keeps them.
+    const TBeenCodesRecArr draws(CodeArr.end() - N, CodeArr.end());
+    const QString span = QStringLiteral("（最近%1期）").arg(N);
+    fillTable(red, QStringLiteral("红球分析表") + span, 34, RgbColor(255, 238, 221), RedOmissionStats(draws), N);
+    fillTable(blue, QStringLiteral("蓝球分析表") + span, 17, RgbColor(186, 238, 255), BlueOmissionStats(draws), N);
     return true;
 }

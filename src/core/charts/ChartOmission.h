@@ -10,15 +10,15 @@
 
 class B0NetModel;
 
-// "遗漏统计图" (tab 11): omission statistics of every red and blue number over the whole
-// history, oldest draw first.
+// "遗漏统计图" (tab 11): omission statistics of every red and blue number over the N
+// newest draws, oldest draw first.
 
 struct OmissionStat
 {
     int omission = 0;  // draws since the number last occurred (all draws if it never did)
     int maxGap = 0;    // longest run of consecutive draws without it
     int maxRun = 0;    // longest run of consecutive draws with it
-    int total = 0;     // occurrences in the whole history
+    int total = 0;     // occurrences in all the draws counted
     int last20 = 0;    // occurrences in the 20, 50 and 100 newest draws
     int last50 = 0;
     int last100 = 0;
@@ -42,7 +42,7 @@ inline constexpr int kBlueOmissionHeight = 800;
 // The gap between the red table and the blue table below it.
 inline constexpr int kOmissionTableGap = 20;
 
-// Fills the two tables (titles, sizes, texts, colours). N serves only for the check
-// against the history; false, with both tables left as they were, when it is too large.
+// Fills the two tables (titles, sizes, texts, colours) from the N newest draws; false, with
+// both tables left as they were, when N exceeds the history.
 bool FillOmissionTables(B0NetModel &red, B0NetModel &blue, const TBeenCodesRecArr &CodeArr, int N,
                         ChartReporter *reporter);

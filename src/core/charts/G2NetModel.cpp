@@ -11,7 +11,7 @@ namespace {
 constexpr qint64 kMaxValues = 1024 * 1024;
 // Bars are clipped by the control long before this; it keeps the pixel arithmetic
 // inside int whatever a value or a scale is.
-constexpr double kMaxBarPixels = 1.0e6;
+constexpr int kMaxBarPixels = 1000000;
 
 } // namespace
 
@@ -131,17 +131,20 @@ TRect G2NetModel::BarRect(int X, int Y) const
 TRect G2NetModel::ScaleRect(const TRect &B) const
 {
     TRect scaled = B;
-    // A scale of 0 (every count 0) or below has no meaning: the bar stays flat.
-    if (!(FScale > 0.0f)) {
-        scaled.top = B.bottom;
-        return scaled;
-    }
-    // Divided at the scale's own precision, so the largest count of a chart, whose scale
-    // was derived from it, ends exactly on the plot's top line.
-    const float quotient = float(B.bottom - B.top) / FScale;
-    const double pixels = std::clamp(double(std::ceil(quotient)), -kMaxBarPixels, kMaxBarPixels);
-    scaled.top = B.bottom - int(pixels);
+    scaled.top = B.bottom - 1 - ValuePixels(B.bottom - B.top);
     return scaled;
+}
+
+int G2NetModel::ValuePixels(int value) const
+{
+    // A step of 0 or below has no meaning: the bar stays flat.
+    if (FBandStep <= 0 || FBandHeight <= 0)
+        return 0;
+    // Whole pixels, rounded up, so that a bar of a value between two lines stands above
+    // the lower one; exact for a value on a line.
+    const qint64 numerator = qint64(value) * FBandHeight;
+    const qint64 pixels = numerator >= 0 ? (numerator + FBandStep - 1) / FBandStep : numerator / FBandStep;
+    return int(std::clamp<qint64>(pixels, qint64(-kMaxBarPixels), qint64(kMaxBarPixels)));
 }
 
 TRect G2NetModel::ValueLabelRect(const TRect &bar) const
@@ -167,15 +170,7 @@ int G2NetModel::AxisY(int i) const
 
 int G2NetModel::AxisLabel(int i) const
 {
-    if (!(FScale > 0.0f))
-        return 0;
-    // rint rounds a half to the even neighbour: 2.5 -> 2, 7.5 -> 8. The scale is a
-    // single-precision float, so a true half such as 3 x 20 x (5 / 120) arrives as
-    // 2.50000008; cutting the product to four decimals first lets it round as the half it
-    // is, instead of labelling two bands "3".
-    const double raw = double(FBandHeight) * i * double(FScale);
-    const double value = std::round(raw * 1e4) / 1e4;
-    return int(std::clamp(std::rint(value), -kMaxBarPixels, kMaxBarPixels));
+    return int(std::clamp<qint64>(qint64(FBandStep) * i, qint64(-kMaxBarPixels), qint64(kMaxBarPixels)));
 }
 
 TRect G2NetModel::AxisLabelRect(int i) const

@@ -32,7 +32,9 @@ public:
     int BarValue(int X, int Y) const;
 
     // Geometry; right and bottom exclusive. BarRect is one pixel per value unit,
-    // ScaleRect turns it into FScale units per pixel.
+    // ScaleRect turns it into FBandHeight pixels per FBandStep units: the bar's frame runs
+    // from the axis up to the row of its value, so a bar of value v ends on the band line
+    // labelled v.
     TRect BarRect(int X, int Y) const;
     TRect ScaleRect(const TRect &B) const;
     TRect ScaledBar(int X, int Y) const { return ScaleRect(BarRect(X, Y)); }
@@ -45,9 +47,12 @@ public:
     bool ValueLabelShown(int X) const { return (X - 1) % m_valueLabelStep == 0; }
     TRect CategoryLabelRect(int X) const;
     TRect TitleRect() const;
-    // Band i of the value axis (0 .. FBandCount): its y, its label and the label's box.
+    // Band i of the value axis (0 .. FBandCount): its y, its label (the value of that
+    // line, FBandStep x i) and the label's box.
     int AxisY(int i) const;
     int AxisLabel(int i) const;
+    // The pixels from the axis up to the row of a value.
+    int ValuePixels(int value) const;
     TRect AxisLabelRect(int i) const;
 
     // The relayout: the plot rectangle and the size the control takes for it.
@@ -67,7 +72,8 @@ public:
     int FBarGap = 10;
     int FBandHeight = 10;
     int FBandCount = 6;
-    float FScale = 0.2f;
+    // Value units per band; every band line stands at a whole value.
+    int FBandStep = 2;
     bool FShowGrid = true;
     bool FShowValues = true;
     QString FTitle;

@@ -34,6 +34,7 @@ void H2NetModel::Clear()
     FColWidthArr.clear();
     FRowHeight = 20;
     FLineWidth = 1;
+    FFixColCount = 0;
     FColsCount = 0;
     FTopRow = 0;
     FVisibleRows = 0;
@@ -181,6 +182,12 @@ int H2NetModel::ColLeft(int c) const
         c = 0;
     }
     return colLeftUnchecked(c);
+}
+
+int H2NetModel::FixedWidth() const
+{
+    const int fixed = std::clamp(FFixColCount, 0, int(FColWidthArr.size()));
+    return fixed > 0 ? colLeftUnchecked(fixed) : 0;
 }
 
 int H2NetModel::RowTop(int r, bool Scrolled) const

@@ -74,6 +74,12 @@ public:
     TColor FFixColor = RgbColor(228, 224, 243);
     int FRowHeight = 20;
     int FLineWidth = 1;
+    // The leading columns that stay in place while the others scroll sideways (the issue
+    // column of the draw tables), as the fixed rows stay while the rows scroll.
+    int FFixColCount = 0;
+    // Where the scrolling columns begin: the left of column FFixColCount (0 when none is
+    // fixed).
+    int FixedWidth() const;
 
 private:
     std::size_t index(int Row, int Col) const { return std::size_t(Row) * FColsCount + Col; }

@@ -3,6 +3,7 @@
 #include "app/FileErrorText.h"
 #include "app/TextFile.h"
 #include "reduction/ReductionEngine.h"
+#include "reduction/TypedNumbers.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -16,25 +17,15 @@ namespace {
 // count is no multiple of six or a combination repeats a number.
 std::optional<TCodeRedArrArr> lineCombinations(const QString &line)
 {
-    static const QRegularExpression separators(QStringLiteral("[\\s,，]+"));
-    const QStringList pieces = line.split(separators, Qt::SkipEmptyParts);
-    if (pieces.isEmpty() || pieces.size() % 6 != 0)
+    const auto numbers = ReadTypedNumbers(line);
+    if (!numbers || numbers->empty() || numbers->size() % 6 != 0)
         return std::nullopt;
     TCodeRedArrArr codes;
-    for (qsizetype at = 0; at < pieces.size(); at += 6) {
-        TCodeRedArr a{};
-        for (qsizetype i = 0; i < 6; ++i) {
-            const QString &piece = pieces[at + i];
-            bool ok = piece.size() <= 2;
-            const int n = ok ? piece.toInt(&ok) : 0;
-            if (!ok || n < 1 || n > 33)
-                return std::nullopt;
-            a[std::size_t(i)] = std::int8_t(n);
-        }
-        std::sort(a.begin(), a.end());
-        if (std::adjacent_find(a.begin(), a.end()) != a.end())
+    for (std::size_t at = 0; at < numbers->size(); at += 6) {
+        const auto reds = SixReds(*numbers, at);
+        if (!reds)
             return std::nullopt;
-        codes.push_back(a);
+        codes.push_back(*reds);
     }
     return codes;
 }
@@ -77,10 +68,10 @@ std::optional<TCodeRedArrArr> ReadBaseFile(const QString &path, QString &error)
         QStringList numbers;
         for (std::size_t i = 0; i < parsed.badLines.size() && i < 20; ++i)
             numbers << QString::number(parsed.badLines[i]);
-        QString list = numbers.join(QStringLiteral("、"));
+        QString list = numbers.join(QStringLiteral("、")) + QStringLiteral("行");
         if (parsed.badLines.size() > 20)
             list += QStringLiteral("等%1行").arg(parsed.badLines.size());
-        error = QStringLiteral("大底文件“%1”第%2行不是六个1-33之间的不同号码，未导入任何号码！！").arg(name, list);
+        error = QStringLiteral("大底文件“%1”第%2不是六个1-33之间的不同号码，未导入任何号码！！").arg(name, list);
         return std::nullopt;
     }
     if (parsed.codes.empty()) {

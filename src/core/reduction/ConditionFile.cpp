@@ -1,5 +1,6 @@
 #include "reduction/ConditionFile.h"
 
+#include "app/AppInfo.h"
 #include "app/FileErrorText.h"
 #include "app/TextFile.h"
 #include "code/SsqError.h"
@@ -162,14 +163,38 @@ void ApplyConditionIni(const QByteArray &bytes, ConditionSet &conditions, const 
     conditions = readConditions(bytes, conditions, fileName);
 }
 
-void ExportConditionFile(const QString &path, const ConditionSet &conditions)
+namespace {
+bool isConditionText(const QByteArray &bytes)
+{
+    if (bytes.trimmed().isEmpty())
+        return true;   // nothing to lose
+    const auto encoding = GbkIniFile::DetectEncoding(bytes);
+    return encoding && GbkIniFile(bytes, *encoding).hasSection(section());
+}
+} // namespace
+
+ExportTarget ExportTargetOf(const QString &path)
+{
+    QFile file(path);
+    if (!file.exists())
+        return ExportTarget::NewFile;
+    // A file that cannot be read is no file we may write into unasked.
+    if (!file.open(QIODevice::ReadOnly))
+        return ExportTarget::OtherFile;
+    return isConditionText(file.readAll()) ? ExportTarget::ConditionFile : ExportTarget::OtherFile;
+}
+
+void ExportConditionFile(const QString &path, const ConditionSet &conditions, bool replace)
 {
     QByteArray existing;
-    if (QFile::exists(path)) {
+    if (!replace && QFile::exists(path)) {
         QFile old(path);
         if (!old.open(QIODevice::ReadOnly))
             throw SsqError(QStringLiteral("无法读取条件配置文件“%1”：%2！！").arg(path, FileErrorReason(old)));
         existing = old.readAll();
+        if (!isConditionText(existing))
+            throw SsqError(QStringLiteral("文件“%1”不是条件配置文件，条件没有写入！！")
+                               .arg(QDir::toNativeSeparators(path)));
     }
     QString error;
     if (!WriteFileAtomically(path, ConditionsToIni(conditions, existing), error))
@@ -192,5 +217,5 @@ QString ConditionFileCaption(const QString &path)
     qsizetype cut = -1;
     for (const QChar sep : {QLatin1Char('/'), QLatin1Char('\\'), QLatin1Char(':')})
         cut = std::max(cut, path.lastIndexOf(sep));
-    return QStringLiteral("晨帆选号通  v2005 - ") + path.mid(cut + 1);
+    return AppInfo::mainCaption() + QStringLiteral(" - ") + path.mid(cut + 1);
 }

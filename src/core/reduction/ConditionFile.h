@@ -1,9 +1,10 @@
 #pragma once
 
-// The condition file ("条件导出" / "条件导入"): an INI file in GBK with the one section
-// "条件设置" and 104 keys: the first list of chosen-number groups, every flag of the
-// check lists of the tab "条件缩水" and the four ranges. It carries neither the number
-// range, nor the match-count boxes, nor the second group list: an import leaves them.
+// The condition file ("条件导出" / "条件导入"): an INI file in GBK with the section
+// "条件设置" and its 104 keys (the first list of chosen-number groups, every flag of the
+// check lists of the tab "条件缩水" and the four ranges) and the section "扩展设置"
+// (ExtendedSettings.h: the tolerance, the number range and the second group list, each
+// only when set). The match-count boxes are not carried: an import leaves them.
 
 #include "reduction/ConditionSet.h"
 
@@ -33,9 +34,17 @@ void ApplyConditionIni(const QByteArray &ini, ConditionSet &conditions, const QS
 // failed write leaves the old file as it was. Both throw SsqError with a Chinese message
 // when the file cannot be read or written; the import also when ApplyConditionIni refuses
 // the file, and then `conditions` is unchanged.
-void ExportConditionFile(const QString &path, const ConditionSet &conditions);
+// `replace` writes a new file whatever `path` holds now; without it the conditions are
+// written into the existing file (its other sections stay), and a file that has content
+// but is no condition file is refused with SsqError: it is never appended to.
+void ExportConditionFile(const QString &path, const ConditionSet &conditions, bool replace = false);
 void ImportConditionFile(const QString &path, ConditionSet &conditions);
 
-// The main window's caption after an export or import: "晨帆选号通  v2005 - " and the
-// file's name without its folder.
+// What an export would write into: nothing yet, a condition file (or an empty file), or
+// a file with other content that the export would have to replace.
+enum class ExportTarget { NewFile, ConditionFile, OtherFile };
+ExportTarget ExportTargetOf(const QString &path);
+
+// The main window's caption after an export or import: the program's caption, " - " and
+// the file's name without its folder ("晨帆选号通 2005版 - 条件.ini").
 QString ConditionFileCaption(const QString &path);

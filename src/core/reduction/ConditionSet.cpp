@@ -85,7 +85,7 @@ void SetRangeFromText(ValueRange &range, const QString &text)
 
 QString SameTailCountLabelText(const TBeenCodesRecArr &history)
 {
-    QString text = QStringLiteral("尾数与上期相同个数：");
+    QString text = QStringLiteral("与上期相同个数：");
     if (!history.empty())
         text += QStringLiteral("(上期号码:") + RedArrToStr(history.back().Red) + QLatin1Char(')');
     return text;

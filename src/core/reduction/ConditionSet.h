@@ -119,6 +119,7 @@ QString RangeText(const ValueRange &range);
 void SetRangeFromText(ValueRange &range, const QString &text);
 
 // The caption of the label before `PrevTailSame` once the tab "条件缩水" is shown:
-// "尾数与上期相同个数：(上期号码:01 05 12 20 28 33)", or the plain caption when the
+// "与上期相同个数：(上期号码:01 05 12 20 28 33)" (the stage counts shared numbers, not
+// tails, and the statistics table names it so too), or the plain caption when the
 // history is empty.
 QString SameTailCountLabelText(const TBeenCodesRecArr &history);

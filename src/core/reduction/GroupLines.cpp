@@ -1,32 +1,36 @@
 #include "reduction/GroupLines.h"
 
 #include "code/SsqError.h"
-#include "reduction/IntText.h"
+#include "reduction/TypedNumbers.h"
 
 namespace {
 
 constexpr int kMaxCount = 6;
 
-// Splits one part at "," and converts every piece; answers false with the reason set.
+// Reads one part as typed numbers and marks every one; answers false with the reason set.
 bool parsePart(const QString &part, int lo, int hi, const QString &what, std::uint64_t &bits,
                QString &problem)
 {
-    const QStringList pieces = SplitStr(QStringLiteral(","), part);
-    if (pieces.isEmpty()) {
+    QString bad;
+    const auto values = ReadTypedNumbers(part, &bad);
+    if (!values) {
+        bool digits = false;
+        bad.toLongLong(&digits);
+        problem = digits && !bad.startsWith(QLatin1Char('-')) && !bad.startsWith(QLatin1Char('+'))
+                      ? QStringLiteral("%1%2不在%3-%4之间").arg(what, bad).arg(lo).arg(hi)
+                      : QStringLiteral("“%1”不是整数").arg(bad);
+        return false;
+    }
+    if (values->empty()) {
         problem = QStringLiteral("没有") + what;
         return false;
     }
-    for (const QString &piece : pieces) {
-        const auto value = ParseDecimal(piece);
-        if (!value) {
-            problem = QStringLiteral("“%1”不是整数").arg(piece);
+    for (const int value : *values) {
+        if (value < lo || value > hi) {
+            problem = QStringLiteral("%1%2不在%3-%4之间").arg(what).arg(value).arg(lo).arg(hi);
             return false;
         }
-        if (*value < lo || *value > hi) {
-            problem = QStringLiteral("%1%2不在%3-%4之间").arg(what).arg(*value).arg(lo).arg(hi);
-            return false;
-        }
-        bits |= std::uint64_t{1} << *value;
+        bits |= std::uint64_t{1} << value;
     }
     return true;
 }
@@ -70,7 +74,9 @@ std::vector<ChosenGroup> ParseGroupList(const QStringList &lines, int listNo)
 
 QString MakeGroupLine(const QString &numberText, const QString &countText)
 {
-    return numberText + QLatin1Char('&') + countText;
+    // Numbers typed with blanks or Chinese commas are stored with "," as every reader of
+    // the condition file expects.
+    return TypedNumbersAsList(numberText) + QLatin1Char('&') + countText;
 }
 
 QString GroupEntryProblem(const QString &numberText, const QString &countText)

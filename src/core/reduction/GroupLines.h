@@ -37,7 +37,8 @@ std::vector<ChosenGroup> ParseGroupList(const QStringList &lines, int listNo);
 // "增加" with no match count checked adds nothing and says so.
 inline constexpr char16_t kNoMatchCountMessage[] = u"请选择最少一个号码数目！！";
 
-// A line as "增加" builds it: the number field unchanged, "&", the checked counts.
+// A line as "增加" builds it: the number field's numbers joined by "," (as typed, see
+// TypedNumbers.h; a text that reads as no numbers unchanged), "&", the checked counts.
 QString MakeGroupLine(const QString &numberText, const QString &countText);
 
 // What "增加" tells the user before it adds a line the reduction could not read: an

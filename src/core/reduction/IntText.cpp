@@ -64,11 +64,3 @@ int ParseIntOrThrow(const QString &text)
         return *value;
     throw SsqError(QStringLiteral("'%1' is not a valid integer value").arg(text));
 }
-
-std::optional<int> ParseDecimal(const QString &text)
-{
-    const auto value = digitsValue(QStringView(text).trimmed(), 10);
-    if (!value || *value > std::numeric_limits<int>::max())
-        return std::nullopt;
-    return static_cast<int>(*value);
-}

@@ -12,7 +12,3 @@ std::optional<int> ParseInt(const QString &text);
 
 // The same, throwing SsqError "'<text>' is not a valid integer value" on failure.
 int ParseIntOrThrow(const QString &text);
-
-// Decimal digits only (leading zeros allowed, blanks around allowed, no sign): the form
-// of the numbers and counts in a chosen-number group line.
-std::optional<int> ParseDecimal(const QString &text);

@@ -1,6 +1,7 @@
 #include "reduction/PrizeStats.h"
 
 #include "code/Code.h"
+#include "reduction/TypedNumbers.h"
 
 #include <QRegularExpression>
 #include <algorithm>
@@ -51,43 +52,28 @@ std::optional<PrizeDraw> ParsePrizeDraw(const QString &text, const TBeenCodesRec
         return std::nullopt;
     }
 
-    error = QStringLiteral("开奖号码的格式应为“01 02 03 04 05 06+07”：六个不同的红球（1-33）加一个蓝球（1-16）！！");
-    const QStringList parts = t.split(QLatin1Char('+'));
-    if (parts.size() != 2)
+    const auto typed = ParseTypedDraw(t);
+    if (!typed || typed->blue == 0) {
+        error = QStringLiteral("开奖号码的格式应为“01 02 03 04 05 06+07”：六个不同的红球（1-33）加一个蓝球（1-16）！！");
         return std::nullopt;
-    static const QRegularExpression separators(QStringLiteral("[\\s,，]+"));
-    const QStringList reds = parts[0].split(separators, Qt::SkipEmptyParts);
-    if (reds.size() != 6)
-        return std::nullopt;
-    PrizeDraw draw;
-    for (int i = 0; i < 6; ++i) {
-        bool ok = false;
-        const int n = reds[i].toInt(&ok);
-        if (!ok || n < 1 || n > 33)
-            return std::nullopt;
-        draw.reds[std::size_t(i)] = std::int8_t(n);
     }
-    std::sort(draw.reds.begin(), draw.reds.end());
-    if (std::adjacent_find(draw.reds.begin(), draw.reds.end()) != draw.reds.end())
-        return std::nullopt;
-    bool ok = false;
-    draw.blue = parts[1].trimmed().toInt(&ok);
-    if (!ok || draw.blue < 1 || draw.blue > 16)
-        return std::nullopt;
     error.clear();
-    return draw;
+    return PrizeDraw{typed->reds, typed->blue, 0};
 }
 
 std::optional<std::vector<int>> ParseBlueList(const QString &text, QString &error)
 {
     std::vector<int> blues;
     std::array<bool, 17> seen{};
-    const QStringList pieces = SplitStr(QStringLiteral(","), text);
-    for (const QString &piece : pieces) {
-        bool ok = false;
-        const int b = piece.trimmed().toInt(&ok);
-        if (!ok || b < 1 || b > 16) {
-            error = QStringLiteral("蓝球“%1”有错误：蓝球号码应在1-16之间！！").arg(piece.trimmed());
+    QString bad;
+    const auto typed = ReadTypedNumbers(text, &bad);
+    if (!typed) {
+        error = QStringLiteral("蓝球“%1”有错误：蓝球号码应在1-16之间！！").arg(bad);
+        return std::nullopt;
+    }
+    for (const int b : *typed) {
+        if (b < 1 || b > 16) {
+            error = QStringLiteral("蓝球“%1”有错误：蓝球号码应在1-16之间！！").arg(b);
             return std::nullopt;
         }
         if (!seen[std::size_t(b)]) {

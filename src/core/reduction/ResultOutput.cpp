@@ -2,8 +2,7 @@
 
 #include "app/TextFile.h"
 #include "code/SsqError.h"
-
-#include <QRegularExpression>
+#include "reduction/TypedNumbers.h"
 
 #include <algorithm>
 
@@ -29,6 +28,20 @@ void ExportResultFile(const QString &path, const TCodeList &list)
         throw SsqError(CannotWriteMessage(path, error));
 }
 
+QStringList PrintAllLines(const QStringList &memoLines, const TCodeList &list)
+{
+    QStringList lines = memoLines;
+    const qsizetype at = lines.indexOf(QStringLiteral("缩水结果超过%1注号码，忽略显示.").arg(kReportListLimit));
+    if (at < 0)
+        return lines;
+    QStringList survivors;
+    ResultToLines(list, survivors);
+    lines.removeAt(at);
+    for (qsizetype i = 0; i < survivors.size(); ++i)
+        lines.insert(at + i, survivors[i]);
+    return lines;
+}
+
 FindOutcome FindInMemo(const QString &memoText, const QString &text)
 {
     FindOutcome outcome;
@@ -47,24 +60,18 @@ FindOutcome FindInMemo(const QString &memoText, const QString &text)
     return outcome;
 }
 
-std::optional<ResultSearch> FindInResult(const TCodeList &list, const QString &text)
+ResultSearch FindInResult(const TCodeList &list, const QString &text)
 {
-    static const QRegularExpression separators(QStringLiteral("[\\s,，]+"));
-    const QString reds = text.section(QLatin1Char('+'), 0, 0);
-    const QStringList pieces = reds.split(separators, Qt::SkipEmptyParts);
-    if (pieces.size() != 6)
-        return std::nullopt;
     ResultSearch search;
-    for (qsizetype i = 0; i < 6; ++i) {
-        bool ok = false;
-        const int n = pieces[i].toInt(&ok);
-        if (!ok || n < 1 || n > 33)
-            return std::nullopt;
-        search.reds[std::size_t(i)] = std::int8_t(n);
+    const auto draw = ParseTypedDraw(text);
+    if (!draw) {
+        search.status = QStringLiteral("“%1”不是一注号码：请输入六个不同的红球号码（1-33），如01 05 12 18 23 30，"
+                                       "可在后面加“+蓝球”！！")
+                            .arg(text.trimmed());
+        return search;
     }
-    std::sort(search.reds.begin(), search.reds.end());
-    if (std::adjacent_find(search.reds.begin(), search.reds.end()) != search.reds.end())
-        return std::nullopt;
+    search.valid = true;
+    search.reds = draw->reds;
     int position = 0;
     for (int i = 0; i < list.Count; ++i) {
         if (!list.Alive[std::size_t(i)])
@@ -80,4 +87,13 @@ std::optional<ResultSearch> FindInResult(const TCodeList &list, const QString &t
     search.status = search.found ? QStringLiteral("恭喜，找到号码%1，是缩水结果的第%2注").arg(shown).arg(search.position)
                                  : QStringLiteral("抱歉，没有找到号码") + shown;
     return search;
+}
+
+QString NoSurvivorsMessage(const TCodeList &list, const QString &what)
+{
+    if (list.Count == 0)
+        return QStringLiteral("还没有缩水结果，请先进行缩水计算！！");
+    if (AliveCount(list) == 0)
+        return QStringLiteral("缩水结果为0注，无法%1！！请放宽条件后再缩水。").arg(what);
+    return QString();
 }

@@ -36,18 +36,29 @@ struct FindOutcome
 };
 FindOutcome FindInMemo(const QString &memoText, const QString &text);
 
+// "打印结果" of more than 20000 survivors, when the player asked for every one: the
+// memo's lines with the line that says they are not listed replaced by the survivors,
+// five to a line (the memo unchanged when it has no such line: it lists them itself).
+QStringList PrintAllLines(const QStringList &memoLines, const TCodeList &list);
+
 inline constexpr char16_t kPrizeCheckCaption[] = u"输入开奖号码";
 
 // The prize check over the result itself, not over the memo (which lists no combination
-// beyond 20000 survivors): a text of six reds (any order, separated by blanks or commas,
-// a "+blue" after them is ignored) is looked for among the survivors.
+// beyond 20000 survivors): only a draw typed as six distinct reds 1..33 (any order, the
+// separators of TypedNumbers.h, a "+blue" after them is ignored) is looked for among the
+// survivors. Any other text (five reds, a fragment of two tickets, a word of the header)
+// is no draw: `valid` is false and `status` asks for six reds.
 struct ResultSearch
 {
+    bool valid = false;
     TCodeRedArr reds{};      // ascending
     bool found = false;
     int position = 0;        // 1-based among the survivors in the result's order
-    QString status;          // the text of the first status bar panel
+    QString status;          // the text of the first status bar panel, or the request
 };
-// Nothing when the text is not six distinct reds 1..33; the caller then searches the
-// memo's text as before.
-std::optional<ResultSearch> FindInResult(const TCodeList &list, const QString &text);
+ResultSearch FindInResult(const TCodeList &list, const QString &text);
+
+// The message of a command that needs survivors when it finds none: before the first
+// reduction it asks for one, after a run that left nothing it says the result is empty.
+// Empty when there are survivors. `what` names the command ("生成投注").
+QString NoSurvivorsMessage(const TCodeList &list, const QString &what);

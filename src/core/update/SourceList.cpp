@@ -1,6 +1,5 @@
 #include "update/SourceList.h"
 
-#include "app/AppInfo.h"
 #include "app/TextFile.h"
 
 #include <QDir>
@@ -40,13 +39,7 @@ UpdateSources DefaultSources()
     table.address = QStringLiteral("https://data.17500.cn/ssq_asc.txt");
     table.referer = QStringLiteral("https://www.17500.cn/");
 
-    UpdateSource support;
-    support.name = QStringLiteral("support");
-    support.title = QStringLiteral("支持网站 gx.txt");
-    support.form = UpdateSource::HistoryLines;
-    support.address = AppInfo::updateAddress();
-
-    return {cwl, table, support};
+    return {cwl, table};
 }
 
 SourceListRead ParseSourceList(const QByteArray &bytes, const QString &baseDir)

@@ -17,8 +17,8 @@
 // Sections are tried in the order of the file. The file is UTF-8 or GBK.
 inline constexpr char16_t kSourceListFileName[] = u"sources.ini";
 
-// The built-in list: the operator's draw-notice interface, a public plain-text copy of
-// every draw kept up to date by a results site, and the support site's "gx.txt".
+// The built-in list: the operator's draw-notice interface and a public plain-text copy of
+// every draw kept up to date by a results site.
 UpdateSources DefaultSources();
 
 struct SourceListRead

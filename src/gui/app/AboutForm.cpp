@@ -2,7 +2,6 @@
 
 #include "app/AppInfo.h"
 #include "app/AppResources.h"
-#include "app/SystemOpen.h"
 
 #include <QDir>
 #include <QEvent>
@@ -50,7 +49,7 @@ TAboutForm::TAboutForm(QWidget *parent)
     DateLbl->setObjectName(QStringLiteral("DateLbl"));
     DateLbl->setGeometry(190, 80, 226, 20);
 
-    WebSiteLbl = new QLabel(AppInfo::supportSite(), this);
+    WebSiteLbl = new QLabel(this);
     WebSiteLbl->setObjectName(QStringLiteral("WebSiteLbl"));
     WebSiteLbl->setStyleSheet(QStringLiteral("color: blue;"));
     WebSiteLbl->setCursor(Qt::PointingHandCursor);
@@ -69,6 +68,7 @@ TAboutForm::TAboutForm(QWidget *parent)
     NewestDrawLbl->setObjectName(QStringLiteral("NewestDrawLbl"));
     NewestDrawLbl->setGeometry(12, 128, 400, 18);
     SetNewestDraw({});
+    SetPlayerSite({});
     CloseBt->setDefault(true);
     // Esc (the cancel key) closes a QDialog by itself.
     connect(CloseBt, &QPushButton::clicked, this, &QDialog::accept);
@@ -82,6 +82,13 @@ void TAboutForm::SetHistoryFile(const QString &path)
     DataFileLbl->setToolTip(QDir::toNativeSeparators(path));
 }
 
+void TAboutForm::SetPlayerSite(const QUrl &site)
+{
+    const QString text = site.isEmpty() ? QStringLiteral("网站支持：程序的说明页") : site.toString();
+    WebSiteLbl->setText(WebSiteLbl->fontMetrics().elidedText(text, Qt::ElideMiddle, WebSiteLbl->width()));
+    WebSiteLbl->setToolTip(site.isEmpty() ? QString() : site.toString());
+}
+
 void TAboutForm::SetNewestDraw(const QString &text)
 {
     NewestDrawLbl->setText(text.isEmpty() ? QStringLiteral("最新开奖：开奖数据为空")
@@ -90,7 +97,8 @@ void TAboutForm::SetNewestDraw(const QString &text)
 
 void TAboutForm::WebSiteLblClick()
 {
-    SystemOpen::open(QUrl(AppInfo::supportHomePage()));
+    accept();
+    emit supportPageRequested();
 }
 
 bool TAboutForm::eventFilter(QObject *watched, QEvent *event)

@@ -7,19 +7,21 @@
 #include "app/GridPctl.h"
 #include "app/MsgBox.h"
 #include "app/ProgressForm.h"
-#include "app/RcmPanel.h"
+#include "reduction/RcmPanel.h"
 #include "charts/ChartPages.h"
 #include "recommend/PridictContent.h"
 #include "reduction/CodeSetForm.h"
 #include "app/SmForm.h"
 #include "app/SplashForm.h"
 #include "app/SqlPanel.h"
+#include "app/SupportPage.h"
 #include "app/StatusPanel.h"
 #include "app/ToolBarButtons.h"
 #include "app/WebPanel.h"
 #include "history/DataPanel.h"
 #include "history/HistoryFile.h"
 #include "update/DrawDates.h"
+#include "update/SourceList.h"
 #include "update/StartupCheck.h"
 
 #include <QCloseEvent>
@@ -114,7 +116,6 @@ void TMainForm::FormCreate()
     CreateChartControls();
 
     DataPanel->setHistoryFileName(historyFileName());
-    WebPanel->setDrawDatesFile(DrawDatesFileFor(historyFileName()));
     DataPanel->LoadHistoryFile();
     // Asked once the window is on the screen, over the page the player sees.
     if (!DataPanel->startupLeftOut().isEmpty())
@@ -139,8 +140,8 @@ void TMainForm::FormCreate()
 
 void TMainForm::CreateChartControls()
 {
-    // The pages read the history at the moment they are shown; "区域分布图" is the page
-    // selected when the charts are first shown by the tool button.
+    // The pages read the history at the moment they are shown; "红球走势图", the first
+    // item of the charts menu, is the page the tool button shows the first time.
     m_chartPages = BuildChartPages(GridPctl, &m_codeArr);
 }
 
@@ -174,7 +175,8 @@ void TMainForm::createContentPanels()
     auto *grid = new QGridLayout(m_client);
     grid->setContentsMargins(0, 0, 0, 0);
 
-    WebPanel = new TWebPanel(m_codeArr, m_client);
+    WebPanel = new TWebPanel(m_client);
+    WebPanel->setOwnPage([this](const QUrl &unreachable) { return supportPageHtml(unreachable); });
     DataPanel = new TDataPanel(m_codeArr, *this, m_client);
     SqlPanel = new TSqlPanel(m_codeArr, m_client);
     GridPctl = new TGridPctl(m_client);
@@ -260,7 +262,7 @@ void TMainForm::createMenus()
                           Qt::Key_F1, QStringLiteral("|打开帮助主题文件")),
             &QAction::triggered, this, &TMainForm::HelpMenuTopicClick);
     connect(addMenuAction(helpMenu, QStringLiteral("HelpMenuWebSite"), QStringLiteral("网站支持(&S)"),
-                          {}, QStringLiteral("|打开我们的支持网站")),
+                          {}, QStringLiteral("|打开程序的说明页或您设置的网站")),
             &QAction::triggered, this, &TMainForm::HelpMenuWebSiteClick);
     helpMenu->addSeparator();
     connect(addMenuAction(helpMenu, QStringLiteral("HelpMenuAbout"), QStringLiteral("关于(&A)..."),
@@ -296,7 +298,7 @@ void TMainForm::createToolBar()
          &TMainForm::SqlMenuClick);
     MainTbr->addSeparator();
     wire(add(MainTbr, QStringLiteral("HelpMenuRecmBt"), QStringLiteral("网站支持"),
-             QStringLiteral("web"), QStringLiteral("|打开支持网站明川网的网页")),
+             QStringLiteral("web"), QStringLiteral("|打开程序的说明页或您设置的网站")),
          &TMainForm::HelpMenuRecmClick);
     wire(add(MainTbr, QStringLiteral("HelpMenuAboutBt"), QStringLiteral("关于软件"),
              QStringLiteral("about")),
@@ -395,11 +397,33 @@ QWidget *TMainForm::frontPanel() const
     return nullptr;
 }
 
-void TMainForm::ShowWebPage(const QUrl &url)
+QString TMainForm::supportFile(const char16_t *name) const
+{
+    return QDir(m_appDir).filePath(QString::fromUtf16(name));
+}
+
+void TMainForm::ShowSupportPage()
 {
     WebPanel->raise();
     WebPanel->show();
-    WebPanel->Navigate(url);
+    // The player's own site when he named one, else the program's own page.
+    const QUrl site = LoadPlayerSite(supportFile(kWebsiteFileName));
+    if (site.isEmpty())
+        WebPanel->ShowOwnPage();
+    else
+        WebPanel->Navigate(site);
+}
+
+QString TMainForm::supportPageHtml(const QUrl &unreachable) const
+{
+    SupportPageFacts facts;
+    facts.CodeArr = &m_codeArr;
+    facts.dates = DrawDates::Load(DrawDatesFileFor(historyFileName()));
+    facts.historyFile = historyFileName();
+    facts.helpFile = m_helpFile;
+    facts.sources = LoadSourceList(supportFile(kSourceListFileName)).sources;
+    facts.unreachableSite = unreachable;
+    return SupportPageHtml(facts);
 }
 
 // ---- handlers ------------------------------------------------------------------------------
@@ -467,17 +491,19 @@ void TMainForm::HelpMenuTopicClick()
 
 void TMainForm::HelpMenuWebSiteClick()
 {
-    ShowWebPage(QUrl(AppInfo::supportHomePage()));
+    ShowSupportPage();
 }
 
 void TMainForm::HelpMenuRecmClick()
 {
-    ShowWebPage(QUrl(AppInfo::supportSite() + QLatin1Char('/')));
+    ShowSupportPage();
 }
 
 void TMainForm::HelpMenuAboutClick()
 {
     TAboutForm about(this);
+    about.SetPlayerSite(LoadPlayerSite(supportFile(kWebsiteFileName)));
+    connect(&about, &TAboutForm::supportPageRequested, this, &TMainForm::ShowSupportPage);
     about.SetHistoryFile(historyFileName());
     about.SetNewestDraw(NewestDrawText(m_codeArr, DrawDates::Load(DrawDatesFileFor(historyFileName()))));
     about.exec();
@@ -485,5 +511,5 @@ void TMainForm::HelpMenuAboutClick()
 
 void TMainForm::report(const QString &message)
 {
-    MsgBox::information(this, message);
+    MsgBox::warning(this, message);
 }

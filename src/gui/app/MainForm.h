@@ -70,8 +70,9 @@ public:
     // The panel the user sees (the front-most visible one).
     QWidget *frontPanel() const;
 
-    // Brings the web panel forward and sends its browser to `url`.
-    void ShowWebPage(const QUrl &url);
+    // "网站支持": brings the web panel forward with the player's own site (named in
+    // "website.txt") or, without one, the program's own page.
+    void ShowSupportPage();
 
     // ---- handlers -----------------------------------------------------------------
     void FileMenuManulClick();
@@ -107,6 +108,10 @@ private:
     // The hidden windows made after the main window: progress, explanation and (with the
     // reduction) the number picker.
     void CreateAuxiliaryWindows();
+    // A file of the data folder ("website.txt", "sources.ini").
+    QString supportFile(const char16_t *name) const;
+    // The program's own page as it stands now; `unreachable`: the site that failed.
+    QString supportPageHtml(const QUrl &unreachable) const;
     QAction *addMenuAction(QMenu *menu, const QString &name, const QString &caption,
                            const QKeySequence &key, const QString &hint);
 

@@ -24,6 +24,11 @@ void MsgBox::information(QWidget *parent, const QString &text)
     show(parent, Information, text);
 }
 
+void MsgBox::warning(QWidget *parent, const QString &text)
+{
+    show(parent, Warning, text);
+}
+
 void MsgBox::error(QWidget *parent, const QString &text)
 {
     show(parent, Error, text);
@@ -72,8 +77,15 @@ void MsgBox::show(QWidget *parent, Kind kind, const QString &text)
         return;
     }
     const QString title = QString::fromUtf16(AppInfo::kProgramName);
-    if (kind == Error)
+    switch (kind) {
+    case Error:
         QMessageBox::critical(parent, title, text);
-    else
+        return;
+    case Warning:
+        QMessageBox::warning(parent, title, text);
+        return;
+    default:
         QMessageBox::information(parent, title, text);
+        return;
+    }
 }

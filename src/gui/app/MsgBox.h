@@ -11,12 +11,15 @@ class QWidget;
 class MsgBox
 {
 public:
-    enum Kind { Information, Error, Question };
+    // Information: a result; Warning: what the player asked for cannot be done as asked
+    // (a count too large, a wrong line); Error: a failure (a file, a printer).
+    enum Kind { Information, Warning, Error, Question };
     using Hook = std::function<void(Kind kind, const QString &text)>;
     // Answers a question in a test: the index of the button pressed.
     using AskHook = std::function<int(const QString &text, const QStringList &buttons)>;
 
     static void information(QWidget *parent, const QString &text);
+    static void warning(QWidget *parent, const QString &text);
     static void error(QWidget *parent, const QString &text);
     // A question with the given buttons, the first one the default; answers the index of
     // the button pressed, `cancelButton` when the box is closed with Esc or its title bar.

@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QFontMetrics>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -31,7 +32,56 @@ QStringList fitToWidth(const QString &line, const QFontMetrics &fm, int width)
     return pieces;
 }
 
+constexpr qreal kMinimumMarginMm = 10.0;
+
+// Margins of at least 10 mm, never inside the part of the paper the printer cannot reach.
+void setMargins(QPrinter &printer)
+{
+    QPageLayout layout = printer.pageLayout();
+    layout.setUnits(QPageLayout::Millimeter);
+    const QMarginsF least = layout.minimumMargins();
+    const QMarginsF margins(std::max(least.left(), kMinimumMarginMm), std::max(least.top(), kMinimumMarginMm),
+                            std::max(least.right(), kMinimumMarginMm), std::max(least.bottom(), kMinimumMarginMm));
+    printer.setFullPage(false);
+    printer.setPageMargins(margins, QPageLayout::Millimeter);
+}
+
+QFont printFont(int fontSize)
+{
+    // "宋体" falls back to an installed Chinese font.
+    AppResources::installFontSubstitutes();
+    QFont font(QStringLiteral("宋体"));
+    font.setPointSize(fontSize);
+    return font;
+}
+
+// The lines as they fall on the pages: the header first, long lines broken to the width.
+QList<QStringList> layOutPages(const QStringList &lines, const QFontMetrics &fm, const QSize &page)
+{
+    QStringList all{PrintHeaderLine(QDate::currentDate())};
+    for (const QString &line : lines)
+        all << fitToWidth(line, fm, page.width());
+    const int perPage = std::max(1, page.height() / std::max(1, fm.lineSpacing()));
+    QList<QStringList> pages;
+    for (qsizetype at = 0; at < all.size(); at += perPage)
+        pages << all.mid(at, perPage);
+    return pages;
+}
+
+QSize pageSize(QPrinter &printer)
+{
+    return printer.pageLayout().paintRectPixels(printer.resolution()).size();
+}
+
 } // namespace
+
+int PrintPageCount(const QStringList &lines, int fontSize)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    setMargins(printer);
+    const QFontMetrics fm(printFont(fontSize), &printer);
+    return int(layOutPages(lines, fm, pageSize(printer)).size());
+}
 
 QString PrintHeaderLine(const QDate &date)
 {
@@ -41,31 +91,21 @@ QString PrintHeaderLine(const QDate &date)
 bool PrintLines(QPrinter &printer, const QString &title, const QStringList &lines, int fontSize)
 {
     printer.setDocName(title);
+    setMargins(printer);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-
-    // "宋体" falls back to an installed Chinese font.
-    AppResources::installFontSubstitutes();
-    QFont font(QStringLiteral("宋体"));
-    font.setPointSize(fontSize);
-    painter.setFont(font);
+    painter.setFont(printFont(fontSize));
     const QFontMetrics fm(painter.font(), painter.device());
-    const QRect page = painter.viewport();
-    const int lineHeight = fm.lineSpacing();
-
-    QStringList all{PrintHeaderLine(QDate::currentDate())};
-    for (const QString &line : lines)
-        all << fitToWidth(line, fm, page.width());
-
-    int y = 0;
-    for (const QString &line : std::as_const(all)) {
-        if (y > 0 && y + lineHeight > page.height()) {
+    const QList<QStringList> pages = layOutPages(lines, fm, pageSize(printer));
+    for (qsizetype p = 0; p < pages.size(); ++p) {
+        if (p > 0)
             printer.newPage();
-            y = 0;
+        int y = 0;
+        for (const QString &line : pages[p]) {
+            painter.drawText(0, y + fm.ascent(), line);
+            y += fm.lineSpacing();
         }
-        painter.drawText(0, y + fm.ascent(), line);
-        y += lineHeight;
     }
     return painter.end();
 }

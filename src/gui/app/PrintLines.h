@@ -26,5 +26,9 @@ bool PrintLines(QWidget *parent, const QString &title, const QStringList &lines,
 using PrinterChooser = std::function<bool(QPrinter &printer, QWidget *parent)>;
 void SetPrinterChooser(PrinterChooser chooser);   // empty: the default
 
+// How many pages PrintLines would fill on the system's default printer (its paper, the
+// same margins and breaks), for a question before a long print.
+int PrintPageCount(const QStringList &lines, int fontSize);
+
 // The header line for a given date.
 QString PrintHeaderLine(const QDate &date);

@@ -1,10 +1,12 @@
 #include "app/SqlPanel.h"
 
+#include "app/MsgBox.h"
 #include "app/PrintLines.h"
 #include "app/Query.h"
 #include "app/TextFile.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -62,12 +64,30 @@ TSqlPanel::TSqlPanel(const TBeenCodesRecArr &CodeArr, QWidget *parent)
     layout->addWidget(SqlMemo, 1);
 
     connect(SqlBt, &QPushButton::clicked, this, &TSqlPanel::SqlBtClick);
+    // Enter in either box asks as "查询" does.
+    SqlSe1->installEventFilter(this);
+    SqlSe2->installEventFilter(this);
     connect(PrintBt, &QPushButton::clicked, this, &TSqlPanel::PrintBtClick);
+}
+
+bool TSqlPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if ((watched == SqlSe1 || watched == SqlSe2) && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            static_cast<QSpinBox *>(watched)->interpretText();
+            SqlBtClick();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TSqlPanel::SqlBtClick()
 {
     SqlMemo->setPlainText(QueryLines(m_codeArr, SqlSe1->value(), SqlSe2->value()).join(u'\n'));
+    if (const QString missing = QueryMissingMessage(m_codeArr, SqlSe1->value()); !missing.isEmpty())
+        MsgBox::error(this, missing);
 }
 
 void TSqlPanel::PrintBtClick()

@@ -24,6 +24,9 @@ public:
     void SqlBtClick();
     void PrintBtClick();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     const TBeenCodesRecArr &m_codeArr;
 };

@@ -1,15 +1,12 @@
 #include "app/WebPanel.h"
 
-#include "app/OfflinePage.h"
-#include "update/DrawDates.h"
-
 #include <QVBoxLayout>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
-TWebPanel::TWebPanel(const TBeenCodesRecArr &CodeArr, QWidget *parent)
-    : QWidget(parent), m_codeArr(CodeArr)
+TWebPanel::TWebPanel(QWidget *parent)
+    : QWidget(parent)
 {
     setObjectName(QStringLiteral("WebPanel"));
     WebBrowser = new QWebEngineView(this);
@@ -24,9 +21,18 @@ TWebPanel::TWebPanel(const TBeenCodesRecArr &CodeArr, QWidget *parent)
 void TWebPanel::Navigate(const QUrl &url)
 {
     m_requested = url;
-    m_offline = false;
-    m_loadingOfflinePage = false;
+    m_own = false;
+    m_loadingOwnPage = false;
     WebBrowser->load(url);
+}
+
+void TWebPanel::showOwnPage(QUrl unreachable)
+{
+    m_requested = QUrl();
+    m_own = false;
+    m_loadingOwnPage = true;
+    // Written from the history and the files as they are now.
+    WebBrowser->setHtml(m_ownPage ? m_ownPage(unreachable) : QString(), QUrl(QStringLiteral("about:blank")));
 }
 
 void TWebPanel::onLoadingChanged(const QWebEngineLoadingInfo &info)
@@ -38,21 +44,19 @@ void TWebPanel::onLoadingChanged(const QWebEngineLoadingInfo &info)
         // A load given up for a newer one: the newer one reports for itself.
         return;
     case QWebEngineLoadingInfo::LoadSucceededStatus:
-        if (m_loadingOfflinePage) {
-            m_loadingOfflinePage = false;
-            m_offline = true;
+        if (m_loadingOwnPage) {
+            m_loadingOwnPage = false;
+            m_own = true;
             emit pageShown(true);
         } else if (!info.isErrorPage()) {
             emit pageShown(false);
         }
         return;
     case QWebEngineLoadingInfo::LoadFailedStatus:
-        if (m_loadingOfflinePage)
+        if (m_loadingOwnPage)
             return;
-        // The site could not be reached: our own page, written from the history as it is
-        // now, instead of the browser's error page.
-        m_loadingOfflinePage = true;
-        WebBrowser->setHtml(OfflinePageHtml(m_codeArr, DrawDates::Load(m_drawDatesFile)), QUrl(QStringLiteral("about:blank")));
+        // The site could not be reached: our own page instead of the browser's error page.
+        showOwnPage(m_requested);
         return;
     }
 }

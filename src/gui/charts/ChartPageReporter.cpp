@@ -4,5 +4,5 @@
 
 void ChartPageReporter::report(const QString &message)
 {
-    MsgBox::information(m_parent, message);
+    MsgBox::warning(m_parent, message);
 }

@@ -5,7 +5,7 @@
 class QWidget;
 
 // Shows a chart page's message ("设置的查询期数超过总期数!!") in the program's modal
-// message box, which tests can intercept.
+// warning box, which tests can intercept.
 class ChartPageReporter : public ChartReporter
 {
 public:

@@ -107,7 +107,7 @@ TChartPages::TChartPages(QTabWidget *GridPctl, const TBeenCodesRecArr *CodeArr)
         sheet->installEventFilter(this);
     }
     GridPctl->tabBar()->setCursor(Qt::PointingHandCursor);
-    GridPctl->setCurrentIndex(PageZone);
+    GridPctl->setCurrentIndex(PageRedTrend);
     m_building = false;
     if (GridPctl->isVisible())
         RefreshPage(GridPctl->currentIndex());
@@ -191,9 +191,14 @@ QWidget *TChartPages::makeContent(int page, QWidget *parent)
     }
     switch (page) {
     case PageRedStat:
-        return m_redStat = new TG2Net(parent);
-    case PageBlueStat:
-        return m_blueStat = new TG2Net(parent);
+    case PageBlueStat: {
+        // The chart keeps its own size; a small window scrolls over it.
+        QScrollArea *box = makeScrollBox(parent);
+        auto *chart = new TG2Net;
+        box->setWidget(chart);
+        (page == PageRedStat ? m_redStat : m_blueStat) = chart;
+        return box;
+    }
     case PageEmptyRowCol:
         m_emptyRowCol = new TDrawTablesBox(FillEmptyRowColTable, parent);
         m_emptyRowCol->setObjectName(QStringLiteral("ExTabSheet6ScrollBox"));

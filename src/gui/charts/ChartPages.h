@@ -28,7 +28,7 @@ class TChartPages : public QObject
     Q_OBJECT
 
 public:
-    // Adds the pages to GridPctl (which takes ownership of them) and makes "区域分布图" the
+    // Adds the pages to GridPctl (which takes ownership of them) and makes "红球走势图" the
     // active page. CodeArr is read, never written, and must outlive the pages.
     TChartPages(QTabWidget *GridPctl, const TBeenCodesRecArr *CodeArr);
 

@@ -132,18 +132,38 @@ void TH2Net::resizeEvent(QResizeEvent *event)
 void TH2Net::paintEvent(QPaintEvent *event)
 {
     QPainter painter(viewport());
-    const QPalette &pal = palette();
-    painter.fillRect(event->rect(), pal.color(QPalette::Base));
+    painter.fillRect(event->rect(), palette().color(QPalette::Base));
+    if (m_model.ColsCount() <= 0 || m_model.DynRows() <= 0)
+        return;
+    // The fixed columns stay where they are; the others move with the scroll bar and
+    // pass beneath them.
     const int across = horizontalScrollBar()->value();
-    painter.translate(-across, 0);
-    const QRect exposedRect = event->rect().translated(across, 0);
+    const int fixed = across > 0 ? m_model.FixedWidth() : 0;
+    const QRect area = event->rect();
+    QRect scrolling = area;
+    scrolling.setLeft(std::max(area.left(), fixed));
+    paintPart(painter, scrolling, across);
+    if (fixed > 0)
+        paintPart(painter, area.intersected(QRect(0, area.top(), fixed, area.height())), 0);
+}
 
+void TH2Net::paintPart(QPainter &painter, const QRect &area, int across)
+{
+    if (area.isEmpty())
+        return;
+    painter.save();
+    painter.setClipRect(area);
+    paintGrid(painter, area, across);
+    painter.restore();
+}
+
+void TH2Net::paintGrid(QPainter &painter, const QRect &area, int across)
+{
+    painter.translate(-across, 0);
+    const QPalette &pal = palette();
     const H2NetModel &m = m_model;
     const int cols = m.ColsCount();
-    if (cols <= 0 || m.DynRows() <= 0)
-        return;
-
-    const TRect exposed = ToTRect(exposedRect);
+    const TRect exposed = ToTRect(area.translated(across, 0));
     const TRect &grid = m.GridRect();
     const int L = m.FLineWidth;
     std::vector<int> lefts(std::size_t(cols) + 1);

@@ -5,9 +5,11 @@
 
 #include <QAbstractScrollArea>
 
+class QPainter;
+
 // The scrolling table of the chart pages: fixed header rows with merged captions on top,
 // dynamic rows that scroll under them with the vertical scroll bar; a grid wider than the
-// view scrolls sideways as a whole. Read-only; a chart
+// view scrolls sideways, its fixed columns (the issues) staying in place. Read-only; a chart
 // routine fills model() and then calls Resize(). Bad cell indices are shown in a modal
 // message box.
 class TH2Net : public QAbstractScrollArea
@@ -38,6 +40,9 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
 
 private:
+    // One part of the view: its clip, then the grid shifted left by `across` pixels.
+    void paintPart(QPainter &painter, const QRect &area, int across);
+    void paintGrid(QPainter &painter, const QRect &area, int across);
     void onScrollAction(int action);
     void syncScrollBar();
     // The grid's width in pixels, and whether it is wider than the view beside the

@@ -1,11 +1,9 @@
 #include "charts/MessageBoxReporter.h"
 
-#include <QCoreApplication>
-#include <QMessageBox>
+#include "app/MsgBox.h"
 
 void MessageBoxReporter::report(const QString &message)
 {
-    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), message,
-                    QMessageBox::Ok, m_parent);
-    box.exec();
+    // A bad cell index is the program's own fault: the error box.
+    MsgBox::error(m_parent, message);
 }

@@ -4,8 +4,8 @@
 
 class QWidget;
 
-// Shows a chart model's bad-index message to the user in a modal message box with an OK
-// button, as every message of the charts is shown.
+// Shows a chart control's bad-index message (an internal fault) in the program's error
+// box.
 class MessageBoxReporter : public ChartReporter
 {
 public:

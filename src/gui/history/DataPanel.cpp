@@ -172,7 +172,7 @@ bool TDataPanel::LoadTextFileIntoMemo(const QString &path)
     // A file of blank lines only has nothing to import; it would only empty the memo.
     if (const HistoryReading reading = ReadHistoryKeepingGoodLines(lines);
         reading.draws.empty() && reading.leftOut.isEmpty()) {
-        MsgBox::information(this, QStringLiteral("文件") + QDir::toNativeSeparators(path)
+        MsgBox::warning(this, QStringLiteral("文件") + QDir::toNativeSeparators(path)
                                       + QStringLiteral("中没有开奖数据，编辑框没有改动。"));
         return false;
     }
@@ -187,7 +187,7 @@ bool TDataPanel::LoadTextFileIntoMemo(const QString &path)
         FocusMemo();
         return true;
     }
-    MsgBox::information(this, SaveRefusalText(refused));
+    MsgBox::warning(this, SaveRefusalText(refused));
     GoToLine(refused.front().lineNo);
     return false;
 }

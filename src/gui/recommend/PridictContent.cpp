@@ -140,8 +140,8 @@ void TPridictContent::runCommand(RecommendKind kind)
         } restore{slow};
         out = RunRecommend(kind, m_history ? *m_history : empty);
     } catch (const SsqError &e) {
-        // The memo and the status bar keep what they show.
-        MsgBox::error(this, e.text());
+        // Too few draws for the statistics: the memo and the status bar keep what they show.
+        MsgBox::warning(this, e.text());
         return;
     }
     TuiMemo->setPlainText(RecommendMemoText(out.lines));

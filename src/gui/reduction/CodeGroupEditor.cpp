@@ -85,7 +85,7 @@ void TCodeGroupEditor::NumSetBtClick()
 void TCodeGroupEditor::AddSetBtClick()
 {
     if (MatchCount->CheckedCount() == 0) {
-        MsgBox::information(this, QStringLiteral("请选择最少一个号码数目！！"));
+        MsgBox::error(this, QString::fromUtf16(kNoMatchCountMessage));
         return;
     }
     const QString counts = MatchCount->GetCheckedText(QStringLiteral(","));
@@ -93,7 +93,7 @@ void TCodeGroupEditor::AddSetBtClick()
     // the user still has the text in front of him.
     const QString problem = GroupEntryProblem(CodeEd->text(), counts);
     if (!problem.isEmpty()) {
-        MsgBox::information(this, problem);
+        MsgBox::error(this, problem);
         return;
     }
     CodeSelLbx->addItem(MakeGroupLine(CodeEd->text(), counts));

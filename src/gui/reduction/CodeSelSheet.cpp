@@ -14,7 +14,7 @@ TCodeSelSheet::TCodeSelSheet(QWidget *parent)
     RcmSheet2Gbx1 = new TCodeGroupEditor(1, QStringLiteral("选号匹配：1-33个,匹配个数0-6个"),
                                          ConditionItems::MatchCount1, this);
     RcmSheet2Gbx1->setFixedHeight(212);
-    RcmSheet2Gbx2 = new TCodeGroupEditor(2, QStringLiteral("选号匹配：1-11个,匹配个数1-4个"),
+    RcmSheet2Gbx2 = new TCodeGroupEditor(2, QStringLiteral("选号匹配：1-11个,匹配个数0-4个"),
                                          ConditionItems::MatchCount2, this);
     RcmSheet2Gbx1->setStyle(TEtchedFrameStyle::of(this));
     RcmSheet2Gbx2->setStyle(TEtchedFrameStyle::of(this));

@@ -2,6 +2,7 @@
 
 #include "controls/ColorChk.h"
 #include "reduction/ConditionSet.h"
+#include "reduction/TypedNumbers.h"
 
 #include <QGuiApplication>
 #include <QPushButton>
@@ -12,7 +13,7 @@ TCodeSetForm::TCodeSetForm(QWidget *parent)
                           | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("CodeSetForm"));
-    setWindowTitle(QStringLiteral("号码选择(1-15个)"));
+    setWindowTitle(QStringLiteral("号码选择（可选1-33个）"));
     setModal(true);
     QFont f(QStringLiteral("宋体"));
     f.setPixelSize(14);
@@ -49,7 +50,8 @@ TCodeSetForm::TCodeSetForm(QWidget *parent)
 
 QString TCodeSetForm::pick(const QString &numbers)
 {
-    CodeChk->SetCheckedText(QStringLiteral(","), numbers);
+    // The field may hold numbers typed with blanks or Chinese commas.
+    CodeChk->SetCheckedText(QStringLiteral(","), TypedNumbersAsList(numbers));
     CodeChk->setFocus();
     if (exec() != QDialog::Accepted)
         return numbers;

@@ -5,7 +5,7 @@
 class QPushButton;
 class TColorMChk;
 
-// The number picker "号码选择(1-15个)": a grid of the red numbers 1..33 and the buttons
+// The number picker "号码选择（可选1-33个）": a grid of the red numbers 1..33 and the buttons
 // "确定" and "取消". One picker is made at start-up and shared by both group editors.
 class TCodeSetForm : public QDialog
 {

@@ -5,9 +5,13 @@
 #include "reduction/ConditionWidgets.h"
 #include "reduction/EtchedFrameStyle.h"
 #include "reduction/GapLabel.h"
+#include "reduction/RangeCheck.h"
+#include "reduction/StageReach.h"
 
 #include <QEvent>
 #include <QGroupBox>
+#include <QLabel>
+#include <QSpinBox>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -16,7 +20,9 @@ using namespace ConditionWidgets;
 namespace {
 
 constexpr int kBoxWidth = 680;      // the width the boxes are designed for
-constexpr int kPanelHeight = 388;   // the four boxes: 99 + 70 + 99 + 120
+constexpr int kBoxesHeight = 388;   // the four boxes: 99 + 70 + 99 + 120
+constexpr int kNoteHeight = 40;     // the note below them
+constexpr int kPanelHeight = kBoxesHeight + kNoteHeight;
 constexpr int kRightMargin = 8;     // room right of the widest control
 
 } // namespace
@@ -69,7 +75,8 @@ TConditionSheet::TConditionSheet(QWidget *parent)
     newLabel(GroupBox3, QStringLiteral("AC值设计："), 11, 22);
     newLabel(GroupBox3, QStringLiteral("最大间隔："), 11, 46);
     newLabel(GroupBox3, QStringLiteral("奇偶设计："), 11, 70);
-    newLabel(GroupBox3, QStringLiteral("连号：                         有                  组"), 307,
+    // Further right than the AC range's mark needs.
+    newLabel(GroupBox3, QStringLiteral("连号：                         有                  组"), 367,
              22);
     newLabel(GroupBox3, QStringLiteral("总和值："), 403, 46);
     newLabel(GroupBox3, QStringLiteral("号码大小比:"), 403, 73);
@@ -77,7 +84,7 @@ TConditionSheet::TConditionSheet(QWidget *parent)
     GroupBox4 = newGroupBox(QStringLiteral("尾数设计："), 268, 120);
     GroupBox4->setObjectName(QStringLiteral("GroupBox4"));
     newLabel(GroupBox4, QStringLiteral("尾数相同个数："), 11, 22);
-    SameTailCountLbl = newLabel(GroupBox4, QStringLiteral("尾数与上期相同个数："), 11, 46);
+    SameTailCountLbl = newLabel(GroupBox4, QStringLiteral("与上期相同个数："), 11, 46);
     SameTailCountLbl->setObjectName(QStringLiteral("SameTailCountLbl"));
     // The newest draw's reds go right of the check list that lies over the label's tail.
     SameTailCountLbl->setBreakBefore(QLatin1Char('('));
@@ -85,6 +92,46 @@ TConditionSheet::TConditionSheet(QWidget *parent)
     newLabel(GroupBox4, QStringLiteral("尾数除5余分组出现的组数:                          组"), 11,
              94);
     newLabel(GroupBox4, QStringLiteral("尾数大小比："), 387, 22);
+
+    RcmSheet1NoteLbl = new QLabel(RcmSheet1Panel);
+    RcmSheet1NoteLbl->setObjectName(QStringLiteral("RcmSheet1NoteLbl"));
+    RcmSheet1NoteLbl->setWordWrap(true);
+    RcmSheet1NoteLbl->setStyleSheet(QStringLiteral("color: #a00000;"));
+    RcmSheet1NoteLbl->setGeometry(11, kBoxesHeight + 2, kBoxWidth - 22, kNoteHeight - 4);
+    RcmSheet1NoteLbl->hide();
+}
+
+QLabel *TConditionSheet::newFreeMark(TMultiSpinEdit *range, ValueRange ConditionSet::*member)
+{
+    auto *mark = new QLabel(QStringLiteral("（不限）"), range->parentWidget());
+    const QSize size = range->sizeHint();
+    mark->adjustSize();
+    mark->move(range->x() + size.width() + 2, range->y() + (size.height() - mark->height()) / 2);
+    mark->setToolTip(NoConditionTip(member));
+    mark->setStyleSheet(QStringLiteral("color: #606060;"));
+    connect(range->spinEdit(0), &QSpinBox::valueChanged, this, &TConditionSheet::refreshNotes);
+    connect(range->spinEdit(1), &QSpinBox::valueChanged, this, &TConditionSheet::refreshNotes);
+    return mark;
+}
+
+void TConditionSheet::refreshNotes()
+{
+    if (!hasControls())
+        return;
+    const std::pair<QLabel *, std::pair<TMultiSpinEdit *, ValueRange ConditionSet::*>> marks[] = {
+        {AcRangeFreeLbl, {AcRange, &ConditionSet::AcRange}},
+        {MaxGapRangeFreeLbl, {MaxGapRange, &ConditionSet::MaxGapRange}},
+        {SumRangeFreeLbl, {SumRange, &ConditionSet::SumRange}},
+        {TailSumRangeFreeLbl, {TailSumRange, &ConditionSet::TailSumRange}},
+    };
+    for (const auto &[mark, range] : marks)
+        mark->setVisible(CountsAsNoCondition(range.second, readRange(range.first)));
+    const QString note = ConsecChoiceNote(readChecks(ConsecCount), readChecks(ConsecGroups));
+    if (note == RcmSheet1NoteLbl->text())
+        return;
+    RcmSheet1NoteLbl->setText(note);
+    RcmSheet1NoteLbl->setVisible(!note.isEmpty());
+    emit noteChanged(note);
 }
 
 QGroupBox *TConditionSheet::newGroupBox(const QString &caption, int top, int height)
@@ -121,10 +168,10 @@ void TConditionSheet::CreateControls()
     MaxGapRange = newRange(GroupBox3, 80, 40);
     OddEvenRatio = newCheckList(GroupBox3, ratios, 23, 80, 70);
     BigSmallRatio = newCheckList(GroupBox3, ratios, 23, 480, 70);
-    ConsecCount = newCheckList(GroupBox3, NumberCaptions(0, ConditionItems::ConsecCount), 10, 340, 18);
-    ConsecGroups = newCheckList(GroupBox3, NumberCaptions(0, ConditionItems::ConsecGroups), 10, 540,
+    ConsecCount = newCheckList(GroupBox3, NumberCaptions(0, ConditionItems::ConsecCount), 10, 400, 18);
+    ConsecGroups = newCheckList(GroupBox3, NumberCaptions(0, ConditionItems::ConsecGroups), 10, 600,
                                 18);
-    SumRange = newRange(GroupBox3, 460, 40, 45);
+    SumRange = newRange(GroupBox3, 460, 40);
     SameTailCount = newCheckList(GroupBox4, NumberCaptions(0, ConditionItems::SameTail), 15, 110, 18);
     PrevTailSame = newCheckList(GroupBox4, NumberCaptions(0, ConditionItems::PrevTailSame), 15, 150,
                                 40);
@@ -145,6 +192,17 @@ void TConditionSheet::CreateControls()
         {TailBigSmallRatio, "TailBigSmallRatio"}};
     for (const auto &[widget, name] : names)
         widget->setObjectName(QString::fromLatin1(name));
+
+    AcRangeFreeLbl = newFreeMark(AcRange, &ConditionSet::AcRange);
+    AcRangeFreeLbl->setObjectName(QStringLiteral("AcRangeFreeLbl"));
+    MaxGapRangeFreeLbl = newFreeMark(MaxGapRange, &ConditionSet::MaxGapRange);
+    MaxGapRangeFreeLbl->setObjectName(QStringLiteral("MaxGapRangeFreeLbl"));
+    SumRangeFreeLbl = newFreeMark(SumRange, &ConditionSet::SumRange);
+    SumRangeFreeLbl->setObjectName(QStringLiteral("SumRangeFreeLbl"));
+    TailSumRangeFreeLbl = newFreeMark(TailSumRange, &ConditionSet::TailSumRange);
+    TailSumRangeFreeLbl->setObjectName(QStringLiteral("TailSumRangeFreeLbl"));
+    connect(ConsecCount, &TMultiChk::changed, this, &TConditionSheet::refreshNotes);
+    connect(ConsecGroups, &TMultiChk::changed, this, &TConditionSheet::refreshNotes);
 
     placeObstacles();
 }
@@ -241,4 +299,5 @@ void TConditionSheet::writeFrom(const ConditionSet &c)
     writeRange(TailSumRange, c.TailSumRange);
     writeChecks(TailMod5Groups, c.TailMod5Groups);
     writeChecks(TailBigSmallRatio, c.TailBigSmallRatio);
+    refreshNotes();
 }

@@ -7,6 +7,7 @@
 #include <array>
 
 class QGroupBox;
+class QLabel;
 class QScrollArea;
 class TGapLabel;
 class TMultiChk;
@@ -31,7 +32,7 @@ public:
     void readInto(ConditionSet &conditions) const;
     void writeFrom(const ConditionSet &conditions);
 
-    // Shows the newest draw's reds beside "尾数与上期相同个数：" (plain caption when the
+    // Shows the newest draw's reds beside "与上期相同个数：" (plain caption when the
     // history is empty).
     void RcmSheet1Show(const TBeenCodesRecArr &history);
 
@@ -61,9 +62,22 @@ public:
     TMultiChk *TailMod5Groups = nullptr;
     TMultiChk *TailBigSmallRatio = nullptr;
 
+    // "（不限）" beside each range that counts as no condition, and the note below the
+    // boxes that says why a 连号 choice removes nothing.
+    QLabel *AcRangeFreeLbl = nullptr;
+    QLabel *MaxGapRangeFreeLbl = nullptr;
+    QLabel *SumRangeFreeLbl = nullptr;
+    QLabel *TailSumRangeFreeLbl = nullptr;
+    QLabel *RcmSheet1NoteLbl = nullptr;
+
+    // Shows or hides the marks and the note for the conditions as they stand.
+    void refreshNotes();
+
 signals:
     // The tab became visible (the moment the newest draw is shown again).
     void shown();
+    // The note below the boxes got a new text (empty when it was hidden).
+    void noteChanged(const QString &note);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -74,6 +88,7 @@ private:
     TGapLabel *newLabel(QGroupBox *box, const QString &caption, int left, int top);
     void placeObstacles();
     void fitPanelWidth();
+    QLabel *newFreeMark(TMultiSpinEdit *range, ValueRange ConditionSet::*member);
 
     QList<TGapLabel *> m_labels;
     int m_contentWidth = 680;

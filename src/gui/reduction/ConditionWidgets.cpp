@@ -1,5 +1,7 @@
 #include "reduction/ConditionWidgets.h"
 
+#include <algorithm>
+
 #include "controls/ColorChk.h"
 #include "controls/MultiChk.h"
 #include "controls/MultiSe.h"
@@ -74,9 +76,9 @@ TMultiSpinEdit *newRange(QWidget *parent, int left, int top, int spinWidth)
     auto *range = new TMultiSpinEdit(parent);
     range->AddItem(QStringLiteral("最小值:"));
     range->AddItem(QStringLiteral("最大值:"));
-    range->SetCapWidth(60);
-    if (spinWidth > 0)
-        range->SetSpinWidth(spinWidth);
+    // Room for four digits beside the arrows; the captions need no more than 50.
+    range->SetCapWidth(50);
+    range->SetSpinWidth(std::max(spinWidth, 56));
     range->SetCols(2);
     range->move(left, top);
     range->setCursor(Qt::PointingHandCursor);

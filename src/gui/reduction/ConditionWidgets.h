@@ -33,7 +33,8 @@ void writeLines(QListWidget *list, const QStringList &lines);
 // width and one row holding every item.
 TMultiChk *newCheckList(QWidget *parent, const QStringList &captions, int capWidth, int left,
                         int top);
-// A value range with the items "最小值:" and "最大值:", caption width 60, two columns.
+// A value range with the items "最小值:" and "最大值:", two columns, spin boxes wide
+// enough for four digits.
 TMultiSpinEdit *newRange(QWidget *parent, int left, int top, int spinWidth = 0);
 
 } // namespace ConditionWidgets

@@ -1,6 +1,7 @@
 #include "reduction/PrizeStatsBox.h"
 
 #include "app/MsgBox.h"
+#include "reduction/ResultOutput.h"
 
 #include <QGridLayout>
 #include <QHeaderView>
@@ -90,8 +91,10 @@ void TPrizeStatsBox::PrizeStatBtClick()
 {
     if (!m_results || !m_history)
         return;
-    if (m_results->Count == 0) {
-        MsgBox::information(this, QStringLiteral("还没有缩水结果，请先进行缩水计算！！"));
+    // Figures that stayed beside a draw they were not computed for would be read as its.
+    ClearStats();
+    if (const QString empty = NoSurvivorsMessage(*m_results, QStringLiteral("统计中奖")); !empty.isEmpty()) {
+        MsgBox::error(this, empty);
         return;
     }
     QString error;

@@ -35,9 +35,9 @@ TRcmDialogs TRcmDialogs::standard()
     dialogs.openFile = [](QWidget *parent, const FileDialogRequest &request) {
         return runFileDialog(parent, request, QFileDialog::AcceptOpen);
     };
-    dialogs.askText = [](QWidget *parent, const QString &caption) {
+    dialogs.askText = [](QWidget *parent, const QString &caption, const QString &label) {
         bool ok = false;
-        const QString text = QInputDialog::getText(parent, caption, QString(), QLineEdit::Normal,
+        const QString text = QInputDialog::getText(parent, caption, label, QLineEdit::Normal,
                                                    QString(), &ok);
         return ok ? text : QString();
     };
@@ -51,5 +51,6 @@ TRcmDialogs TRcmDialogs::standard()
     dialogs.print = [](QWidget *parent, const QString &title, const QStringList &lines, int fontSize) {
         PrintLines(parent, title, lines, fontSize);
     };
+    dialogs.pageCount = [](const QStringList &lines, int fontSize) { return PrintPageCount(lines, fontSize); };
     return dialogs;
 }

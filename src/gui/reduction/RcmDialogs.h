@@ -23,12 +23,15 @@ public:
     // Answers the chosen path, empty when cancelled.
     std::function<QString(QWidget *parent, const FileDialogRequest &request)> saveFile;
     std::function<QString(QWidget *parent, const FileDialogRequest &request)> openFile;
-    // The one-line input box; empty when cancelled.
-    std::function<QString(QWidget *parent, const QString &caption)> askText;
+    // The one-line input box with its caption and the instruction in its body; empty
+    // when cancelled.
+    std::function<QString(QWidget *parent, const QString &caption, const QString &label)> askText;
     // A question with "确定" and "取消"; true for "确定".
     std::function<bool(QWidget *parent, const QString &text)> confirm;
     std::function<void(QWidget *parent, const QString &title, const QStringList &lines, int fontSize)>
         print;
+    // The pages `print` would fill with these lines.
+    std::function<int(const QStringList &lines, int fontSize)> pageCount;
 
     // The real dialogs and the print routine.
     static TRcmDialogs standard();

@@ -30,7 +30,7 @@ TResultSheet::TResultSheet(QWidget *parent)
     PrizeStats->setTitle(QString());
     SideTabs->addTab(StageStats, QStringLiteral("缩水统计"));
     SideTabs->addTab(PrizeStats, QStringLiteral("中奖统计"));
-    SideTabs->setFixedWidth(340);
+    SideTabs->setFixedWidth(350);   // five columns with seven-digit counts
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

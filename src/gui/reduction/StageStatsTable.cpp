@@ -13,6 +13,8 @@ TStageStatsTable::TStageStatsTable(QWidget *parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::NoSelection);
     setFocusPolicy(Qt::NoFocus);
+    // The stage names say which stage a row is; the room goes to the seven-digit counts.
+    verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(20);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -29,17 +31,19 @@ TStageStatsTable::TStageStatsTable(QWidget *parent)
     ClearStages();
 }
 
-void TStageStatsTable::ShowStages(const StageOutcomes &stages, int tolerance)
+void TStageStatsTable::ShowStages(const StageOutcomes &stages, int tolerance,
+                                  const std::array<bool, kStageCount> &inert)
 {
     // A strict run shows the table as it always was.
     setColumnHidden(4, tolerance == 0);
     for (int s = 0; s < kStageCount; ++s) {
         const StageOutcome &o = stages[std::size_t(s)];
-        item(s, 1)->setText(o.active ? QStringLiteral("启用") : QStringLiteral("未用"));
+        const bool used = o.active && !inert[std::size_t(s)];
+        item(s, 1)->setText(used ? QStringLiteral("启用") : QStringLiteral("未用"));
         item(s, 2)->setText(QString::number(o.removed));
         item(s, 3)->setText(QString::number(o.left));
         item(s, 4)->setText(QString::number(o.failed));
-        const QColor ink = o.active ? palette().color(QPalette::Text) : palette().color(QPalette::PlaceholderText);
+        const QColor ink = used ? palette().color(QPalette::Text) : palette().color(QPalette::PlaceholderText);
         for (int c = 0; c < 5; ++c)
             item(s, c)->setForeground(ink);
     }
@@ -49,8 +53,11 @@ void TStageStatsTable::ClearStages()
 {
     setColumnHidden(4, true);
     for (int s = 0; s < kStageCount; ++s)
-        for (int c = 1; c < 5; ++c)
-            item(s, c)->setText(QString());
+        for (int c = 0; c < 5; ++c) {
+            if (c > 0)
+                item(s, c)->setText(QString());
+            item(s, c)->setForeground(palette().color(QPalette::Text));   // no stage stands out
+        }
 }
 
 QSize TStageStatsTable::sizeHint() const

@@ -13,7 +13,10 @@ class TStageStatsTable : public QTableWidget
 public:
     explicit TStageStatsTable(QWidget *parent = nullptr);
 
-    void ShowStages(const StageOutcomes &stages, int tolerance = 0);
+    // A stage in `inert` (switched on, but no combination fails it) shows "未用" as a
+    // stage that is off does.
+    void ShowStages(const StageOutcomes &stages, int tolerance = 0,
+                    const std::array<bool, kStageCount> &inert = {});
     void ClearStages();
 
     QSize sizeHint() const override;

@@ -1,6 +1,7 @@
 #include "wheel/WheelTab.h"
 
 #include "app/MsgBox.h"
+#include "reduction/ResultOutput.h"
 #include "code/Code.h"
 #include "code/SsqError.h"
 #include "controls/ColorChk.h"
@@ -197,8 +198,8 @@ void TWheelTab::WheelSurvivorBtClick()
 {
     static const TCodeList kNone;
     const TCodeList &survivors = m_survivors ? m_survivors() : kNone;
-    if (AliveCount(survivors) == 0) {
-        MsgBox::error(this, QStringLiteral("请先进行缩水计算！！"));
+    if (const QString empty = NoSurvivorsMessage(survivors, QStringLiteral("旋转")); !empty.isEmpty()) {
+        MsgBox::error(this, empty);
         return;
     }
     const int t = WheelSurvivorCb->currentData().toInt();

@@ -18,7 +18,6 @@ class TBackTestTab;
 class TCodeSelSheet;
 class TCodeSetForm;
 class TConditionSheet;
-class TMainForm;
 class TNumberRangeSheet;
 class TProgressForm;
 class TReductionExtrasBar;
@@ -32,7 +31,8 @@ class TWheelTab;
 //
 // What the panel needs of its window (the history, the status bar, the progress window,
 // the number picker, the window whose caption names the condition file) is given with
-// the setters; what is not given is taken from the TMainForm the panel lies on.
+// the setters; the panel knows nothing else of the window it lies on. Without a history
+// it works on an empty one, without a status sink its status texts go nowhere.
 class TRcmPanel : public QWidget
 {
     Q_OBJECT
@@ -83,10 +83,8 @@ public:
     ConditionSet Conditions() const;
     void SetConditions(const ConditionSet &conditions);
 
-    // The survivors of the last reduction (empty before the first one) and what each
-    // stage of it removed.
+    // The survivors of the last reduction (empty before the first one).
     const TCodeList &ResultList() const { return m_resultList; }
-    const StageOutcomes &LastStages() const { return m_lastStages; }
     // The imported base (大底) the next run goes over; null for all combinations.
     const TCodeRedArrArr *Base() const { return m_base ? &*m_base : nullptr; }
 
@@ -110,8 +108,8 @@ public:
     bool ImportConditions(const QString &path);
     bool ExportResult(const QString &path);
     // The prize check's search with a text already asked for: six reds are looked for
-    // among the survivors (and selected where the memo lists them), any other text in
-    // the memo's text.
+    // among the survivors (and selected where the memo lists them); any other text is
+    // refused with a message that asks for six reds.
     void FindInMemo(const QString &text);
     // The base commands after the dialog: true when the base was read.
     bool ImportBase(const QString &path);
@@ -127,7 +125,6 @@ signals:
 
 private:
     void createToolBar();
-    TMainForm *mainForm() const;
     const TBeenCodesRecArr &history() const;
     void showStatus(const QString &text);
     TCodeSetForm *codeSetForm();
@@ -143,7 +140,6 @@ private:
     TRcmDialogs m_dialogs;
     QString m_conditionFolder;
     TCodeList m_resultList;
-    StageOutcomes m_lastStages{};
     std::optional<TCodeRedArrArr> m_base;
     bool m_controlsCreated = false;
 };

@@ -1,6 +1,5 @@
-#include "app/RcmPanel.h"
+#include "reduction/RcmPanel.h"
 
-#include "app/MainForm.h"
 #include "app/MsgBox.h"
 #include "app/ToolBarButtons.h"
 #include "code/SsqError.h"
@@ -21,11 +20,13 @@
 #include "reduction/ReductionExtrasBar.h"
 #include "reduction/TicketFile.h"
 #include "reduction/ResultSheet.h"
+#include "reduction/StageReach.h"
 #include "reduction/StageStatsTable.h"
 #include "wheel/WheelTab.h"
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
 #include <QLabel>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -74,9 +75,8 @@ TRcmPanel::TRcmPanel(QWidget *parent)
     RcmSheet4->PrizeStats->SetSources(&m_resultList, [this]() -> const TBeenCodesRecArr & { return history(); });
     WheelSheet = new TWheelTab;
     RcmPctl->addTab(WheelSheet, QStringLiteral("旋转矩阵"));
-    WheelSheet->SetSources([this]() -> const TCodeList & { return m_resultList; }, [this] {
-        return m_progressForm ? m_progressForm.data() : (mainForm() ? mainForm()->ProgressForm() : nullptr);
-    });
+    WheelSheet->SetSources([this]() -> const TCodeList & { return m_resultList; },
+                           [this] { return m_progressForm.data(); });
     connect(WheelSheet, &TWheelTab::useAsResult, this, &TRcmPanel::UseWheelAsResult);
     connect(this, &TRcmPanel::reductionDone, WheelSheet, [this] { WheelSheet->ShowSurvivorCount(AliveCount(m_resultList)); });
 
@@ -96,6 +96,12 @@ TRcmPanel::TRcmPanel(QWidget *parent)
 
     RcmSheet2->setPickerSource([this] { return codeSetForm(); });
     connect(RcmSheet1, &TConditionSheet::shown, this, &TRcmPanel::RcmSheet1Show);
+    // The note stands below the boxes, out of sight in a small window: the status bar
+    // says it too.
+    connect(RcmSheet1, &TConditionSheet::noteChanged, this, [this](const QString &note) {
+        if (!note.isEmpty())
+            showStatus(note);
+    });
     connect(TabSheet3, &TNumberRangeSheet::exportBindsClicked, this,
             &TRcmPanel::RcmPanelExportBindsBtClick);
     // Every accessor of the conditions needs the controls, so they exist from here on;
@@ -169,26 +175,15 @@ void TRcmPanel::setCaptionWindow(QWidget *window)
     m_captionWindow = window;
 }
 
-TMainForm *TRcmPanel::mainForm() const
-{
-    return qobject_cast<TMainForm *>(window());
-}
-
 const TBeenCodesRecArr &TRcmPanel::history() const
 {
-    if (m_history)
-        return *m_history;
-    if (const TMainForm *form = mainForm())
-        return form->CodeArr();
-    return kNoHistory;
+    return m_history ? *m_history : kNoHistory;
 }
 
 void TRcmPanel::showStatus(const QString &text)
 {
     if (m_statusSink)
         m_statusSink(text);
-    else if (TMainForm *form = mainForm())
-        form->setStatusText(0, text);
 }
 
 TCodeSetForm *TRcmPanel::codeSetForm()
@@ -277,13 +272,35 @@ void TRcmPanel::RcmPanelImportBindsBtClick()
 
 bool TRcmPanel::ExportConditions(const QString &path)
 {
+    // An existing file is written into only when the player says so; a file that is not
+    // a condition file (a ticket or result file) is replaced whole or left alone.
+    const QString shown = QDir::toNativeSeparators(path);
+    bool replace = false;
+    switch (ExportTargetOf(path)) {
+    case ExportTarget::NewFile:
+        break;
+    case ExportTarget::ConditionFile:
+        if (!m_dialogs.confirm(this, QStringLiteral("条件配置文件“%1”已经存在。\n确定把当前条件写入这个文件吗？"
+                                                    "（文件中的原有条件将被替换）")
+                                         .arg(shown)))
+            return false;
+        break;
+    case ExportTarget::OtherFile:
+        if (!m_dialogs.confirm(this, QStringLiteral("文件“%1”不是条件配置文件。\n确定用条件配置替换这个文件吗？"
+                                                    "（文件原有的内容将全部丢失）")
+                                         .arg(shown)))
+            return false;
+        replace = true;
+        break;
+    }
     try {
-        ExportConditionFile(path, Conditions());
+        ExportConditionFile(path, Conditions(), replace);
     } catch (const SsqError &e) {
         MsgBox::error(this, e.text());
         return false;
     }
     setFileCaption(path);
+    showStatus(QStringLiteral("条件已导出到：%1").arg(shown));
     return true;
 }
 
@@ -304,24 +321,39 @@ bool TRcmPanel::ImportConditions(const QString &path)
 
 void TRcmPanel::RcmPanelScaleBtClick()
 {
-    TProgressForm *form = m_progressForm ? m_progressForm.data()
-                                         : (mainForm() ? mainForm()->ProgressForm() : nullptr);
+    TProgressForm *form = m_progressForm.data();
     const ConditionSet conditions = Conditions();
     if (const QString empty = EmptyRangeMessage(conditions); !empty.isEmpty()) {
         MsgBox::error(this, empty);   // a run would leave nothing; the last result stays
+        return;
+    }
+    StageReach reach;
+    try {
+        reach = ReachOfStages(conditions, history());
+    } catch (const SsqError &e) {
+        MsgBox::error(this, e.text());   // a bad chosen-number group, named as a run names it
+        return;
+    }
+    if (const QString none = NoCombinationMessage(reach); !none.isEmpty()) {
+        MsgBox::error(this, none);   // refused as an empty range is: the last result stays
         return;
     }
     TProgressFormDriver progress(form);
     try {
         const ReductionRun run = RunReduction(conditions, history(), m_resultList, &progress,
                                               QDateTime::currentDateTime(), 0, Base());
-        m_lastStages = run.stages;
         RcmSheet4->setReport(run.report);
-        RcmSheet4->StageStats->ShowStages(run.stages, run.tolerance);
+        RcmSheet4->StageStats->ShowStages(run.stages, run.tolerance, reach.removesNone);
         RcmSheet4->SideTabs->setCurrentWidget(RcmSheet4->StageStats);
         // The figures of the last survivors must not stand beside new ones.
         RcmSheet4->PrizeStats->ClearStats();
         RcmSheet4->PrizeStats->SuggestNewestDraw();
+        // The run was started from any tab; its outcome is on the result tab.
+        RcmPctl->setCurrentWidget(RcmSheet4);
+        QString done = QStringLiteral("缩水完成：缩水结果为%1注号码").arg(run.survivors);
+        if (reach.removesNone[10])
+            done += QStringLiteral("（连号的选择不剔除任何号码，见“条件缩水”页下方的说明）");
+        showStatus(done);
     } catch (const SsqError &e) {
         // A bad chosen-number group is found before anything changes: the memo and the
         // last result stay as they were.
@@ -347,13 +379,25 @@ bool TRcmPanel::ExportResult(const QString &path)
         MsgBox::error(this, e.text());
         return false;
     }
+    showStatus(QStringLiteral("已导出缩水结果%1注到：%2").arg(AliveCount(m_resultList)).arg(QDir::toNativeSeparators(path)));
     return true;
 }
 
 void TRcmPanel::RcmPanelPrintBtClick()
 {
-    m_dialogs.print(this, QString::fromUtf16(kResultPrintTitle), RcmSheet4->memoLines(),
-                    kResultPrintFontSize);
+    const QStringList memo = RcmSheet4->memoLines();
+    const QStringList lines = PrintAllLines(memo, m_resultList);
+    const int survivors = AliveCount(m_resultList);
+    if (lines != memo) {
+        // The memo lists no combination beyond 20000: printing it alone would give the
+        // header and nothing else. Every survivor is printed when the player agrees.
+        const int pages = m_dialogs.pageCount ? m_dialogs.pageCount(lines, kResultPrintFontSize) : 0;
+        if (!m_dialogs.confirm(this, QStringLiteral("缩水结果有%1注号码，打印全部号码需要%2页纸。\n确定打印全部号码吗？")
+                                         .arg(survivors)
+                                         .arg(pages)))
+            return;
+    }
+    m_dialogs.print(this, QString::fromUtf16(kResultPrintTitle), lines, kResultPrintFontSize);
 }
 
 void TRcmPanel::RcmPanelViewCodeBtClick()
@@ -365,7 +409,8 @@ void TRcmPanel::RcmPanelCheckBtClick()
 {
     RcmPctl->setCurrentWidget(RcmSheet4);
     RcmSheet4->caretToStart();
-    const QString text = m_dialogs.askText(this, QString::fromUtf16(kPrizeCheckCaption));
+    const QString text = m_dialogs.askText(this, QString::fromUtf16(kPrizeCheckCaption),
+                                           QStringLiteral("六个红球号码，如01 05 12 18 23 30（可加“+蓝球”）："));
     if (text.isEmpty())
         return;
     RcmPctl->setCurrentWidget(RcmSheet4);
@@ -376,7 +421,9 @@ void TRcmPanel::UseWheelAsResult(const TCodeList &list, const QStringList &repor
 {
     m_resultList = list;
     RcmSheet4->setReport(report);
-    RcmSheet4->PrizeStats->ClearStats();   // they counted the survivors the wheel replaces
+    // The stage table and the prize figures belonged to the survivors the wheel replaces.
+    RcmSheet4->StageStats->ClearStages();
+    RcmSheet4->PrizeStats->ClearStats();
     RcmSheet4->PrizeStats->SuggestNewestDraw();
     RcmPctl->setCurrentWidget(RcmSheet4);
     showStatus(QStringLiteral("旋转矩阵已作为当前结果，共%1注").arg(list.Count));
@@ -384,15 +431,14 @@ void TRcmPanel::UseWheelAsResult(const TCodeList &list, const QStringList &repor
 
 void TRcmPanel::FindInMemo(const QString &text)
 {
-    if (const auto search = FindInResult(m_resultList, text)) {
-        if (search->found)
-            RcmSheet4->FindInMemo(RedArrToStr(search->reds)); // selects it where the memo lists it
-        showStatus(search->status);
+    const ResultSearch search = FindInResult(m_resultList, text);
+    if (!search.valid) {
+        MsgBox::error(this, search.status);   // no draw was typed: nothing is looked up
         return;
     }
-    const QString status = RcmSheet4->FindInMemo(text);
-    if (!status.isEmpty())
-        showStatus(status);
+    if (search.found)
+        RcmSheet4->FindInMemo(RedArrToStr(search.reds)); // selects it where the memo lists it
+    showStatus(search.status);
 }
 
 // ---- the base (大底), reduce again and tickets --------------------------------------------
@@ -427,19 +473,16 @@ void TRcmPanel::RcmPanelClearBaseBtClick()
 {
     m_base.reset();
     showBaseNote();
+    showStatus(QStringLiteral("已清除大底，下次缩水在全部%1注号码中进行").arg(kCombinationCount));
 }
 
 void TRcmPanel::RcmPanelReduceAgainBtClick()
 {
-    if (m_resultList.Count == 0) {
-        MsgBox::information(this, QStringLiteral("还没有缩水结果，请先进行缩水计算！！"));
+    if (const QString empty = NoSurvivorsMessage(m_resultList, QStringLiteral("再缩水")); !empty.isEmpty()) {
+        MsgBox::error(this, empty);
         return;
     }
     TCodeRedArrArr survivors = SurvivorCodes(m_resultList);
-    if (survivors.empty()) {
-        MsgBox::information(this, QStringLiteral("缩水结果为0注，无法再缩水！！"));
-        return;
-    }
     m_base = std::move(survivors);
     showBaseNote();
     RcmPanelScaleBtClick();
@@ -447,13 +490,14 @@ void TRcmPanel::RcmPanelReduceAgainBtClick()
 
 void TRcmPanel::RcmPanelTicketsBtClick()
 {
-    if (AliveCount(m_resultList) == 0) {
-        MsgBox::information(this, QStringLiteral("没有可投注的号码，请先进行缩水计算！！"));
+    if (const QString empty = NoSurvivorsMessage(m_resultList, QStringLiteral("生成投注")); !empty.isEmpty()) {
+        MsgBox::error(this, empty);
         return;
     }
     // The input box answers nothing both for a cancel and for an empty text, so the
     // blues are always typed.
-    const QString blues = m_dialogs.askText(this, QStringLiteral("生成投注：输入蓝球号码（如1,8,16）"));
+    const QString blues = m_dialogs.askText(this, QStringLiteral("生成投注"),
+                                            QStringLiteral("输入蓝球号码（1-16），用逗号或空格分开，如1,8,16："));
     if (!blues.trimmed().isEmpty())
         WriteTickets(blues);
 }
@@ -482,6 +526,6 @@ bool TRcmPanel::WriteTickets(const QString &blueText)
         MsgBox::error(this, e.text());
         return false;
     }
-    showStatus(QStringLiteral("已生成投注文件：%1").arg(TicketSummary(count)));
+    showStatus(QStringLiteral("已生成投注文件（%1）：%2").arg(TicketSummary(count), QDir::toNativeSeparators(path)));
     return true;
 }
