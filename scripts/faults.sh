@@ -33,12 +33,12 @@ src/core/code/Code.h @@ const bool step = n - t.Last == 2; @@ const bool step = 
 src/core/code/Code.h @@ t.Gap = std::max(t.Gap, n > t.Last ? n - t.Last : t.Last - n); @@ t.Gap = std::max(t.Gap, n - t.Last); @@ largest gap: a pair written high before low is no gap
 src/core/reduction/ConditionSet.cpp @@ return ok && n >= 1 && n <= 33 && piece == QString::number(n) ? n : 0; @@ return ok && n >= 1 && n <= 33 ? n : 0; @@ number range text: "+5" or "008" accepted
 src/core/reduction/ConditionSet.cpp @@ defaults.MatchCount2 = current.MatchCount2; @@ (void)current.MatchCount2; @@ clearing the conditions also clears the second match list
-src/core/reduction/GroupLines.cpp @@ if (*value < lo || *value > hi) { @@ if (*value < lo || *value >= hi) { @@ chosen group: the upper bound (33, 6) is rejected
+src/core/reduction/GroupLines.cpp @@ if (value < lo || value > hi) { @@ if (value < lo || value >= hi) { @@ chosen group: the upper bound (33, 6) is rejected
 src/core/reduction/GroupLines.cpp @@ if (parts.size() != 2) @@ if (parts.size() < 2) @@ chosen group: a line with two "&" is accepted
 src/core/reduction/BackTest.cpp @@ previous[0] = history[std::size_t(i - 1)]; @@ previous[0] = history[std::size_t(i)]; @@ back test compares a draw with itself rather than the one before
 src/core/reduction/BackTest.cpp @@ if (sorted[i] < 1 || sorted[i] > 33 || (i > 0 && sorted[i] == sorted[i - 1])) @@ if (sorted[i] < 1 || sorted[i] > 33) @@ back test: a draw with a repeated red is not flagged invalid
 src/core/reduction/PrizeStats.cpp @@ const qint64 blueMiss = qint64(blues.size()) - blueHit; @@ const qint64 blueMiss = qint64(blues.size()); @@ prize count: the drawn blue also counts as a miss
-src/core/reduction/PrizeStats.cpp @@ if (!ok || draw.blue < 1 || draw.blue > 16) @@ if (!ok || draw.blue < 1 || draw.blue > 33) @@ prize draw: a blue above 16 is accepted
+src/core/reduction/TypedNumbers.cpp @@ blue->front() < 1 || blue->front() > 16) @@ blue->front() < 1 || blue->front() > 33) @@ prize draw: a blue above 16 is accepted
 src/core/reduction/ResultOutput.cpp @@ outcome.length = text.size(); @@ outcome.length = text.size() - 1; @@ result search selects one character too few
 src/core/reduction/ResultOutput.cpp @@ arg(AliveCount(list)) @@ arg(list.Codes.size()) @@ export header counts removed combinations too
 src/core/app/TextFile.cpp @@ if (!file.commit()) { @@ if (!file.flush()) { @@ atomic write: the temporary file never replaces the target
@@ -50,7 +50,7 @@ src/core/recommend/RecommendCommands.cpp @@ for (int n = 18; n <= kRedNumbers; +
 src/core/charts/ChartOmission.cpp @@ if (k >= draws - 20) @@ if (k > draws - 20) @@ omission table: "20 draws" column counts 19
 src/core/charts/ChartOmission.cpp @@ QString::number(s.omission), QString::number(s.maxGap), @@ QString::number(s.maxGap), QString::number(s.omission), @@ omission table: current and largest gap columns swapped
 src/core/charts/ChartBlue.cpp @@ chart.SetValue(int(x), 1, QString::number(counts[x])); @@ chart.SetValue(int(x), 1, QString::number(counts[x - 1])); @@ bar chart: each bar shows its left neighbour's count
-src/gui/app/RcmPanel.cpp @@ c.MatchCount2 = ConditionWidgets::readChecks(RcmSheet2->RcmSheet2Gbx2->MatchCount); @@ c.MatchCount2 = ConditionWidgets::readChecks(RcmSheet2->RcmSheet2Gbx1->MatchCount); @@ panel: the second match list reads the first one's counts
+src/gui/reduction/RcmPanel.cpp @@ c.MatchCount2 = ConditionWidgets::readChecks(RcmSheet2->RcmSheet2Gbx2->MatchCount); @@ c.MatchCount2 = ConditionWidgets::readChecks(RcmSheet2->RcmSheet2Gbx1->MatchCount); @@ panel: the second match list reads the first one's counts
 src/gui/reduction/ConditionSheet.cpp @@ c.SumRange = readRange(SumRange); @@ c.SumRange = readRange(TailSumRange); @@ condition sheet: sum range read from the tail-sum control
 src/gui/recommend/PridictContent.cpp @@ RcmFsMenuR20Click() { runCommand(RecommendKind::Multi15); } @@ RcmFsMenuR20Click() { runCommand(RecommendKind::Multi12); } @@ recommend panel: the 15-red menu item runs the 12-red command
 src/core/update/HistoryMerge.cpp @@ if (list.front().draw.draw != mine) { @@ if (list.front().draw.draw.Red != mine.Red) { @@ update merge: a source that changed only the blue of a known draw is not listed
@@ -121,9 +121,7 @@ src/core/update/UpdateRun.cpp @@ if (file.size() > maxBytes) @@ if (file.size() 
 src/core/reduction/ResultOutput.cpp @@ if (!list.Alive[std::size_t(i)])
             continue;
         ++position; @@ ++position; @@ result search: a removed combination is found and counted
-src/core/reduction/ResultOutput.cpp @@ if (pieces.size() != 6)
-        return std::nullopt; @@ if (pieces.size() < 6)
-        return std::nullopt; @@ result search: seven numbers are searched as their first six
+src/core/reduction/TypedNumbers.cpp @@ if (!reds || reds->size() != 6) @@ if (!reds || reds->size() < 6) @@ result search: seven numbers are searched as their first six
 src/core/charts/ChartAnalysis.cpp @@ const TCodeRedArr &prev = CodeArr[std::size_t(k - 1)].Red; @@ const TCodeRedArr &prev = CodeArr[std::size_t(k)].Red; @@ analysis table: the columns against the draw before compare a draw with itself
 src/core/reduction/GbkIniFile.cpp @@ break; // the end of the wanted section @@ continue; // the end of the wanted section @@ INI file: a key of a later section is read as the wanted section's
 src/core/reduction/GbkIniFile.cpp @@ if (v.size() >= 2 && ((v.startsWith('"') @@ if (v.size() > 2 && ((v.startsWith('"') @@ INI file: an empty quoted value reads as two quotes
