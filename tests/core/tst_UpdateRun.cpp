@@ -228,6 +228,8 @@ private slots:
         QTest::newRow("challenge page") << json << QByteArray("<html><script>var a=1;document.cookie='x'</script></html>")
                                         << "" << "网站拒绝了本程序的访问（可能是防机器人检查），请稍后再试或改用其他来源（HTTP 200 收到的是带脚本的网页）";
         QTest::newRow("full-history text, no final line break") << table << kRealTable << "2025062 2025063 2025064" << "";
+        QTest::newRow("bare lines, no final line break")
+            << table << QByteArray("2026096 01 05 12 19 27 33 16\n2026097 03 07 12 19 27 31 09") << "2026096 2026097" << "";
         QTest::newRow("complete last line shorter than the one before")
             << table << kRealTable.left(kRealTable.lastIndexOf('\n')) + "\n2025064 2025-06-08 01 05 12 19 27 33 16 33 01 05 12 27 19 - -"
             << "2025062 2025063 2025064" << "";
