@@ -4,6 +4,8 @@ include(GNUInstallDirs)
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
 install(TARGETS ssq ssq-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The embedded browser, loaded by the program when the first web page is opened.
+install(TARGETS ssqwebview LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/ssq)
 # The shipped history and the user's guide; an installed program copies the history into
 # the user's data folder at its first start and never writes here.
 install(FILES ${CMAKE_SOURCE_DIR}/data/ssq.dxt DESTINATION ${CMAKE_INSTALL_DATADIR}/ssq)

@@ -19,15 +19,26 @@ int CmdWheel(CliContext &ctx)
     const auto guarantee = ParseWheelGuarantee(ctx.args.option(QStringLiteral("--guarantee")));
     if (!guarantee)
         return ctx.usage(QStringLiteral("--guarantee takes one of 6-5 6-4 6-3 5-5 5-4 5-3 4-4 4-3 3-3"));
-    QList<int> numbers;
     static const QRegularExpression separators(QStringLiteral("[,\\s]+"));
-    for (const QString &piece : ctx.args.positional[0].split(separators, Qt::SkipEmptyParts)) {
-        bool ok = false;
-        const int number = piece.toInt(&ok);
-        numbers.append(ok ? number : 0);
+    const auto readList = [](const QString &text) {
+        QList<int> list;
+        for (const QString &piece : text.split(separators, Qt::SkipEmptyParts)) {
+            bool ok = false;
+            const int number = piece.toInt(&ok);
+            list.append(ok ? number : 0);
+        }
+        return list;
+    };
+    const QList<int> numbers = readList(ctx.args.positional[0]);
+    QList<int> bankers;
+    if (ctx.args.options.contains(QStringLiteral("--bankers"))) {
+        bankers = readList(ctx.args.option(QStringLiteral("--bankers")));
+        const QString problem = WheelBankersProblem(numbers, bankers, *guarantee);
+        if (!problem.isEmpty())
+            return ctx.usage(QStringLiteral("--bankers takes 1 to 3 reds not among NUMBERS, fewer than T of M-T"));
     }
     try {
-        const auto wheel = MakeWheel(numbers, *guarantee);
+        const auto wheel = MakeWheel(numbers, *guarantee, bankers);
         for (const QString &line : WheelLines(*wheel))
             ctx.out << line << '\n';
     } catch (const SsqError &e) {

@@ -72,10 +72,11 @@ const QList<CliCommandInfo> &CliCommands()
         {"update", "update [--source NAME] [--dry-run]\n"
                    "                             add the new draws of the public sources to the history",
          CmdUpdate, {"--source"}, {"--dry-run"}},
-        {"wheel", "wheel NUMBERS --guarantee M-T\n"
+        {"wheel", "wheel NUMBERS --guarantee M-T [--bankers LIST]\n"
                   "                             旋转矩阵 over the chosen reds (\"1,2,3,...\", 7..33 numbers);\n"
-                  "                             M-T: 6-5 6-4 6-3 5-5 5-4 5-3 4-4 4-3 3-3 (中M保T)",
-         CmdWheel, {"--guarantee"}, {}},
+                  "                             M-T: 6-5 6-4 6-3 5-5 5-4 5-3 4-4 4-3 3-3 (中M保T);\n"
+                  "                             --bankers: 1..3 reds (胆码) on every ticket, fewer than T",
+         CmdWheel, {"--guarantee", "--bankers"}, {}},
     };
     return commands;
 }

@@ -1,27 +1,79 @@
-// Wheels over chosen numbers: the best known sizes for 7..10 numbers, every ticket made
-// of the chosen numbers, and the guarantee checked again on the tickets as shown.
+// Wheels over chosen numbers: every ticket made of the chosen numbers (and the bankers),
+// the guarantee counted here case by case, the same wheel on every run beyond the table,
+// and the bankers refused where they cannot work.
 #include "code/SsqError.h"
 #include "wheel/ChosenWheel.h"
+#include "wheel/SurvivorCover.h"
 #include "wheel/WheelSearch.h"
 #include "wheel/WheelVerifier.h"
 
-#include <QElapsedTimer>
 #include <QTest>
+#include <algorithm>
+#include <atomic>
+#include <thread>
 
 #include <thread>
 
 namespace {
-// The tickets over the bits 0..n-1 of the chosen numbers, as the check reads them.
-bool guaranteeHolds(const ChosenWheel &w)
+// The cases the tickets leave open: with every banker drawn and any m - b of the other
+// numbers, some ticket must hold t of the drawn reds. Counted over the reds themselves.
+int openCases(const ChosenWheel &w)
 {
-    std::vector<std::uint64_t> tickets;
-    for (const TCodeRedArr &a : w.tickets) {
-        std::uint64_t m = 0;
-        for (const auto x : a)
-            m |= std::uint64_t{1} << w.numbers.indexOf(x);
-        tickets.push_back(m);
+    const int b = int(w.bankers.size());
+    const int r = w.guarantee.m - b;
+    const int n = int(w.numbers.size());
+    int open = 0;
+    std::vector<int> pick;
+    for (int i = 0; i < r; ++i)
+        pick.push_back(i);
+    while (true) {
+        QList<int> drawn = w.bankers;
+        for (const int i : pick)
+            drawn << w.numbers[i];
+        bool held = false;
+        for (const TCodeRedArr &ticket : w.tickets) {
+            int shared = 0;
+            for (const int red : drawn)
+                shared += std::find(ticket.begin(), ticket.end(), red) != ticket.end();
+            if (shared >= w.guarantee.t) {
+                held = true;
+                break;
+            }
+        }
+        open += !held;
+        int i = r - 1;
+        while (i >= 0 && pick[std::size_t(i)] == n - r + i)
+            --i;
+        if (i < 0)
+            return open;
+        ++pick[std::size_t(i)];
+        for (int j = i + 1; j < r; ++j)
+            pick[std::size_t(j)] = pick[std::size_t(j - 1)] + 1;
     }
-    return VerifyWheel(int(w.numbers.size()), w.guarantee, tickets).ok;
+}
+
+QList<int> reds(int from, int count, int step = 1)
+{
+    QList<int> list;
+    for (int i = 0; i < count; ++i)
+        list << from + i * step;
+    return list;
+}
+
+// Every ticket: six different reds, all the bankers, the rest from the numbers.
+bool ticketsWellMade(const ChosenWheel &w)
+{
+    for (const TCodeRedArr &a : w.tickets) {
+        if (std::adjacent_find(a.begin(), a.end()) != a.end() || !std::is_sorted(a.begin(), a.end()))
+            return false;
+        for (const int b : w.bankers)
+            if (std::find(a.begin(), a.end(), b) == a.end())
+                return false;
+        for (const auto x : a)
+            if (!w.numbers.contains(x) && !w.bankers.contains(x))
+                return false;
+    }
+    return true;
 }
 } // namespace
 
@@ -30,40 +82,94 @@ class TestChosenWheel : public QObject
     Q_OBJECT
 
 private slots:
-    // Covering sizes (m = t) are those of the La Jolla Covering Repository; 10 numbers
-    // 中6保5 in 14 is the published lotto design; the other m > t sizes are the smallest
-    // the program found, each matching the smallest published wheel we could check.
-    void bestKnownSizes_data()
+    // From the table (n <= 20) and from the search (beyond, and with bankers), laid over
+    // any reds.
+    void guaranteeHolds_data()
+    {
+        QTest::addColumn<QList<int>>("numbers");
+        QTest::addColumn<QList<int>>("bankers");
+        QTest::addColumn<QString>("guarantee");
+        QTest::newRow("10 reds 中6保5, table") << reds(2, 10, 3) << QList<int>{} << "6-5";
+        QTest::newRow("16 reds 中5保3, table") << reds(1, 16, 2) << QList<int>{} << "5-3";
+        QTest::newRow("24 reds 中3保3, search") << reds(3, 24) << QList<int>{} << "3-3";
+        QTest::newRow("22 reds 中6保4, search") << reds(1, 22) << QList<int>{} << "6-4";
+        QTest::newRow("胆码01, 10 reds 中6保5") << reds(5, 10) << QList<int>{1} << "6-5";
+        QTest::newRow("胆码33 01, 12 reds 中5保5") << reds(10, 12) << QList<int>{33, 1} << "5-5";
+        QTest::newRow("胆码 three, 9 reds 中6保4") << reds(4, 9) << QList<int>{1, 2, 3} << "6-4";
+        QTest::newRow("胆码07, 20 reds 中4保3") << reds(10, 20) << QList<int>{7} << "4-3";
+    }
+    void guaranteeHolds()
+    {
+        QFETCH(QList<int>, numbers);
+        QFETCH(QList<int>, bankers);
+        QFETCH(QString, guarantee);
+        const auto wheel = MakeWheel(numbers, *ParseWheelGuarantee(guarantee), bankers);
+        QVERIFY(wheel.has_value());
+        QVERIFY(wheel->complete);
+        QVERIFY(!wheel->tickets.empty());
+        QVERIFY(ticketsWellMade(*wheel));
+        QCOMPARE(openCases(*wheel), 0);
+    }
+
+    void bankersCheckLine()
+    {
+        const auto wheel = MakeWheel(reds(10, 12), WheelGuarantee{5, 5}, {2, 1});
+        QCOMPARE(wheel->allCount, qint64(495));   // C(12, 4)
+        QCOMPARE(WheelVerifiedLine(*wheel),
+                 QStringLiteral("已验证：胆码01 02全部开出、其余12个号码中任意3个开出（共220种情形），每种都有一注至少中其中5个（中5保5）"));
+    }
+
+    // Beyond the table the answer depends on nothing but the input, and it is never
+    // larger than covering every m-subset one survivor at a time.
+    void sameEveryRun_data()
     {
         QTest::addColumn<int>("n");
         QTest::addColumn<QString>("guarantee");
-        QTest::addColumn<int>("size");
-        const struct { int n; const char *g; int size; } rows[] = {
-            {7, "5-5", 6}, {8, "5-5", 12}, {9, "5-5", 30}, {10, "5-5", 50},
-            {7, "4-4", 5}, {8, "4-4", 7}, {9, "4-4", 12}, {10, "4-4", 20},
-            {7, "3-3", 4}, {8, "3-3", 4}, {9, "3-3", 7}, {10, "3-3", 10},
-            {7, "6-5", 1}, {8, "6-5", 4}, {9, "6-5", 7}, {10, "6-5", 14},
-            {9, "6-4", 3}, {10, "6-4", 3}, {10, "6-3", 2},
-            {9, "5-4", 3}, {10, "5-4", 7}, {10, "5-3", 2}, {10, "4-3", 4},
-        };
-        for (const auto &r : rows)
-            QTest::addRow("%d numbers %s", r.n, r.g) << r.n << QString::fromLatin1(r.g) << r.size;
+        QTest::newRow("21 numbers 中4保4") << 21 << "4-4";
+        QTest::newRow("21 numbers 中6保5") << 21 << "6-5";
     }
-    void bestKnownSizes()
+    void sameEveryRun()
     {
         QFETCH(int, n);
         QFETCH(QString, guarantee);
-        QFETCH(int, size);
-        QList<int> numbers;
-        for (int i = 0; i < n; ++i)
-            numbers << 3 * i + 2;   // any reds: the wheel is laid over them
-        const auto wheel = MakeWheel(numbers, *ParseWheelGuarantee(guarantee));
+        const WheelGuarantee g = *ParseWheelGuarantee(guarantee);
+        const auto first = MakeWheel(reds(1, n), g);
+        const auto second = MakeWheel(reds(1, n), g);
+        QVERIFY(first && second);
+        QVERIFY(!first->fromTable);
+        QVERIFY(first->tickets == second->tickets);
+        std::vector<std::uint64_t> all;
+        const std::uint64_t pool = (std::uint64_t{1} << n) - 1;
+        for (std::uint64_t x = 0; x <= pool; ++x)
+            if (std::popcount(x) == g.m)
+                all.push_back(x);
+        QVERIFY(first->tickets.size() <= CoverSurvivorMasks(all, g.t, nullptr, 6, pool).size());
+    }
+
+    // Cancelled once a first complete wheel exists: that wheel comes back, checked, and
+    // marked as not the final one.
+    void cancelKeepsBestSoFar()
+    {
+        WheelControl control;
+        std::atomic<bool> done{false};
+        std::thread watcher([&] {
+            while (!done && control.bestSize.load() == 0)
+                std::this_thread::yield();
+            control.cancel = true;
+        });
+        const auto wheel = MakeWheel(reds(1, 23), WheelGuarantee{5, 5}, {}, &control);
+        done = true;
+        watcher.join();
         QVERIFY(wheel.has_value());
-        QCOMPARE(int(wheel->tickets.size()), size);
-        for (const TCodeRedArr &a : wheel->tickets)
-            for (const auto x : a)
-                QVERIFY(numbers.contains(x));
-        QVERIFY(guaranteeHolds(*wheel));
+        QVERIFY(!wheel->complete);
+        QCOMPARE(openCases(*wheel), 0);
+    }
+
+    void cancelledBeforeAnyWheel()
+    {
+        WheelControl control;
+        control.cancel = true;
+        QVERIFY(!MakeWheel(reds(1, 25), WheelGuarantee{5, 5}, {}, &control).has_value());
     }
 
     // The search on its own (no table) reaches the known sizes of small cases.
@@ -90,36 +196,30 @@ private slots:
         QVERIFY(VerifyWheel(n, g, *masks).ok);
     }
 
-    // Cancelled while it runs, a search given a minute and a size it never reaches stops
-    // at once and answers nothing.
-    void cancelledSearchAnswersNothing()
-    {
-        WheelControl control;
-        WheelSearchOptions options;
-        options.timeLimitMs = 60000;
-        options.targetSize = 1;
-        std::optional<std::vector<std::uint64_t>> found{std::vector<std::uint64_t>{}};
-        QElapsedTimer clock;
-        clock.start();
-        std::thread search([&] { found = SearchWheel(25, WheelGuarantee{5, 5}, options, &control); });
-        QTest::qSleep(300);
-        control.cancel = true;
-        search.join();
-        QVERIFY(clock.elapsed() < 5000);
-        QVERIFY(!found.has_value());
-    }
-
-    void wrongNumbersRefused_data()
+    void wrongInputRefused_data()
     {
         QTest::addColumn<QList<int>>("numbers");
-        QTest::newRow("six") << QList<int>{1, 2, 3, 4, 5, 6};
-        QTest::newRow("twice") << QList<int>{1, 2, 3, 4, 5, 6, 6};
-        QTest::newRow("34") << QList<int>{1, 2, 3, 4, 5, 6, 34};
+        QTest::addColumn<QList<int>>("bankers");
+        QTest::addColumn<QString>("guarantee");
+        QTest::newRow("six") << QList<int>{1, 2, 3, 4, 5, 6} << QList<int>{} << "6-5";
+        QTest::newRow("twice") << QList<int>{1, 2, 3, 4, 5, 6, 6} << QList<int>{} << "6-5";
+        QTest::newRow("34") << QList<int>{1, 2, 3, 4, 5, 6, 34} << QList<int>{} << "6-5";
+        QTest::newRow("four bankers") << reds(5, 10) << QList<int>{1, 2, 3, 4} << "6-5";
+        QTest::newRow("banker among the numbers") << reds(5, 10) << QList<int>{5} << "6-5";
+        QTest::newRow("banker twice") << reds(5, 10) << QList<int>{1, 1} << "6-5";
+        QTest::newRow("banker 0") << reds(5, 10) << QList<int>{0} << "6-5";
+        QTest::newRow("three bankers for 保3") << reds(5, 10) << QList<int>{1, 2, 3} << "6-3";
+        QTest::newRow("three bankers for 中4保3") << reds(5, 10) << QList<int>{1, 2, 3} << "4-3";
     }
-    void wrongNumbersRefused()
+    void wrongInputRefused()
     {
         QFETCH(QList<int>, numbers);
-        QVERIFY_THROWS_EXCEPTION(SsqError, MakeWheel(numbers, WheelGuarantee{6, 5}));
+        QFETCH(QList<int>, bankers);
+        QFETCH(QString, guarantee);
+        const WheelGuarantee g = *ParseWheelGuarantee(guarantee);
+        if (!bankers.isEmpty())
+            QVERIFY(!WheelBankersProblem(numbers, bankers, g).isEmpty());
+        QVERIFY_THROWS_EXCEPTION(SsqError, MakeWheel(numbers, g, bankers));
     }
 };
 

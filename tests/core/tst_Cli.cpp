@@ -38,6 +38,11 @@ private slots:
         QTest::newRow("wheel") << QStringList{"wheel", "01,02,03,04,05,06,07,08", "--guarantee", "6-5"} << QByteArray() << 0
                                << "01 02 03 04 05 07\n01 02 03 06 07 08\n01 03 04 05 07 08\n02 04 05 06 07 08\n共4注（全部组合28注）\n"
                                   "已验证：8个号码中任意6个开出（共28种情形），每种都有一注至少中其中5个（中6保5）\n" << "";
+        QTest::newRow("wheel with bankers") << QStringList{"wheel", "1,2,3,4,5,6,7", "--guarantee", "3-3", "--bankers", "33"}
+                                            << QByteArray() << 0
+                                            << "01 02 03 04 06 33\n01 03 04 05 07 33\n02 03 05 06 07 33\n共3注（全部组合21注）\n"
+                                               "已验证：胆码33全部开出、其余7个号码中任意2个开出（共21种情形），每种都有一注至少中其中3个（中3保3）\n"
+                                            << "";
         // The message of a refused run; where a row names a text, the message must contain it.
         const struct { const char *tag; QStringList args; int status; const char *named = ""; } refused[] = {
             {"no command", {}, 2},
@@ -58,6 +63,8 @@ private slots:
             {"bad ticket blues", {"reduce", "--blues", "17", "--tickets", "/tmp/x.txt"}, 1},
             {"wheel level 6", {"reduce", "--wheel", "6"}, 2, "--wheel takes 3, 4 or 5"},
             {"wheel of six", {"wheel", "1,2,3,4,5,6", "--guarantee", "6-5"}, 1, "请选择7到33个不同的红球号码！！"},
+            {"banker among the numbers", {"wheel", "1,2,3,4,5,6,7", "--guarantee", "6-5", "--bankers", "7"}, 2, "--bankers"},
+            {"bankers as many as T", {"wheel", "1,2,3,4,5,6,7", "--guarantee", "5-3", "--bankers", "8,9,10"}, 2, "--bankers"},
         };
         for (const auto &r : refused)
             QTest::newRow(r.tag) << r.args << QByteArray() << r.status << "" << (*r.named ? QString::fromUtf8(r.named) : QStringLiteral("*"));

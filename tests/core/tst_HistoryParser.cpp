@@ -127,7 +127,9 @@ private slots:
         QTest::newRow("gap in a year") << QStringList{kGood1, "2005016 01 02 03 04 05 06 07"} << QStringList{"2:上一期为2005013，缺少第2005014–2005015期"};
         QTest::newRow("gap at a year's start") << QStringList{kGood1, "2006002 01 02 03 04 05 06 07"} << QStringList{"2:上一期为2005013，缺少第2006001期"};
         QTest::newRow("a year missing") << QStringList{kGood1, "2007001 01 02 03 04 05 06 07"}
-                                        << QStringList{"2:上一期为2005013，第2005013期与第2007001期之间缺少2006年至2006年的开奖数据"};
+                                        << QStringList{"2:上一期为2005013，第2005013期与第2007001期之间缺少2006年的开奖数据"};
+        QTest::newRow("years and a year's start missing") << QStringList{kGood1, "2008003 01 02 03 04 05 06 07"}
+                                                          << QStringList{"2:上一期为2005013，第2005013期与第2008003期之间缺少2006年至2007年和第2008001–2008002期的开奖数据"};
         QTest::newRow("a mistyped line is listed once") << QStringList{kGood1, "", "2005014 1 02 03 04 05 06 07", "2005015 01 02 03 04 05 06 07"}
                                                         << QStringList{"3:格式不对，应为7位期号、6个红球和1个蓝球，号码各占两位，以空格分隔"};
         QTest::newRow("not a number") << QStringList{"2005013 0a 09 15 18 25 33 07"} << QStringList{"1:含有不是数字的字符"};

@@ -360,7 +360,7 @@ private slots:
         QTest::newRow("a new year that does not") << QByteArray("2027003 01 02 03 04 05 06 07\n") << QByteArray()
                                                   << "" << "2027003：缺少第2027001–2027002期" << "";
         QTest::newRow("years missing") << QByteArray("2028001 01 02 03 04 05 06 07\n") << QByteArray() << ""
-                                       << "2028001：第2026095期与第2028001期之间缺少2027年至2027年的开奖数据" << "";
+                                       << "2028001：第2026095期与第2028001期之间缺少2027年的开奖数据" << "";
         QTest::newRow("missing inside the history")
             << QByteArray("2026093 01 02 03 04 05 06 07\n") << QByteArray() << "" << "" << "";
     }

@@ -456,6 +456,21 @@ private slots:
         QVERIFY(!tab->Tickets().empty() && tab->Tickets().size() < 924);
         QCOMPARE(tab->WheelSurvivorLbl->text(), QStringLiteral("缩水后旋转（保5）：缩水结果924注，旋转后%1注").arg(tab->Tickets().size()));
         QVERIFY(tab->WheelVerifiedLbl->text().startsWith(QStringLiteral("已验证：924注")));
+        // The survivor wheel belongs to that reduction: the next one takes it away.
+        runWith(OnlyNumbers({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13}));
+        QVERIFY(tab->Tickets().empty());
+        QVERIFY(!tab->WheelUseBt->isEnabled());
+
+        // 胆拖: the bankers typed beside the guarantee are on every ticket; another
+        // guarantee takes the wheel away.
+        tab->WheelBankerEd->setText(QStringLiteral("01 03"));
+        QTest::mouseClick(tab->WheelMakeBt, Qt::LeftButton);
+        QVERIFY(!tab->Tickets().empty());
+        for (const TCodeRedArr &a : tab->Tickets())
+            QVERIFY(a[0] == 1 && a[1] == 3);
+        QVERIFY(tab->WheelVerifiedLbl->text().startsWith(QStringLiteral("已验证：胆码01 03全部开出、其余10个号码中任意4个开出")));
+        tab->WheelGuaranteeCb->setCurrentIndex(tab->WheelGuaranteeCb->findText(QStringLiteral("中5保5")));
+        QVERIFY(tab->Tickets().empty());
     }
 
     // ---- the analysis tabs beside the result -----------------------------------------

@@ -283,8 +283,11 @@ QString MissingIssuesText(int previous, int next)
         return QStringLiteral("缺少第%1期").arg(issueRange(previous + 1, next - 1));
     if (ny == py + 1)
         return QStringLiteral("缺少第%1期").arg(issueRange(ny * 1000 + 1, next - 1));
-    return QStringLiteral("第%1期与第%2期之间缺少%3年至%4年的开奖数据")
-        .arg(issueRange(previous, previous), issueRange(next, next))
-        .arg(py + 1)
-        .arg(ny - 1);
+    // Whole years are missing, and with them the first draws of the next one's year.
+    QString years = py + 1 == ny - 1 ? QStringLiteral("%1年").arg(py + 1)
+                                     : QStringLiteral("%1年至%2年").arg(py + 1).arg(ny - 1);
+    if (nn > 1)
+        years += QStringLiteral("和第%1期").arg(issueRange(ny * 1000 + 1, next - 1));
+    return QStringLiteral("第%1期与第%2期之间缺少%3的开奖数据")
+        .arg(issueRange(previous, previous), issueRange(next, next), years);
 }

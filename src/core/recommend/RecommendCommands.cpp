@@ -192,30 +192,6 @@ std::vector<int> PickPositions(int start, int step, int picks, int modulus)
     return positions;
 }
 
-std::vector<GroupPositions> RecommendPositions(RecommendKind kind)
-{
-    std::vector<GroupPositions> groups;
-    if (kind == RecommendKind::Single)
-        return groups;
-    if (isMulti(kind)) {
-        const MultiRule rule = multiRule(kind);
-        int start = rule.start;
-        for (int g = 0; g < rule.groups; ++g) {
-            groups.push_back({PickPositions(start, rule.step, rule.redPicks, kRedNumbers),
-                              PickPositions(start, rule.step, kMultiBluePicks, kBlueNumbers)});
-            start = NextPickStart(start);
-        }
-        return groups;
-    }
-    const RedRule &rule = redRule(kind);
-    int start = rule.start;
-    for (int step : rule.steps) {
-        groups.push_back({PickPositions(start, step, rule.picks, kRedNumbers), {}});
-        start = NextPickStart(start);
-    }
-    return groups;
-}
-
 RecommendOutput RunRecommend(RecommendKind kind, const TBeenCodesRecArr &history)
 {
     if (kind == RecommendKind::Single)
@@ -231,12 +207,6 @@ RedMask ColdSet(const TRedRankArr &ranking)
     for (int k = kColdFromPosition; k <= kRedNumbers; ++k)
         cold |= CodeMask::bit(ranking[static_cast<std::size_t>(k)]);
     return cold & CodeMask::All;
-}
-
-bool IsEligible(const TCodeRedArr &code, RedMask cold)
-{
-    const int inCold = CodeMask::count(ToMask(code) & cold);
-    return inCold >= 2 && inCold <= 4;
 }
 
 int MarkEligible(const TCodeList &list, RedMask cold, std::vector<std::uint8_t> &eligible)

@@ -41,24 +41,14 @@ std::vector<int> PickPositions(int start, int step, int picks, int modulus);
 // The start value of the next group.
 constexpr int NextPickStart(int start) { return ((start + 3) % kRedNumbers) + 1; }
 
-// The ranking positions a command selects, group by group (blue positions only for the
-// multi-number commands). The single-ticket command selects no positions: empty.
-struct GroupPositions
-{
-    std::vector<int> red;
-    std::vector<int> blue;
-};
-std::vector<GroupPositions> RecommendPositions(RecommendKind kind);
-
 // ---- the single-ticket command --------------------------------------------------------
 
 // The ticket counts of the three blocks of "单注推荐".
 inline constexpr std::array<int, 3> TicketCounts{100, 200, 500};
 // The cold set: the numbers at ranking positions 20 to 33.
 RedMask ColdSet(const TRedRankArr &ranking);
-// A combination is eligible when 2, 3 or 4 of its reds lie in the cold set.
-bool IsEligible(const TCodeRedArr &code, RedMask cold);
-// Flags the eligible entries of `list` (one byte per entry) and returns their number.
+// Flags the entries of `list` with 2, 3 or 4 of their reds in the cold set (one byte per
+// entry) and returns their number.
 int MarkEligible(const TCodeList &list, RedMask cold, std::vector<std::uint8_t> &eligible);
 // The indices of the `tickets` combinations of one block. With step = eligible count div
 // tickets, the first is the step-th eligible entry and each further one lies step - 1

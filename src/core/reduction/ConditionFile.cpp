@@ -52,14 +52,6 @@ void visitKeys(ConditionSet &c, Visitor &&v)
     flags(QStringLiteral("尾数大小比"), c.TailBigSmallRatio, I::Ratio);
 }
 
-struct KeyLister
-{
-    QStringList keys;
-    void group(const QString &key, QStringList &) { keys.append(key); }
-    void flag(const QString &key, CheckList &, int) { keys.append(key); }
-    void range(const QString &key, ValueRange &) { keys.append(key); }
-};
-
 struct Writer
 {
     GbkIniFile &ini;
@@ -140,14 +132,6 @@ ConditionSet readConditions(const QByteArray &bytes, ConditionSet result, const 
 }
 
 } // namespace
-
-QStringList ConditionFileKeys()
-{
-    ConditionSet scratch;
-    KeyLister lister;
-    visitKeys(scratch, lister);
-    return lister.keys;
-}
 
 QByteArray ConditionsToIni(const ConditionSet &conditions, const QByteArray &existing)
 {

@@ -14,9 +14,6 @@
 
 inline constexpr char16_t kConditionSection[] = u"条件设置";
 
-// The keys in the order the export writes them and the import reads them.
-QStringList ConditionFileKeys();
-
 // The file's new content: `existing` is what the file holds now (empty for a new file);
 // its other sections and keys are kept, the condition keys replaced where they stand.
 QByteArray ConditionsToIni(const ConditionSet &conditions, const QByteArray &existing = {});

@@ -17,7 +17,7 @@ public:
     virtual void finish() = 0;
 };
 
-// The bar's maximum: 110 steps for each of sixteen stages. The run ends with the bar at
-// this position (full), as the nineteen stages of 110 steps overrun it anyway.
+// The bar's maximum. Each of the nineteen stages moves the bar on by 110 steps, so it
+// stands full from the sixteenth stage on; the run ends with the bar at this position.
 inline constexpr int kProgressMaximum = 1760;
 inline constexpr char16_t kProgressTitle[] = u"正在进行缩水计算...";

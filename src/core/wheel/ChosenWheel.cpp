@@ -3,6 +3,8 @@
 #include "code/Code.h"
 #include "code/SsqError.h"
 #include "wheel/SubsetRank.h"
+#include "wheel/SurvivorCover.h"
+#include "wheel/WheelMask.h"
 #include "wheel/WheelTable.h"
 #include "wheel/WheelVerifier.h"
 
@@ -11,58 +13,133 @@
 
 namespace {
 
-TCodeRedArrArr toTickets(const std::vector<std::uint64_t> &masks, const QList<int> &numbers)
+// Masks over the bits 0..n-1 (the numbers) as tickets of six reds, the bankers added.
+TCodeRedArrArr toTickets(const std::vector<std::uint64_t> &masks, const QList<int> &numbers, const QList<int> &bankers)
 {
     TCodeRedArrArr tickets;
     tickets.reserve(masks.size());
-    for (const std::uint64_t mask : masks) {
-        TCodeRedArr a{};
-        int k = 0;
-        for (std::uint64_t rest = mask; rest && k < 6; rest &= rest - 1)
-            a[std::size_t(k++)] = std::int8_t(numbers[std::countr_zero(rest)]);
-        std::sort(a.begin(), a.end());
-        tickets.push_back(a);
-    }
+    for (const std::uint64_t mask : masks)
+        tickets.push_back(TicketOfPositions(mask, numbers, bankers));
     std::sort(tickets.begin(), tickets.end());
     return tickets;
 }
 
+bool distinctReds(const QList<int> &sorted)
+{
+    return std::adjacent_find(sorted.begin(), sorted.end()) == sorted.end()
+        && (sorted.isEmpty() || (sorted.front() >= 1 && sorted.back() <= 33));
+}
+
+// Every m-subset of the bits 0..n-1.
+std::vector<std::uint64_t> allSubsets(int n, int m)
+{
+    std::vector<std::uint64_t> subsets;
+    subsets.reserve(std::size_t(SubsetRank::binom(n, m)));
+    const std::uint64_t all = (std::uint64_t{1} << n) - 1;
+    for (std::uint64_t x = (std::uint64_t{1} << m) - 1; x <= all; x = SubsetRank::nextSameCount(x))
+        subsets.push_back(x);
+    return subsets;
+}
+
+// The survivor cover of every m-subset, then the annealing from it for a fixed count of
+// moves: never larger than the cover, and the same on every run.
+std::optional<std::vector<std::uint64_t>> searchWheel(int n, const WheelGuarantee &g, int size, WheelControl *control)
+{
+    std::vector<std::uint64_t> cover = CoverSurvivorMasks(allSubsets(n, g.m), g.t, control, size,
+                                                          (std::uint64_t{1} << n) - 1);
+    if (control && control->cancel.load())
+        return std::nullopt;
+    if (control)
+        control->bestSize.store(int(cover.size()));
+    WheelSearchOptions options;
+    options.steps = WheelSearchSteps(n, g, size);
+    options.ticketSize = size;
+    options.start = cover;
+    std::optional<std::vector<std::uint64_t>> found = SearchWheel(n, g, options, control);
+    if (!found || found->size() > cover.size())
+        return cover;
+    return found;
+}
+
 } // namespace
 
-int WheelSearchBudgetMs(int n)
+std::int64_t WheelSearchSteps(int n, const WheelGuarantee &g, int ticketSize)
 {
-    return n <= 12 ? 1000 : 8000;
+    // About three seconds on a slow machine for the largest cases: a move costs about
+    // C(size-1, t-1) * C(n-size, m-t) subset updates. A small case gets fewer moves (it
+    // settles long before, and the search would only go on looking below its best).
+    const double work = double(SubsetRank::binom(ticketSize - 1, g.t - 1) * SubsetRank::binom(n - ticketSize, g.m - g.t));
+    const std::int64_t byCost = std::int64_t(1.5e7 / std::max(1.0, work));
+    const std::int64_t bySize = 2000 * SubsetRank::binom(n, g.m);
+    return std::max<std::int64_t>(500, std::min(byCost, bySize));
+}
+
+QString WheelBankersProblem(const QList<int> &numbers, const QList<int> &bankers, const WheelGuarantee &guarantee)
+{
+    QList<int> sorted = bankers;
+    std::sort(sorted.begin(), sorted.end());
+    if (sorted.size() < 1 || sorted.size() > 3 || !distinctReds(sorted))
+        return QStringLiteral("胆码应为1到3个不同的红球号码！！");
+    for (const int b : sorted)
+        if (numbers.contains(b))
+            return QStringLiteral("胆码%1已在拖码中，请不要重复选择！！").arg(b, 2, 10, QLatin1Char('0'));
+    if (int(sorted.size()) >= guarantee.t)
+        return QStringLiteral("%1个胆码全部开出已中%1个，%2至少要少于%3个胆码，请减少胆码！！")
+            .arg(sorted.size())
+            .arg(guarantee.caption())
+            .arg(guarantee.t);
+    return {};
 }
 
 std::optional<ChosenWheel> MakeWheel(const QList<int> &numbers, const WheelGuarantee &guarantee,
-                                     WheelControl *control, const WheelTable *table)
+                                     const QList<int> &bankers, WheelControl *control, const WheelTable *table)
 {
     QList<int> sorted = numbers;
     std::sort(sorted.begin(), sorted.end());
-    const bool distinct = std::adjacent_find(sorted.begin(), sorted.end()) == sorted.end();
-    const bool inRange = sorted.isEmpty() || (sorted.front() >= 1 && sorted.back() <= 33);
-    if (sorted.size() < kWheelMinNumbers || sorted.size() > kWheelMaxNumbers || !distinct || !inRange)
+    if (sorted.size() < kWheelMinNumbers || sorted.size() > kWheelMaxNumbers || !distinctReds(sorted))
         throw SsqError(QStringLiteral("请选择7到33个不同的红球号码！！"));
+    if (!bankers.isEmpty()) {
+        const QString problem = WheelBankersProblem(sorted, bankers, guarantee);
+        if (!problem.isEmpty())
+            throw SsqError(problem);
+    }
+    QList<int> bankersSorted = bankers;
+    std::sort(bankersSorted.begin(), bankersSorted.end());
     const int n = int(sorted.size());
+    const int b = int(bankersSorted.size());
+    // With the bankers drawn, the rest of a ticket (6 - b numbers) must hold t - b of the
+    // m - b others that are drawn.
+    const WheelGuarantee rest{guarantee.m - b, guarantee.t - b};
 
     ChosenWheel wheel;
     wheel.numbers = sorted;
+    wheel.bankers = bankersSorted;
     wheel.guarantee = guarantee;
-    wheel.allCount = SubsetRank::binom(n, 6);
-    std::optional<std::vector<std::uint64_t>> masks = (table ? *table : WheelTable::shipped()).find(n, guarantee);
+    wheel.allCount = SubsetRank::binom(n, 6 - b);
+    std::optional<std::vector<std::uint64_t>> masks;
+    if (b == 0)
+        masks = (table ? *table : WheelTable::shipped()).find(n, guarantee);
     wheel.fromTable = masks.has_value();
     if (!masks) {
-        WheelSearchOptions options;
-        options.timeLimitMs = WheelSearchBudgetMs(n);
-        masks = SearchWheel(n, guarantee, options, control);
+        masks = searchWheel(n, rest, 6 - b, control);
         if (!masks)
             return std::nullopt;
+        wheel.complete = !(control && control->cancel.load());
     }
-    const WheelCheck check = VerifyWheel(n, guarantee, *masks);
+    // The check runs on the whole tickets: the numbers at the bits 0..n-1, the bankers
+    // after them, counted as drawn in every case.
+    std::uint64_t bankerBits = 0;
+    for (int i = 0; i < b; ++i)
+        bankerBits |= std::uint64_t{1} << (n + i);
+    std::vector<std::uint64_t> whole;
+    whole.reserve(masks->size());
+    for (const std::uint64_t mask : *masks)
+        whole.push_back(mask | bankerBits);
+    const WheelCheck check = VerifyWheel(n + b, guarantee, whole, bankerBits);
     if (!check.ok)
         throw SsqError(QStringLiteral("旋转矩阵未通过验证，没有生成！！"));
     wheel.checked = check.checked;
-    wheel.tickets = toTickets(*masks, sorted);
+    wheel.tickets = toTickets(*masks, sorted, bankersSorted);
     return wheel;
 }
 
@@ -83,9 +160,18 @@ QString WheelCountLine(const ChosenWheel &wheel)
 QString WheelVerifiedLine(const ChosenWheel &wheel)
 {
     const WheelGuarantee &g = wheel.guarantee;
-    return QStringLiteral("已验证：%1个号码中任意%2个开出（共%3种情形），每种都有一注至少中其中%4个（%5）")
+    const int b = int(wheel.bankers.size());
+    QString drawn;
+    if (b > 0) {
+        QStringList names;
+        for (const int banker : wheel.bankers)
+            names << IntToPadStr(banker, 2, true);
+        drawn = QStringLiteral("胆码%1全部开出、其余").arg(names.join(QLatin1Char(' ')));
+    }
+    return QStringLiteral("已验证：%1%2个号码中任意%3个开出（共%4种情形），每种都有一注至少中其中%5个（%6）")
+        .arg(drawn)
         .arg(wheel.numbers.size())
-        .arg(g.m)
+        .arg(g.m - b)
         .arg(wheel.checked)
         .arg(g.t)
         .arg(g.caption());

@@ -1,6 +1,7 @@
 #include "wheel/SurvivorCover.h"
 
 #include "wheel/SubsetRank.h"
+#include "wheel/WheelMask.h"
 
 #include <algorithm>
 #include <array>
@@ -9,15 +10,13 @@
 
 namespace {
 
-constexpr int kNumbers = 33;
-
 class SurvivorIndex
 {
 public:
-    SurvivorIndex(const std::vector<std::uint64_t> &survivors, int t)
+    SurvivorIndex(const std::vector<std::uint64_t> &survivors, int t, int width)
         : m_survivors(survivors), m_t(t)
     {
-        const auto parts = std::size_t(SubsetRank::binom(kNumbers, t));
+        const auto parts = std::size_t(SubsetRank::binom(width, t));
         m_start.assign(parts + 1, 0);
         for (const std::uint64_t s : survivors)
             SubsetRank::forEachSubset(s, t, [&](std::uint64_t p) { ++m_start[std::size_t(SubsetRank::rank(p)) + 1]; });
@@ -127,17 +126,18 @@ std::uint64_t partMask(std::int64_t rank, int t)
 } // namespace
 
 std::vector<std::uint64_t> CoverSurvivorMasks(const std::vector<std::uint64_t> &survivors, int t,
-                                              WheelControl *control)
+                                              WheelControl *control, int size, std::uint64_t pool)
 {
     std::vector<std::uint64_t> tickets;
-    if (survivors.empty() || t < 1 || t > 6)
+    if (survivors.empty() || t < 1 || t > size || size > 6 || std::popcount(pool) < size)
         return tickets;
-    SurvivorIndex index(survivors, t);
-    const std::uint64_t all = (std::uint64_t{1} << kNumbers) - 1;
+    const int width = 64 - std::countl_zero(pool);   // bits 0..width-1 may occur
+    SurvivorIndex index(survivors, t, width);
+    const std::uint64_t all = pool;
     // The most-held t-subset first; counts only fall, so a stale entry is pushed back
     // with its current count.
     std::priority_queue<std::pair<int, std::int64_t>> queue;
-    const std::int64_t parts = SubsetRank::binom(kNumbers, t);
+    const std::int64_t parts = SubsetRank::binom(width, t);
     for (std::int64_t p = 0; p < parts; ++p)
         if (index.open(p) > 0)
             queue.emplace(index.open(p), p);
@@ -159,9 +159,9 @@ std::vector<std::uint64_t> CoverSurvivorMasks(const std::vector<std::uint64_t> &
         }
         const std::uint64_t base = partMask(part, t);
         std::uint64_t ticket = base;
-        if (t == 6) {
+        if (t == size) {
             // nothing to complete
-        } else if (t == 5) {
+        } else if (size - t == 1) {
             // One number to add: every choice is tried.
             int best = -1;
             for (std::uint64_t rest = all & ~base; rest; rest &= rest - 1) {
@@ -174,18 +174,18 @@ std::vector<std::uint64_t> CoverSurvivorMasks(const std::vector<std::uint64_t> &
             }
         } else {
             // The numbers that occur most often in the survivors of this subset.
-            std::array<int, kNumbers> votes{};
+            std::array<int, 64> votes{};
             index.forEachListed(part, [&](std::uint32_t i) {
                 if (index.served(i))
                     return;
-                for (std::uint64_t rest = index.survivor(i) & ~base; rest; rest &= rest - 1)
-                    ++votes[std::size_t(std::countr_zero(rest))];
+                ForEachBit(index.survivor(i) & ~base, [&](int x) { ++votes[std::size_t(x)]; });
             });
-            for (int k = t; k < 6; ++k) {
+            for (int k = t; k < size; ++k) {
                 int bestNumber = -1;
-                for (int x = 0; x < kNumbers; ++x)
-                    if (!(ticket >> x & 1) && (bestNumber < 0 || votes[std::size_t(x)] > votes[std::size_t(bestNumber)]))
+                ForEachBit(all & ~ticket, [&](int x) {
+                    if (bestNumber < 0 || votes[std::size_t(x)] > votes[std::size_t(bestNumber)])
                         bestNumber = x;
+                });
                 ticket |= std::uint64_t{1} << bestNumber;
             }
         }

@@ -4,6 +4,7 @@
 #include "code/SsqError.h"
 #include "wheel/ChosenWheel.h"
 #include "wheel/SurvivorCover.h"
+#include "wheel/WheelMask.h"
 #include "wheel/WheelVerifier.h"
 
 #include <algorithm>
@@ -17,7 +18,7 @@ std::optional<SurvivorWheel> CoverSurvivors(const TCodeList &list, int t, WheelC
     const std::size_t n = std::min<std::size_t>(list.Codes.size(), list.Alive.size());
     for (std::size_t i = 0; i < n; ++i)
         if (list.Alive[i])
-            survivors.push_back(ToMask(list.Codes[i]) >> 1);   // bits 0..32 for 1..33
+            survivors.push_back(ToMask(list.Codes[i]));
     std::vector<std::uint64_t> masks = CoverSurvivorMasks(survivors, t, control);
     if (control && control->cancel.load())
         return std::nullopt;
@@ -29,9 +30,11 @@ std::optional<SurvivorWheel> CoverSurvivors(const TCodeList &list, int t, WheelC
     wheel.tickets.reserve(masks.size());
     for (const std::uint64_t mask : masks) {
         TCodeRedArr a{};
-        int k = 0;
-        for (std::uint64_t rest = mask; rest && k < 6; rest &= rest - 1)
-            a[std::size_t(k++)] = std::int8_t(std::countr_zero(rest) + 1);
+        std::size_t k = 0;
+        ForEachBit(mask, [&](int red) {
+            if (k < a.size())
+                a[k++] = std::int8_t(red);
+        });
         wheel.tickets.push_back(a);
     }
     std::sort(wheel.tickets.begin(), wheel.tickets.end());

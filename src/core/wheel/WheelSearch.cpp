@@ -21,11 +21,49 @@ Clock::time_point cpuNow()
         std::chrono::duration<double>(double(std::clock()) / CLOCKS_PER_SEC)));
 }
 
+// Where the search stands against its budget: moves made, or the clock.
+class Budget
+{
+public:
+    explicit Budget(const WheelSearchOptions &o)
+        : m_steps(o.steps), m_cpu(o.cpuClock), m_start(now()),
+          m_deadline(m_start + std::chrono::milliseconds(o.timeLimitMs))
+    {
+    }
+    bool byClock() const { return m_steps <= 0; }
+    void step() { ++m_used; }
+    bool over() const { return byClock() ? now() >= m_deadline : m_used >= m_steps; }
+    bool pastHalf() const { return byClock() ? now() >= m_start + (m_deadline - m_start) / 2 : false; }
+    int permille() const
+    {
+        if (!byClock())
+            return int(std::min<std::int64_t>(1000, 1000 * m_used / m_steps));
+        const double total = double(std::chrono::duration_cast<std::chrono::milliseconds>(m_deadline - m_start).count());
+        const double used = double(std::chrono::duration_cast<std::chrono::milliseconds>(now() - m_start).count());
+        return total > 0 ? std::min(1000, int(1000 * used / total)) : 1000;
+    }
+
+private:
+    Clock::time_point now() const { return m_cpu ? cpuNow() : Clock::now(); }
+    std::int64_t m_steps;
+    std::int64_t m_used = 0;
+    bool m_cpu;
+    Clock::time_point m_start;
+    Clock::time_point m_deadline;
+};
+
+// A uniform number in [0, 1) from 53 bits of the generator: the same on every library,
+// unlike the standard distributions.
+double unitOf(std::uint64_t bits)
+{
+    return double(bits >> 11) * 0x1.0p-53;
+}
+
 class CoverSearch
 {
 public:
-    CoverSearch(int n, const WheelGuarantee &g, std::uint64_t seed)
-        : m_m(g.m), m_t(g.t), m_all((std::uint64_t{1} << n) - 1), m_rng(seed)
+    CoverSearch(int n, const WheelGuarantee &g, int size, std::uint64_t seed)
+        : m_m(g.m), m_t(g.t), m_size(size), m_all((std::uint64_t{1} << n) - 1), m_rng(seed)
     {
         const auto count = std::size_t(SubsetRank::binom(n, m_m));
         m_sets.reserve(count);
@@ -46,26 +84,26 @@ public:
     void seed(const std::vector<std::uint64_t> &tickets)
     {
         for (const std::uint64_t ticket : tickets)
-            if (std::popcount(ticket) == 6 && (ticket & ~m_all) == 0)
+            if (std::popcount(ticket) == m_size && (ticket & ~m_all) == 0)
                 addTicket(ticket);
     }
 
     // Tickets for random uncovered subsets, each the best of a few random tries. The
     // tries are what the start costs: past half the time (only the largest cases get
     // there) each ticket is taken from two tries so that a complete wheel is ready.
-    void greedy(Clock::time_point halfTime, bool cpuClock, const WheelControl *control)
+    void greedy(const Budget &budget, const WheelControl *control)
     {
         const int tries = 24;
         while (!m_uncovered.empty()) {
             if (control && control->cancel.load(std::memory_order_relaxed))
                 return;
-            const bool late = (cpuClock ? cpuNow() : Clock::now()) >= halfTime;
+            const bool late = budget.pastHalf();
             const std::uint64_t target = m_sets[std::size_t(m_uncovered[m_rng() % m_uncovered.size()])];
             std::uint64_t best = 0;
             long bestGain = -1;
             for (int c = 0; c < (late ? 2 : tries); ++c) {
                 std::uint64_t ticket = randomBits(target, m_t);
-                ticket |= randomBits(m_all & ~ticket, 6 - m_t);
+                ticket |= randomBits(m_all & ~ticket, m_size - m_t);
                 long gain = 0;
                 forEachCovered(ticket, [&](std::int64_t r) { gain += m_count[std::size_t(r)] == 0; });
                 if (gain > bestGain) {
@@ -94,12 +132,16 @@ public:
         }
     }
 
-    // Drops the ticket that serves the fewest subsets alone.
+    // Drops the ticket that serves the fewest subsets alone: of all tickets in a small
+    // wheel, of 256 drawn at random in a large one (a full pass per drop would cost
+    // more than the annealing).
     void dropOne()
     {
         std::size_t worst = 0;
         long worstUnique = -1;
-        for (std::size_t i = 0; i < m_tickets.size(); ++i) {
+        const bool all = m_tickets.size() <= 512;
+        for (std::size_t k = 0; k < (all ? m_tickets.size() : 256); ++k) {
+            const std::size_t i = all ? k : std::size_t(m_rng() % m_tickets.size());
             long unique = 0;
             forEachCovered(m_tickets[i], [&](std::int64_t r) { unique += m_count[std::size_t(r)] == 1; });
             if (worstUnique < 0 || unique < worstUnique || (unique == worstUnique && (m_rng() & 1))) {
@@ -112,8 +154,8 @@ public:
         m_tickets.pop_back();
     }
 
-    // Anneals until nothing is uncovered (true) or the deadline or a cancel (false).
-    bool anneal(Clock::time_point start, Clock::time_point deadline, bool cpuClock, WheelControl *control)
+    // Anneals until nothing is uncovered (true) or the budget is used or a cancel (false).
+    bool anneal(Budget &budget, WheelControl *control)
     {
         // Slow cooling from a moderate start, then again from the start: measured on
         // 14 numbers 中5保5, faster schedules stall some tickets higher.
@@ -122,20 +164,17 @@ public:
         const double factor = 0.99;
         double temp = hot;
         const long stepsPerCool = std::max<long>(200, long(m_tickets.size()) * 30);
-        std::uniform_real_distribution<double> unit(0.0, 1.0);
         for (long iter = 0; !m_uncovered.empty(); ++iter) {
+            budget.step();
             if ((iter & 255) == 0) {
-                const auto now = cpuClock ? cpuNow() : Clock::now();
                 if (control) {
                     if (control->cancel.load(std::memory_order_relaxed))
                         return false;
-                    const double total = double(std::chrono::duration_cast<std::chrono::milliseconds>(deadline - start).count());
-                    const double used = double(std::chrono::duration_cast<std::chrono::milliseconds>(now - start).count());
-                    control->permille.store(total > 0 ? std::min(1000, int(1000 * used / total)) : 1000);
+                    control->permille.store(budget.permille());
                 }
-                if (now >= deadline)
-                    return false;
             }
+            if ((budget.byClock() ? (iter & 255) == 0 : true) && budget.over())
+                return false;
             if (iter % stepsPerCool == 0 && iter > 0) {
                 temp *= factor;
                 if (temp < cold)
@@ -144,7 +183,7 @@ public:
             const std::uint64_t target = m_sets[std::size_t(m_uncovered[m_rng() % m_uncovered.size()])];
             const std::size_t b = m_tickets.size();
             const std::size_t from = m_rng() % b;
-            const std::size_t scan = std::min<std::size_t>(b, 4096);
+            const std::size_t scan = std::min<std::size_t>(b, 256);
             // A ticket one number short of holding t of the subset: random probes
             // first (an even choice among them), then a pass from a random place.
             std::size_t pick = from;
@@ -175,7 +214,7 @@ public:
                 gain += m_count[std::size_t(won)] == 0;
             });
             const long delta = loss - gain;
-            if (delta <= 0 || unit(m_rng) < std::exp(-double(delta) / temp)) {
+            if (delta <= 0 || unitOf(m_rng()) < std::exp(-double(delta) / temp)) {
                 forEachMoved(ticket, out, in, [&](std::int64_t lost, std::int64_t won) {
                     if (--m_count[std::size_t(lost)] == 0)
                         markUncovered(lost);
@@ -193,7 +232,7 @@ private:
     template <typename F>
     void forEachCovered(std::uint64_t ticket, F &&f) const
     {
-        for (int i = m_t; i <= std::min(m_m, 6); ++i)
+        for (int i = m_t; i <= std::min(m_m, m_size); ++i)
             SubsetRank::forEachSubset(ticket, i, [&](std::uint64_t x) {
                 SubsetRank::forEachSubset(m_all & ~ticket, m_m - i,
                                           [&](std::uint64_t y) { f(SubsetRank::rank(x | y)); });
@@ -264,6 +303,7 @@ private:
 
     int m_m;
     int m_t;
+    int m_size;   // numbers on a ticket
     std::uint64_t m_all;
     std::mt19937_64 m_rng;
     std::vector<std::uint64_t> m_sets;     // the m-subsets by rank
@@ -275,7 +315,7 @@ private:
 
 } // namespace
 
-int WheelLowerBound(int n, const WheelGuarantee &g)
+int WheelLowerBound(int n, const WheelGuarantee &g, int size)
 {
     if (g.m != g.t)
         return 1;
@@ -283,7 +323,7 @@ int WheelLowerBound(int n, const WheelGuarantee &g)
     std::int64_t bound = 1;
     for (int i = g.t - 1; i >= 0; --i) {
         const std::int64_t v = n - i;
-        const std::int64_t k = 6 - i;
+        const std::int64_t k = size - i;
         bound = (v * bound + k - 1) / k;
     }
     return int(bound);
@@ -293,32 +333,29 @@ std::optional<std::vector<std::uint64_t>> SearchWheel(int n, const WheelGuarante
                                                       const WheelSearchOptions &options,
                                                       WheelControl *control)
 {
-    if (n < 6 || n > kWheelMaxNumbers || g.t > g.m || g.m > 6)
+    const int size = options.ticketSize;
+    if (size < 1 || size > 6 || n <= size || n > kWheelMaxNumbers || g.t < 1 || g.t > g.m || g.m > size || g.t > size)
         return std::nullopt;
-    const auto start = options.cpuClock ? cpuNow() : Clock::now();
-    const auto deadline = start + std::chrono::milliseconds(options.timeLimitMs);
-    CoverSearch search(n, g, options.seed);
+    Budget budget(options);
+    CoverSearch search(n, g, size, options.seed);
     search.seed(options.start);
-    search.greedy(start + (deadline - start) / 2, options.cpuClock, control);
+    search.greedy(budget, control);
     if (control && control->cancel.load())
         return std::nullopt;
     search.prune();
     std::vector<std::uint64_t> best = search.tickets();
     if (control)
         control->bestSize.store(int(best.size()));
-    const std::size_t floor = std::size_t(std::max({1, options.targetSize, WheelLowerBound(n, g)}));
-    const auto timeLeft = [&] { return (options.cpuClock ? cpuNow() : Clock::now()) < deadline; };
-    while (best.size() > floor && timeLeft()) {
+    const std::size_t floor = std::size_t(std::max({1, options.targetSize, WheelLowerBound(n, g, size)}));
+    while (best.size() > floor && !budget.over()) {
         search.dropOne();
-        if (!search.anneal(start, deadline, options.cpuClock, control))
+        if (!search.anneal(budget, control))
             break;
         best = search.tickets();
         if (control)
             control->bestSize.store(int(best.size()));
     }
-    if (control && control->cancel.load())
-        return std::nullopt;
-    if (control)
+    if (control && !control->cancel.load())
         control->permille.store(1000);
     return best;
 }

@@ -1,5 +1,6 @@
 #include "wheel/WheelTable.h"
 
+#include "wheel/WheelMask.h"
 #include "wheel/WheelVerifier.h"
 
 #include <QStringList>
@@ -83,20 +84,9 @@ QString WheelTable::writeEntry(int n, const WheelGuarantee &g, const std::vector
     QString text = QStringLiteral("%1 %2 %3 %4").arg(n).arg(g.m).arg(g.t).arg(tickets.size());
     for (std::size_t i = 0; i < tickets.size(); ++i) {
         text += i % 8 == 0 ? QLatin1Char('\n') : QLatin1Char(' ');
-        for (std::uint64_t rest = tickets[i]; rest; rest &= rest - 1)
-            text += QStringLiteral("%1").arg(std::countr_zero(rest) + 1, 2, 10, QLatin1Char('0'));
+        ForEachBit(tickets[i], [&](int bit) { text += QStringLiteral("%1").arg(bit + 1, 2, 10, QLatin1Char('0')); });
     }
     return text + QLatin1Char('\n');
-}
-
-int WheelTable::listedSize(int n, const WheelGuarantee &g) const
-{
-    for (const char *text : m_entries) {
-        const std::optional<Header> h = readHeader(text);
-        if (h && h->n == n && h->m == g.m && h->t == g.t)
-            return h->size;
-    }
-    return 0;
 }
 
 std::optional<std::vector<std::uint64_t>> WheelTable::find(int n, const WheelGuarantee &g) const

@@ -25,9 +25,6 @@ public:
     // 0..n-1), or nothing when there is no entry or the entry is refused.
     std::optional<std::vector<std::uint64_t>> find(int n, const WheelGuarantee &g) const;
 
-    // The entry's size as written, without reading the tickets (0 when none).
-    int listedSize(int n, const WheelGuarantee &g) const;
-
     int entryCount() const { return int(m_entries.size()); }
     const char *entry(int i) const { return m_entries[std::size_t(i)]; }
 

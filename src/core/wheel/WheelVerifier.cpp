@@ -1,5 +1,7 @@
 #include "wheel/WheelVerifier.h"
 
+#include "wheel/WheelMask.h"
+
 #include <algorithm>
 #include <bit>
 
@@ -38,8 +40,10 @@ std::vector<std::uint64_t> ticketParts(const std::vector<std::uint64_t> &tickets
     for (const std::uint64_t ticket : tickets) {
         int bits[6];
         int k = 0;
-        for (std::uint64_t rest = ticket; rest && k < 6; rest &= rest - 1)
-            bits[k++] = std::countr_zero(rest);
+        ForEachBit(ticket, [&](int bit) {
+            if (k < 6)
+                bits[k++] = bit;
+        });
         if (k >= t)
             anyTSubset(bits, k, t, [&parts](std::uint64_t part) {
                 parts.push_back(part);
@@ -61,14 +65,15 @@ bool holdsPart(const int *nums, int k, int t, const std::vector<std::uint64_t> &
 
 } // namespace
 
-WheelCheck VerifyWheel(int n, const WheelGuarantee &g, const std::vector<std::uint64_t> &tickets)
+WheelCheck VerifyWheel(int n, const WheelGuarantee &g, const std::vector<std::uint64_t> &tickets, std::uint64_t drawn)
 {
     WheelCheck check;
-    if (n < 6 || n > 64 || g.t > g.m || g.m > 6 || g.t < 1) {
+    const std::uint64_t all = n == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << n) - 1;
+    const int fixed = std::popcount(drawn);
+    if (n < 6 || n > 64 || g.t > g.m || g.m > 6 || g.t < 1 || (drawn & ~all) != 0 || fixed > g.m) {
         check.malformed = true;
         return check;
     }
-    const std::uint64_t all = n == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << n) - 1;
     for (const std::uint64_t ticket : tickets) {
         if (std::popcount(ticket) != 6 || (ticket & ~all) != 0) {
             check.malformed = true;
@@ -76,24 +81,39 @@ WheelCheck VerifyWheel(int n, const WheelGuarantee &g, const std::vector<std::ui
         }
     }
     const std::vector<std::uint64_t> parts = ticketParts(tickets, g.t);
-    // Every m-subset of 0..n-1, as an index odometer.
+    // The numbers drawn for sure first, then every choice of the rest from the others.
+    int nums[6];
+    int k = 0;
+    ForEachBit(drawn, [&](int bit) { nums[k++] = bit; });
+    int pool[64];
+    int free = 0;
+    for (int x = 0; x < n; ++x)
+        if (!(drawn >> x & 1))
+            pool[free++] = x;
+    const int r = g.m - fixed;
+    if (r > free) {
+        check.malformed = true;
+        return check;
+    }
     int idx[6];
-    for (int i = 0; i < g.m; ++i)
+    for (int i = 0; i < r; ++i)
         idx[i] = i;
     while (true) {
         ++check.checked;
-        if (!holdsPart(idx, g.m, g.t, parts)) {
+        for (int i = 0; i < r; ++i)
+            nums[fixed + i] = pool[idx[i]];
+        if (!holdsPart(nums, g.m, g.t, parts)) {
             for (int i = 0; i < g.m; ++i)
-                check.firstMiss |= std::uint64_t{1} << idx[i];
+                check.firstMiss |= std::uint64_t{1} << nums[i];
             return check;
         }
-        int i = g.m - 1;
-        while (i >= 0 && idx[i] == n - g.m + i)
+        int i = r - 1;
+        while (i >= 0 && idx[i] == free - r + i)
             --i;
         if (i < 0)
             break;
         ++idx[i];
-        for (int j = i + 1; j < g.m; ++j)
+        for (int j = i + 1; j < r; ++j)
             idx[j] = idx[j - 1] + 1;
     }
     check.ok = true;
@@ -114,8 +134,10 @@ SurvivorCheck VerifySurvivorWheel(const std::vector<std::uint64_t> &survivors,
         ++check.checked;
         int nums[6];
         int k = 0;
-        for (std::uint64_t rest = s; rest && k < 6; rest &= rest - 1)
-            nums[k++] = std::countr_zero(rest);
+        ForEachBit(s, [&](int bit) {
+            if (k < 6)
+                nums[k++] = bit;
+        });
         if (k < t || !holdsPart(nums, k, t, parts))
             ++check.missed;
     }

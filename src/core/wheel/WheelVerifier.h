@@ -18,7 +18,10 @@ struct WheelCheck
     bool malformed = false;       // a ticket is not six numbers out of the n
 };
 
-WheelCheck VerifyWheel(int n, const WheelGuarantee &g, const std::vector<std::uint64_t> &tickets);
+// `drawn`: numbers that count as drawn in every case (the bankers of a 胆拖); then only
+// the m-subsets that hold all of them are looked at.
+WheelCheck VerifyWheel(int n, const WheelGuarantee &g, const std::vector<std::uint64_t> &tickets,
+                       std::uint64_t drawn = 0);
 
 // Survivors and tickets are six-number masks (any bits); every survivor must share at
 // least t numbers with some ticket.

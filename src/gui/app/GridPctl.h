@@ -15,7 +15,4 @@ public:
 
     // The page with index 0..12 (ExTabSheet1 is page 0); nullptr before the pages exist.
     QWidget *ExTabSheet(int index) const { return widget(index); }
-
-    // The tab captions, which are also the captions of the chart menu items.
-    static QString pageCaption(int index);
 };

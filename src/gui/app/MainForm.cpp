@@ -304,9 +304,10 @@ void TMainForm::createToolBar()
              QStringLiteral("about")),
          &TMainForm::HelpMenuAboutClick);
     MainTbr->addSeparator();
-    wire(add(MainTbr, QStringLiteral("FileMenuExitBt"), QStringLiteral("关闭退出"),
-             QStringLiteral("exit"), QStringLiteral("|关闭程序，退出彩票系统")),
-         &TMainForm::FileMenuExitClick);
+    QToolButton *exitBt = add(MainTbr, QStringLiteral("FileMenuExitBt"), QStringLiteral("关闭退出"),
+                              QStringLiteral("exit"), QStringLiteral("|关闭程序，退出彩票系统"));
+    wire(exitBt, &TMainForm::FileMenuExitClick);
+    exitBt->setProperty("closesWindow", true);   // usable while a wheel search holds the window
 }
 
 void TMainForm::createStatusBar()

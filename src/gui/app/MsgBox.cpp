@@ -44,7 +44,8 @@ void MsgBox::setAskHook(AskHook h)
     askHook() = std::move(h);
 }
 
-int MsgBox::ask(QWidget *parent, const QString &text, const QStringList &buttons, int cancelButton)
+int MsgBox::ask(QWidget *parent, const QString &text, const QStringList &buttons, int cancelButton,
+                int defaultButton)
 {
     if (askHook())
         return askHook()(text, buttons);
@@ -61,8 +62,8 @@ int MsgBox::ask(QWidget *parent, const QString &text, const QStringList &buttons
                                             : QMessageBox::DestructiveRole;
         added.append(box.addButton(buttons[i], role));
     }
-    if (!added.isEmpty())
-        box.setDefaultButton(qobject_cast<QPushButton *>(added.first()));
+    if (defaultButton >= 0 && defaultButton < added.size())
+        box.setDefaultButton(qobject_cast<QPushButton *>(added[defaultButton]));
     if (cancelButton >= 0 && cancelButton < added.size())
         box.setEscapeButton(added[cancelButton]);
     box.exec();

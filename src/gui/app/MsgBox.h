@@ -21,12 +21,14 @@ public:
     static void information(QWidget *parent, const QString &text);
     static void warning(QWidget *parent, const QString &text);
     static void error(QWidget *parent, const QString &text);
-    // A question with the given buttons, the first one the default; answers the index of
-    // the button pressed, `cancelButton` when the box is closed with Esc or its title bar.
+    // A question with the given buttons, `defaultButton` the one Enter presses (a question
+    // that would throw away draws or settings makes its safe answer the default); answers the
+    // index of the button pressed, `cancelButton` when the box is closed with Esc or its title bar.
     // With no ask hook but a message hook (a test that did not expect the question) the
     // question goes to the message hook and is answered with `cancelButton`, so nothing
     // is lost and nothing blocks.
-    static int ask(QWidget *parent, const QString &text, const QStringList &buttons, int cancelButton);
+    static int ask(QWidget *parent, const QString &text, const QStringList &buttons, int cancelButton,
+                   int defaultButton = 0);
 
     // An empty hook restores the real message boxes.
     static void setHook(Hook hook);

@@ -4,19 +4,27 @@
 #include <QWidget>
 #include <functional>
 
-class QWebEngineLoadingInfo;
-class QWebEngineView;
+class QStackedLayout;
+class QTextBrowser;
+struct WebViewModule;
+enum class WebLoadResult;
 
-// The web panel: an embedded browser that shows the player's own site or the program's
-// own page. When a site cannot be loaded (the machine is offline, the site is down) the
-// panel shows the program's own page, with a note, instead of the browser's error page.
+// The web panel: the program's own page, drawn by a light text browser, and the pages of
+// a site in an embedded browser. The embedded browser (and with it the web engine and its
+// helper processes) is made only when a page from the network is first asked for, so the
+// start and the program's own page cost none of it. When a site cannot be loaded (the
+// machine is offline, the site is down, the address can never exist) the panel shows the
+// program's own page instead of the browser's error page.
 class TWebPanel : public QWidget
 {
     Q_OBJECT
 public:
     explicit TWebPanel(QWidget *parent = nullptr);
 
-    QWebEngineView *WebBrowser = nullptr;
+    // The program's own page.
+    QTextBrowser *PageView = nullptr;
+    // The embedded browser: null until the first page from the network.
+    QWidget *WebBrowser = nullptr;
 
     // Writes the program's own page; `unreachable` is the site that could not be loaded
     // (empty when none was asked for).
@@ -28,7 +36,6 @@ public:
     // Shows the program's own page.
     void ShowOwnPage() { showOwnPage(QUrl()); }
 
-    QUrl requestedUrl() const { return m_requested; }
     bool showingOwnPage() const { return m_own; }
 
 signals:
@@ -36,11 +43,13 @@ signals:
     void pageShown(bool own);
 
 private:
-    void onLoadingChanged(const QWebEngineLoadingInfo &info);
-    void showOwnPage(QUrl unreachable);
+    bool makeBrowser();
+    void showOwnPage(const QUrl &unreachable);
+    void onLoadFinished(WebLoadResult result);
 
     OwnPage m_ownPage;
+    QStackedLayout *m_stack = nullptr;
+    const WebViewModule *m_module = nullptr;
     QUrl m_requested;
     bool m_own = false;
-    bool m_loadingOwnPage = false;
 };

@@ -54,9 +54,6 @@ public:
     TG2Net *BarChart(int page) const;
     // The per-draw tables of pages 5 and 11.
     TDrawTablesBox *DrawTables(int page) const;
-    TB0Net *RedOmissionTable() const { return m_redOmission; }
-    TB0Net *BlueOmissionTable() const { return m_blueOmission; }
-    QScrollArea *OmissionBox() const { return m_omissionBox; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

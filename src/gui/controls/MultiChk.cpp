@@ -40,11 +40,6 @@ void TMultiChk::SetCheck(int index, bool flag)
     update();
 }
 
-void TMultiChk::ClearChecks()
-{
-    SetAllChecks(0);
-}
-
 int TMultiChk::ItemWidth() const
 {
     return 2 * Spacing + ChkWidth + CapWidth;

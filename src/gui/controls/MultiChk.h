@@ -27,7 +27,6 @@ public:
 
     void SetCapWidth(int n);
     void SetCheck(int index, bool flag);
-    void ClearChecks();
     QRect RectOfChk(int index) const;
     QRect RectOfCap(int index) const;
 

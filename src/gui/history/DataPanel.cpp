@@ -177,7 +177,7 @@ bool TDataPanel::LoadTextFileIntoMemo(const QString &path)
         return false;
     }
     if (!DataMemo->toPlainText().isEmpty()
-        && MsgBox::ask(this, ImportReplaceQuestion(), ImportReplaceButtons(), 1) != 0)
+        && MsgBox::ask(this, ImportReplaceQuestion(), ImportReplaceButtons(), 1, 1) != 0)
         return false;
     replaceMemoText(read.text);
     const RefusedLines refused = LinesRefusedAtSave(lines);
@@ -237,7 +237,7 @@ void TDataPanel::RunOnlineUpdate(const UpdateOutcome *alreadyRead)
 void TDataPanel::Sheet1TbrClearBtClick()
 {
     if (!DataMemo->toPlainText().isEmpty()
-        && MsgBox::ask(this, ClearHistoryQuestion(), ClearHistoryButtons(), 1) != 0)
+        && MsgBox::ask(this, ClearHistoryQuestion(), ClearHistoryButtons(), 1, 1) != 0)
         return;
     replaceMemoText(QString());
     emit statusText(QStringLiteral("已清空编辑框，保存数据后生效；可按Ctrl+Z撤销"));
@@ -271,7 +271,7 @@ bool TDataPanel::saveMemo()
     }
     if (ReadHistoryKeepingGoodLines(lines).draws.empty()) {
         if (const qsizetype draws = HistoryFileDrawCount(m_historyFileName);
-            draws > 0 && MsgBox::ask(this, EmptySaveQuestion(m_historyFileName, draws), EmptySaveButtons(), 1) != 0) {
+            draws > 0 && MsgBox::ask(this, EmptySaveQuestion(m_historyFileName, draws), EmptySaveButtons(), 1, 1) != 0) {
             emit statusText(QStringLiteral("开奖数据没有保存"));
             return false;
         }

@@ -51,27 +51,6 @@ void TGapLabel::setBreakBefore(QChar marker)
     relayout();
 }
 
-QStringList TGapLabel::pieceTexts() const
-{
-    QStringList texts;
-    for (const Piece &piece : m_pieces)
-        texts.append(piece.text);
-    return texts;
-}
-
-QList<QRect> TGapLabel::pieceRects() const
-{
-    // The ink of the text: the line's leading below the glyphs may run over a control
-    // placed just under the label without hiding anything.
-    const QFontMetrics metrics(font());
-    QList<QRect> rects;
-    for (const Piece &piece : m_pieces) {
-        const QRect ink = metrics.boundingRect(piece.text);
-        rects.append(QRect(x() + piece.x, y() + metrics.ascent() + ink.top(), piece.width, ink.height()));
-    }
-    return rects;
-}
-
 QList<QRect> TGapLabel::obstacleRects() const
 {
     QList<QRect> rects;

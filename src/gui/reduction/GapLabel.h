@@ -28,10 +28,6 @@ public:
     // Also starts a piece before every occurrence of `marker` (besides the blank runs).
     void setBreakBefore(QChar marker);
 
-    // Where the text of each piece is drawn, in the coordinates of the label's parent.
-    QStringList pieceTexts() const;
-    QList<QRect> pieceRects() const;
-
 protected:
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;

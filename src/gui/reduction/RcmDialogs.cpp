@@ -44,7 +44,8 @@ TRcmDialogs TRcmDialogs::standard()
     dialogs.confirm = [](QWidget *parent, const QString &text) {
         QMessageBox box(QMessageBox::Question, QStringLiteral("确认"), text, QMessageBox::NoButton, parent);
         QPushButton *yes = box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
-        box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
+        // Every question here overwrites a file or prints many pages: Enter answers 取消.
+        box.setDefaultButton(box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole));
         box.exec();
         return box.clickedButton() == yes;
     };

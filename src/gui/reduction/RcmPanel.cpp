@@ -246,8 +246,7 @@ FileDialogRequest TRcmPanel::conditionFileRequest(const QString &title) const
     request.filterName = QStringLiteral("配置文件");
     request.pattern = QStringLiteral("*.ini");
     request.defaultSuffix = QStringLiteral("ini");
-    request.folder = m_conditionFolder.isEmpty() ? QCoreApplication::applicationDirPath()
-                                                 : m_conditionFolder;
+    request.folder = QCoreApplication::applicationDirPath();
     // An existing file is updated in place (its other sections stay), so there is
     // nothing to warn about.
     request.confirmOverwrite = false;

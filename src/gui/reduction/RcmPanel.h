@@ -76,8 +76,6 @@ public:
     void setCaptionWindow(QWidget *window);
     // Dialogs and printing; tests replace them.
     TRcmDialogs &dialogs() { return m_dialogs; }
-    // Where the condition files are looked for first (the program's folder by default).
-    void setConditionFolder(const QString &folder) { m_conditionFolder = folder; }
 
     // ---- the conditions ------------------------------------------------------------
     ConditionSet Conditions() const;
@@ -138,7 +136,6 @@ private:
     QPointer<TCodeSetForm> m_codeSetForm;
     QPointer<QWidget> m_captionWindow;
     TRcmDialogs m_dialogs;
-    QString m_conditionFolder;
     TCodeList m_resultList;
     std::optional<TCodeRedArrArr> m_base;
     bool m_controlsCreated = false;

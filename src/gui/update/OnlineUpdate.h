@@ -47,8 +47,6 @@ public:
     // into the memo's text as it is now, without reading them again.
     std::optional<Accepted> Run(const QString &memoText, bool memoUnsaved, const UpdateOutcome *alreadyRead = nullptr);
 
-    bool isRunning() const { return m_running; }
-
 signals:
     void statusText(const QString &text);
 

@@ -2,6 +2,8 @@
 
 #include "app/ProgressForm.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QEventLoop>
 #include <QLabel>
 #include <QProgressBar>
@@ -12,10 +14,58 @@
 
 namespace {
 constexpr int kQuietMs = 300;   // work done sooner shows no window
-}
 
-TWheelRunner::TWheelRunner(TProgressForm *form)
-    : m_form(form)
+// Input goes only to the progress window and to what closes the main window; a close of
+// the main window becomes a cancel that closes it afterwards.
+class RunGuard : public QObject
+{
+public:
+    RunGuard(QWidget *window, QWidget *form, WheelControl &control)
+        : m_window(window), m_form(form), m_control(control)
+    {
+    }
+    bool closeAfter = false;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Close && watched == m_window) {
+            m_control.cancel = true;
+            closeAfter = true;
+            event->ignore();
+            return true;
+        }
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Wheel:
+        case QEvent::Shortcut:
+            break;
+        default:
+            return false;
+        }
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (!widget)
+            return false;
+        if (m_form && (widget == m_form || m_form->isAncestorOf(widget)))
+            return false;
+        if (widget->property("closesWindow").toBool())
+            return false;
+        return true;
+    }
+
+private:
+    QWidget *m_window;
+    QWidget *m_form;
+    WheelControl &m_control;
+};
+} // namespace
+
+TWheelRunner::TWheelRunner(TProgressForm *form, QWidget *window)
+    : m_form(form), m_window(window)
 {
 }
 
@@ -32,6 +82,8 @@ bool TWheelRunner::run(const QString &title, const std::function<void(WheelContr
     });
     QEventLoop loop;
     QObject::connect(worker, &QThread::finished, &loop, &QEventLoop::quit);
+    RunGuard guard(m_window, m_form, control);
+    qApp->installEventFilter(&guard);
 
     QPushButton *cancel = nullptr;
     QRect barGeometry;
@@ -55,7 +107,6 @@ bool TWheelRunner::run(const QString &title, const std::function<void(WheelContr
             m_form->TitleLbl->setText(title);
             m_form->TitleLbl->adjustSize();
             m_form->ProgressBar->setRange(0, 1000);
-            m_form->setWindowModality(Qt::ApplicationModal);
             m_form->show();
             m_form->raise();
         }
@@ -67,12 +118,14 @@ bool TWheelRunner::run(const QString &title, const std::function<void(WheelContr
     worker->wait();
     delete worker;
     poll.stop();
+    qApp->removeEventFilter(&guard);
     if (cancel) {
         m_form->hide();
-        m_form->setWindowModality(Qt::NonModal);
         delete cancel;
         m_form->ProgressBar->setGeometry(barGeometry);
     }
+    if (guard.closeAfter && m_window)
+        QTimer::singleShot(0, m_window, &QWidget::close);
     if (failure)
         std::rethrow_exception(failure);
     return !control.cancel.load();

@@ -14,6 +14,9 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QScrollArea>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -51,6 +54,7 @@ TWheelTab::TWheelTab(QWidget *parent)
     WheelNumChk->SetSpacing(4);
     WheelNumChk->setCursor(Qt::PointingHandCursor);
     WheelNumChk->Relayout();
+    WheelNumChk->setFixedSize(WheelNumChk->sizeHint());
     WheelNumChk->installEventFilter(this);
     WheelNumLbl = new QLabel(numbersGbx);
     WheelNumLbl->setObjectName(QStringLiteral("WheelNumLbl"));
@@ -68,11 +72,17 @@ TWheelTab::TWheelTab(QWidget *parent)
     WheelGuaranteeCb->setObjectName(QStringLiteral("WheelGuaranteeCb"));
     for (const WheelGuarantee &g : kWheelGuarantees)
         WheelGuaranteeCb->addItem(g.caption(), g.key());
+    WheelBankerEd = new QLineEdit(makeGbx);
+    WheelBankerEd->setObjectName(QStringLiteral("WheelBankerEd"));
+    WheelBankerEd->setPlaceholderText(QStringLiteral("如 3 18"));
+    WheelBankerEd->setToolTip(QStringLiteral("胆码：从所选号码中取1到3个，每注都含全部胆码，其余号码按保证条件旋转（胆拖）"));
     WheelMakeBt = new QPushButton(QStringLiteral("生成"), makeGbx);
     WheelMakeBt->setObjectName(QStringLiteral("WheelMakeBt"));
     auto *makeLayout = new QVBoxLayout(makeGbx);
     makeLayout->addWidget(new QLabel(QStringLiteral("保证条件:"), makeGbx));
     makeLayout->addWidget(WheelGuaranteeCb);
+    makeLayout->addWidget(new QLabel(QStringLiteral("胆码(可空):"), makeGbx));
+    makeLayout->addWidget(WheelBankerEd);
     makeLayout->addWidget(WheelMakeBt);
     makeLayout->addStretch(1);
 
@@ -117,11 +127,22 @@ TWheelTab::TWheelTab(QWidget *parent)
     bottom->addStretch(1);
     bottom->addWidget(WheelUseBt);
 
-    auto *layout = new QVBoxLayout(this);
+    // In a small window the tab scrolls rather than squeezing the grid over its labels.
+    WheelMemo->setMinimumHeight(100);
+    auto *content = new QWidget;
+    auto *layout = new QVBoxLayout(content);
     layout->addLayout(top);
     layout->addWidget(WheelMemo, 1);
     layout->addLayout(bottom);
     layout->addWidget(WheelVerifiedLbl);
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("WheelScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
 
     for (QPushButton *b : {WheelMakeBt, WheelClearBt, WheelUseBt, WheelSurvivorBt})
         b->setCursor(Qt::PointingHandCursor);
@@ -132,6 +153,10 @@ TWheelTab::TWheelTab(QWidget *parent)
         WheelNumChk->SelectNone();
         updateNumberCount();
     });
+    // A wheel over chosen numbers belongs to the numbers, bankers and guarantee it was
+    // made for: changing any of them takes it off the screen.
+    connect(WheelGuaranteeCb, &QComboBox::currentIndexChanged, this, [this] { clearChosenWheelIfStale(); });
+    connect(WheelBankerEd, &QLineEdit::textEdited, this, [this] { clearChosenWheelIfStale(); });
     updateNumberCount();
 }
 
@@ -144,6 +169,44 @@ void TWheelTab::SetSources(std::function<const TCodeList &()> survivors, std::fu
 void TWheelTab::ShowSurvivorCount(int survivors)
 {
     WheelSurvivorLbl->setText(QStringLiteral("缩水结果%1注").arg(survivors));
+    // A survivor wheel belongs to the reduction it covered.
+    if (m_shown == Shown::Survivors)
+        clearWheel();
+}
+
+void TWheelTab::clearWheel()
+{
+    m_tickets.clear();
+    m_header.clear();
+    m_shown = Shown::Nothing;
+    WheelMemo->clear();
+    WheelCountLbl->clear();
+    WheelVerifiedLbl->clear();
+    WheelUseBt->setEnabled(false);
+}
+
+QList<int> TWheelTab::pickedNumbers() const
+{
+    QList<int> numbers;
+    for (int i = 0; i < WheelNumChk->count(); ++i)
+        if (WheelNumChk->GetCheck(i))
+            numbers << WheelNumChk->GetCaption(i).toInt();
+    return numbers;
+}
+
+void TWheelTab::clearChosenWheelIfStale()
+{
+    if (m_shown == Shown::Chosen && currentRequest() != m_request)
+        clearWheel();
+}
+
+QString TWheelTab::currentRequest() const
+{
+    QStringList picked;
+    for (const int x : pickedNumbers())
+        picked << QString::number(x);
+    return picked.join(QLatin1Char(',')) + QLatin1Char('|') + WheelBankerEd->text().simplified() + QLatin1Char('|')
+        + WheelGuaranteeCb->currentData().toString();
 }
 
 bool TWheelTab::eventFilter(QObject *watched, QEvent *event)
@@ -157,6 +220,7 @@ bool TWheelTab::eventFilter(QObject *watched, QEvent *event)
 void TWheelTab::updateNumberCount()
 {
     WheelNumLbl->setText(QStringLiteral("已选%1个号码").arg(WheelNumChk->CheckedCount()));
+    clearChosenWheelIfStale();
 }
 
 void TWheelTab::showTickets(const TCodeRedArrArr &tickets, const QString &count, const QString &verified,
@@ -170,54 +234,112 @@ void TWheelTab::showTickets(const TCodeRedArrArr &tickets, const QString &count,
     m_header = {title, count, verified, QString()};
 }
 
+
+
 void TWheelTab::WheelMakeBtClick()
 {
     updateNumberCount();
-    QList<int> numbers;
-    for (int i = 0; i < WheelNumChk->count(); ++i)
-        if (WheelNumChk->GetCheck(i))
-            numbers << WheelNumChk->GetCaption(i).toInt();
+    const QList<int> picked = pickedNumbers();
     const auto guarantee = ParseWheelGuarantee(WheelGuaranteeCb->currentData().toString());
-    std::optional<ChosenWheel> wheel;
-    const BusyTab busy(this);
-    try {
-        TWheelRunner runner(m_progress ? m_progress() : nullptr);
-        const QString title = QStringLiteral("正在生成旋转矩阵...");
-        if (!runner.run(title, [&](WheelControl &control) { wheel = MakeWheel(numbers, *guarantee, &control); })
-            || !wheel)
+    // 胆码 are picked numbers too: the wheel turns the others.
+    QList<int> bankers;
+    const QString bankerText = WheelBankerEd->text().trimmed();
+    if (!bankerText.isEmpty()) {
+        static const QRegularExpression separators(QStringLiteral("[\\s,，、]+"));
+        for (const QString &piece : bankerText.split(separators, Qt::SkipEmptyParts)) {
+            bool ok = false;
+            const int x = piece.toInt(&ok);
+            if (!ok || !picked.contains(x) || bankers.contains(x)) {
+                MsgBox::error(this, QStringLiteral("胆码应为所选号码中的1到3个不同号码！！"));
+                return;
+            }
+            bankers << x;
+        }
+        if (bankers.size() > 3) {
+            MsgBox::error(this, QStringLiteral("胆码应为所选号码中的1到3个不同号码！！"));
             return;
-    } catch (const SsqError &e) {
-        MsgBox::error(this, e.text());
+        }
+    }
+    QList<int> numbers;
+    for (const int x : picked)
+        if (!bankers.contains(x))
+            numbers << x;
+    if (!bankers.isEmpty() && (numbers.size() < kWheelMinNumbers)) {
+        MsgBox::error(this, QStringLiteral("除胆码外请至少再选择7个号码！！"));
         return;
     }
-    showTickets(wheel->tickets, WheelCountLine(*wheel), WheelVerifiedLine(*wheel),
-                QStringLiteral("旋转矩阵：%1个号码%2").arg(wheel->numbers.size()).arg(wheel->guarantee.caption()));
+    const QString request = currentRequest();
+    std::optional<ChosenWheel> wheel;
+    bool finished = false;
+    {
+        const BusyTab busy(this);
+        try {
+            TWheelRunner runner(m_progress ? m_progress() : nullptr, window());
+            const QString title = QStringLiteral("正在生成旋转矩阵...");
+            finished = runner.run(title, [&](WheelControl &control) {
+                wheel = MakeWheel(numbers, *guarantee, bankers, &control);
+            });
+        } catch (const SsqError &e) {
+            MsgBox::error(this, e.text());
+            return;
+        }
+    }
+    if (!wheel) {
+        if (!finished)
+            showStatusNote(QStringLiteral("已取消，尚未找到完整的旋转矩阵"));
+        return;
+    }
+    QString count = WheelCountLine(*wheel);
+    if (!wheel->complete)
+        count += QStringLiteral("——已取消：这是取消前找到的最好的旋转矩阵（已验证），不是最终结果");
+    QString title = QStringLiteral("旋转矩阵：%1个号码%2").arg(wheel->numbers.size()).arg(wheel->guarantee.caption());
+    if (!wheel->bankers.isEmpty()) {
+        QStringList names;
+        for (const int b : wheel->bankers)
+            names << IntToPadStr(b, 2, true);
+        title = QStringLiteral("旋转矩阵：胆码%1，拖码%2个，%3").arg(names.join(QLatin1Char(' '))).arg(wheel->numbers.size()).arg(wheel->guarantee.caption());
+    }
+    showTickets(wheel->tickets, count, WheelVerifiedLine(*wheel), title);
+    m_shown = Shown::Chosen;
+    m_request = request;
+}
+
+void TWheelTab::showStatusNote(const QString &text)
+{
+    clearWheel();
+    WheelCountLbl->setText(text);
 }
 
 void TWheelTab::WheelSurvivorBtClick()
 {
-    static const TCodeList kNone;
-    const TCodeList &survivors = m_survivors ? m_survivors() : kNone;
+    // The survivors are copied before the worker starts: the panel's list may change
+    // while the search runs.
+    const TCodeList survivors = m_survivors ? m_survivors() : TCodeList{};
     if (const QString empty = NoSurvivorsMessage(survivors, QStringLiteral("旋转")); !empty.isEmpty()) {
         MsgBox::error(this, empty);
         return;
     }
     const int t = WheelSurvivorCb->currentData().toInt();
     std::optional<SurvivorWheel> wheel;
-    const BusyTab busy(this);
-    try {
-        TWheelRunner runner(m_progress ? m_progress() : nullptr);
-        if (!runner.run(QStringLiteral("正在旋转缩水结果..."),
-                        [&](WheelControl &control) { wheel = CoverSurvivors(survivors, t, &control); })
-            || !wheel)
+    {
+        const BusyTab busy(this);
+        try {
+            TWheelRunner runner(m_progress ? m_progress() : nullptr, window());
+            if (!runner.run(QStringLiteral("正在旋转缩水结果..."),
+                            [&](WheelControl &control) { wheel = CoverSurvivors(survivors, t, &control); })
+                || !wheel) {
+                showStatusNote(QStringLiteral("缩水后旋转已取消"));
+                return;
+            }
+        } catch (const SsqError &e) {
+            MsgBox::error(this, e.text());
             return;
-    } catch (const SsqError &e) {
-        MsgBox::error(this, e.text());
-        return;
+        }
     }
     const QString count = SurvivorWheelCountLine(*wheel);
     WheelSurvivorLbl->setText(count);
     showTickets(wheel->tickets, count, SurvivorWheelVerifiedLine(*wheel), QStringLiteral("缩水后旋转"));
+    m_shown = Shown::Survivors;
 }
 
 void TWheelTab::WheelUseBtClick()

@@ -8,6 +8,7 @@
 
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class TColorMChk;
@@ -29,6 +30,7 @@ public:
     TColorMChk *WheelNumChk = nullptr;
     QLabel *WheelNumLbl = nullptr;
     QComboBox *WheelGuaranteeCb = nullptr;
+    QLineEdit *WheelBankerEd = nullptr;   // 胆码, among the picked numbers
     QPushButton *WheelMakeBt = nullptr;
     QPushButton *WheelClearBt = nullptr;
     QPlainTextEdit *WheelMemo = nullptr;
@@ -39,7 +41,8 @@ public:
     QPushButton *WheelSurvivorBt = nullptr;
     QLabel *WheelSurvivorLbl = nullptr;
 
-    // After a reduction: the survivors that 缩水后旋转 would cover.
+    // After a reduction: the survivors that 缩水后旋转 would cover. A survivor wheel of
+    // the reduction before is cleared.
     void ShowSurvivorCount(int survivors);
 
     void WheelMakeBtClick();
@@ -60,6 +63,15 @@ private:
     void showTickets(const TCodeRedArrArr &tickets, const QString &count, const QString &verified,
                      const QString &title);
     void updateNumberCount();
+    void clearWheel();
+    void clearChosenWheelIfStale();
+    QList<int> pickedNumbers() const;
+    QString currentRequest() const;   // the numbers, bankers and guarantee as set now
+    void showStatusNote(const QString &text);
+
+    enum class Shown { Nothing, Chosen, Survivors };
+    Shown m_shown = Shown::Nothing;
+    QString m_request;                // what the chosen wheel on show was made for
 
     std::function<const TCodeList &()> m_survivors;
     std::function<TProgressForm *()> m_progress;
