@@ -12,8 +12,6 @@
 #include <atomic>
 #include <thread>
 
-#include <thread>
-
 namespace {
 // The cases the tickets leave open: with every banker drawn and any m - b of the other
 // numbers, some ticket must hold t of the drawn reds. Counted over the reds themselves.
