@@ -62,7 +62,7 @@ src/core/reduction/ReductionReport.cpp @@ for (int k = 1; k <= tolerance && k < 
 src/core/reduction/BaseFile.cpp @@ result.codes.erase(std::unique(result.codes.begin(), result.codes.end()), result.codes.end()); @@ // duplicates kept @@ base file: a combination listed twice is counted twice
 src/core/reduction/TicketFile.cpp @@ count.cost = count.tickets * kTicketPrice; @@ count.cost = qint64(AliveCount(result)) * kTicketPrice; @@ tickets: the cost ignores how many blues each combination is bought with
 src/core/reduction/ExtendedSettings.cpp @@ if (!ok || tolerance < 0 || tolerance > kMaxTolerance) @@ if (!ok || tolerance < 0) @@ condition file: a tolerance above the largest is read
-src/core/wheel/WheelVerifier.cpp @@ while (i >= 0 && idx[i] == n - g.m + i) @@ while (i >= 0 && idx[i] == n - g.m + i - 1) @@ wheel check: no draw holding the last chosen number is tried
+src/core/wheel/WheelVerifier.cpp @@ while (i >= 0 && idx[i] == free - r + i) @@ while (i >= 0 && idx[i] == free - r + i - 1) @@ wheel check: no draw holding the last free number is tried
 src/core/wheel/SurvivorWheel.cpp @@ for (std::size_t i = 0; i < n; ++i)
         if (list.Alive[i]) @@ for (std::size_t i = 1; i < n; ++i)
         if (list.Alive[i]) @@ survivor wheel: the first survivor is left out of the cover and of its check
