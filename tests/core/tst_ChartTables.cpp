@@ -164,16 +164,18 @@ private slots:
             QCOMPARE(red.GetText(c, 1), one[c]);
             QCOMPARE(red.GetText(c, 33), never[c]);
         }
-        // "统计最近 3 期": 12 13 14 15 16 18 / 01 13 20 21 22 23 / 24 25 26 27 28 29.
+        // "统计最近 3 期": 12 13 14 15 16 18 / 01 13 20 21 22 23 / 24 25 26 27 28 29; the
+        // 20/50/100 columns still count all six draws (01 and 13 three times each).
         QVERIFY(FillOmissionTables(red, blue, history(kSixDraws), 3, nullptr));
         QCOMPARE(red.FTitle, QStringLiteral("红球分析表（最近3期）"));
-        const QStringList rows[] = {{"1", "1", "1", "3.00", "1", "1", "1", "1", "1"},
-                                    {"13", "1", "1", "1.50", "2", "2", "2", "2", "2"},
+        const QStringList rows[] = {{"1", "1", "1", "3.00", "1", "1", "3", "3", "3"},
+                                    {"13", "1", "1", "1.50", "2", "2", "3", "3", "3"},
                                     {"33", "3", "3", "-", "0", "0", "0", "0", "0"}};
         for (const QStringList &row : rows)
             for (int c = 0; c < 9; ++c)
                 QCOMPARE(red.GetText(c, row[0].toInt()), row[c]);
         QCOMPARE(blue.GetText(5, 1), QStringLiteral("1"));   // blue 01 once in the three
+        QCOMPARE(blue.GetText(6, 1), QStringLiteral("3"));   // and three times in the six
     }
 
     void redStatisticsOnlyTheNewest()

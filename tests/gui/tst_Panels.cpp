@@ -274,6 +274,10 @@ private slots:
         const ConditionSet after = m_panel->Conditions();
         QCOMPARE(after, WithFileMembers(after, Varied()));   // the file does not carry all members
         QCOMPARE(m_captionWindow->windowTitle(), ConditionFileCaption(path));
+        // Cleared, the conditions are no longer the file's.
+        QTest::mouseClick(m_panel->RcmPanelClearBindsBt, Qt::LeftButton);
+        QCOMPARE(m_captionWindow->windowTitle(), QStringLiteral("晨帆选号通 2005版"));
+        QTest::mouseClick(m_panel->RcmPanelImportBindsBt, Qt::LeftButton);
 
         // A bad value: one message naming it, the whole file refused, the caption stays.
         QVERIFY(writeFile(path, Gbk(QStringLiteral("[条件设置]\r\n连号组数2=1\r\nAC值设计=4,9\r\n总和值=5x,90\r\n"))));
@@ -731,8 +735,13 @@ private slots:
         m_panel->Sheet1TbrSaveBt->click();
         QCOMPARE(m_boxes.size(), boxes);
         QCOMPARE(questions, asked);
+        // The release of the Enter that closed the box does not cover the status text.
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(m_panel->DataMemo, &release);
         QCOMPARE(lastStatus(), QStringLiteral("开奖数据没有保存"));
         expectUnchanged(memo);
+        QTest::keyClick(m_panel->DataMemo, Qt::Key_Home);   // a key typed in the memo does
+        QVERIFY2(lastStatus().endsWith(QStringLiteral("行1列")), qPrintable(lastStatus()));
     }
 
     // A save that fails (here the history file is a folder): the user is told, the edits
@@ -915,12 +924,25 @@ private slots:
         QVERIFY2(m_said.value(0).startsWith("新增2期"), qPrintable(m_said.value(0)));
     }
 
-    // A memo that is not a history is not merged into.
-    void badMemoIsRefused()
+    // Unsaved edits are saved with the new draws, so they meet the checks of a save first:
+    // a line that is not a draw, and an emptied memo (answered 取消), stop the update.
+    void unsavedMemoMeetsTheSaveChecks_data()
     {
-        m_panel->DataMemo->appendPlainText("2026096 1 2 3");
+        QTest::addColumn<QString>("memo");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("not a draw")
+            << QString("2026094 01 02 03 04 05 06 07\n2026095 02 09 15 18 25 33 07\n2026096 1 2 3") << "第3行“2026096 1 2 3”";
+        QTest::newRow("emptied") << QString() << "编辑框中没有开奖数据";
+    }
+    void unsavedMemoMeetsTheSaveChecks()
+    {
+        QFETCH(QString, memo);
+        QFETCH(QString, said);
+        m_server->answers = {{"/notice", kNotice}, {"/table", kTable}};
+        m_panel->DataMemo->setPlainText(memo);
         m_panel->Sheet1TbrDownBt->click();
-        QVERIFY2(m_said.value(0).startsWith("数据面板中的开奖数据有错误"), qPrintable(m_said.value(0)));
+        QVERIFY2(m_said.value(0).contains(said), qPrintable(m_said.value(0)));
+        QVERIFY(m_server->requests.isEmpty());
         QCOMPARE(readAll(dxt()), kOld2026);
     }
 };

@@ -70,6 +70,18 @@ void fillTable(B0NetModel &table, const QString &title, int rows, TColor rowColo
     }
 }
 
+// The 20, 50 and 100 newest draws are counted in the whole history, whatever the N of the
+// other columns: a column headed "100期出现次数" never counts only 30 draws.
+std::vector<OmissionStat> withRecentCounts(std::vector<OmissionStat> stats, const std::vector<OmissionStat> &recent)
+{
+    for (std::size_t n = 0; n < stats.size(); ++n) {
+        stats[n].last20 = recent[n].last20;
+        stats[n].last50 = recent[n].last50;
+        stats[n].last100 = recent[n].last100;
+    }
+    return stats;
+}
+
 } // namespace
 
 std::vector<OmissionStat> RedOmissionStats(const TBeenCodesRecArr &CodeArr)
@@ -111,8 +123,11 @@ bool FillOmissionTables(B0NetModel &red, B0NetModel &blue, const TBeenCodesRecAr
         return false;
     // The N newest draws, oldest first as the history keeps them.
     const TBeenCodesRecArr draws(CodeArr.end() - N, CodeArr.end());
+    const TBeenCodesRecArr newest(CodeArr.end() - std::min<std::ptrdiff_t>(100, std::ssize(CodeArr)), CodeArr.end());
     const QString span = QStringLiteral("（最近%1期）").arg(N);
-    fillTable(red, QStringLiteral("红球分析表") + span, 34, RgbColor(255, 238, 221), RedOmissionStats(draws), N);
-    fillTable(blue, QStringLiteral("蓝球分析表") + span, 17, RgbColor(186, 238, 255), BlueOmissionStats(draws), N);
+    fillTable(red, QStringLiteral("红球分析表") + span, 34, RgbColor(255, 238, 221),
+              withRecentCounts(RedOmissionStats(draws), RedOmissionStats(newest)), N);
+    fillTable(blue, QStringLiteral("蓝球分析表") + span, 17, RgbColor(186, 238, 255),
+              withRecentCounts(BlueOmissionStats(draws), BlueOmissionStats(newest)), N);
     return true;
 }

@@ -42,7 +42,8 @@ inline constexpr int kBlueOmissionHeight = 800;
 // The gap between the red table and the blue table below it.
 inline constexpr int kOmissionTableGap = 20;
 
-// Fills the two tables (titles, sizes, texts, colours) from the N newest draws; false, with
+// Fills the two tables (titles, sizes, texts, colours) from the N newest draws (the columns of
+// the 20, 50 and 100 newest draws from the whole history); false, with
 // both tables left as they were, when N exceeds the history.
 bool FillOmissionTables(B0NetModel &red, B0NetModel &blue, const TBeenCodesRecArr &CodeArr, int N,
                         ChartReporter *reporter);

@@ -19,6 +19,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <utility>
 
 TDataPanel::TDataPanel(TBeenCodesRecArr &CodeArr, ParseReporter &reporter, QWidget *parent)
     : QWidget(parent), m_codeArr(CodeArr), m_reporter(reporter)
@@ -205,6 +206,10 @@ void TDataPanel::RunOnlineUpdate(const UpdateOutcome *alreadyRead)
     const QString memo = DataMemo->toPlainText();
     const TextFileRead onDisk = ReadGbkTextFile(m_historyFileName);
     const bool unsaved = onDisk.status == TextFileRead::Ok ? onDisk.text != memo : !memo.isEmpty();
+    // Unsaved edits are saved with the new draws, so they pass the checks of 保存数据 first:
+    // an emptied memo must not replace the history by the few draws just downloaded.
+    if (unsaved && !mayWriteMemo(MemoLines(memo)))
+        return;
     m_onlineUpdate->setSourceListFile(
         QFileInfo(m_historyFileName).dir().filePath(QString::fromUtf16(kSourceListFileName)));
     const std::optional<TOnlineUpdate::Accepted> accepted = m_onlineUpdate->Run(memo, unsaved, alreadyRead);
@@ -258,10 +263,8 @@ void TDataPanel::Sheet1TbrSaveBtClick()
         DataTxtToCodeArr();
 }
 
-bool TDataPanel::saveMemo()
+bool TDataPanel::mayWriteMemo(const QStringList &lines)
 {
-    const QString memo = DataMemo->toPlainText();
-    const QStringList lines = MemoLines(memo);
     // Nothing that the program would not read back as the same draws reaches the file.
     if (const RefusedLines refused = LinesRefusedAtSave(lines); !refused.isEmpty()) {
         MsgBox::error(this, SaveRefusalText(refused) + QStringLiteral("\n\n开奖数据文件没有改动。"));
@@ -276,6 +279,14 @@ bool TDataPanel::saveMemo()
             return false;
         }
     }
+    return true;
+}
+
+bool TDataPanel::saveMemo()
+{
+    const QString memo = DataMemo->toPlainText();
+    if (!mayWriteMemo(MemoLines(memo)))
+        return false;
     QString error;
     if (!SaveHistoryFile(m_historyFileName, memo, error)) {
         // The old file is still whole; the memo and the history stay as they are.
@@ -317,7 +328,11 @@ void TDataPanel::ShowCaretPos()
 
 bool TDataPanel::eventFilter(QObject *watched, QEvent *event)
 {
-    if ((watched == DataMemo && event->type() == QEvent::KeyRelease)
+    // Only a key pressed in the memo moves the caret: the release of the Enter that closed a
+    // message box must not replace the status text the box left behind.
+    if (watched == DataMemo && event->type() == QEvent::KeyPress)
+        m_keyPressedInMemo = true;
+    if ((watched == DataMemo && event->type() == QEvent::KeyRelease && std::exchange(m_keyPressedInMemo, false))
         || (watched == DataMemo->viewport() && event->type() == QEvent::MouseButtonRelease))
         ShowCaretPos();
     return QWidget::eventFilter(watched, event);

@@ -98,6 +98,9 @@ private:
     void replaceMemoText(const QString &text);
     void setNote(const QString &text);
     bool saveMemo();
+    // The rules every write of the memo keeps: lines the program would not read back are
+    // refused and listed, an empty text over a file with draws is asked about first.
+    bool mayWriteMemo(const QStringList &lines);
 
     TBeenCodesRecArr &m_codeArr;
     ParseReporter &m_reporter;
@@ -105,5 +108,6 @@ private:
     FileChooser m_chooseImportFile;
     TOnlineUpdate *m_onlineUpdate = nullptr;
     RefusedLines m_startupLeftOut;
+    bool m_keyPressedInMemo = false;
     qsizetype m_startupDraws = 0;
 };

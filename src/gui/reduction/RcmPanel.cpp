@@ -1,5 +1,6 @@
 #include "reduction/RcmPanel.h"
 
+#include "app/AppInfo.h"
 #include "app/MsgBox.h"
 #include "app/ToolBarButtons.h"
 #include "code/SsqError.h"
@@ -133,7 +134,12 @@ void TRcmPanel::createToolBar()
     RcmPanelCodeRcmCountSe->setValue(2);
     RcmPanelTbr->addWidget(RcmPanelCodeRcmCountSe)->setVisible(false);
 
-    connect(RcmPanelClearBindsBt, &QToolButton::clicked, this, &TRcmPanel::RcmPanelClearBindsBtClick);
+    connect(RcmPanelClearBindsBt, &QToolButton::clicked, this, [this] {
+        RcmPanelClearBindsBtClick();
+        // The conditions are no longer those of the file the title names.
+        (m_captionWindow ? m_captionWindow.data() : window())->setWindowTitle(AppInfo::mainCaption());
+        showStatus(QStringLiteral("已清除全部条件"));
+    });
     connect(RcmPanelImportBindsBt, &QToolButton::clicked, this, &TRcmPanel::RcmPanelImportBindsBtClick);
     connect(RcmPanelExportBindsBt, &QToolButton::clicked, this, &TRcmPanel::RcmPanelExportBindsBtClick);
     connect(RcmPanelExportBt, &QToolButton::clicked, this, &TRcmPanel::RcmPanelExportBtClick);

@@ -39,9 +39,11 @@ TUpdateReportDialog::TUpdateReportDialog(const QStringList &reportLines, const Q
     auto *question = new QLabel(QStringLiteral("把新增的开奖数据保存到开奖数据文件吗？"), this);
     SaveBt = new QPushButton(QStringLiteral("保存"), this);
     SaveBt->setObjectName(QStringLiteral("SaveBt"));
-    SaveBt->setDefault(true);
     CancelBt = new QPushButton(QStringLiteral("取消"), this);
     CancelBt->setObjectName(QStringLiteral("CancelBt"));
+    // With unsaved edits in the data panel (the warning) saving may drop draws the player
+    // deleted by mistake: Enter then answers 取消.
+    (warning.isEmpty() ? SaveBt : CancelBt)->setDefault(true);
     connect(SaveBt, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBt, &QPushButton::clicked, this, &QDialog::reject);
 
