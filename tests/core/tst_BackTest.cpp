@@ -29,12 +29,6 @@ private slots:
             MakeDraw(2005003, {33, 20, 13, 2, 7, 18}, 1), // unordered, 3:3
         };
         const BackTestResult r = RunBackTest(c, history, 3);
-        QCOMPARE(r.listed(), 3);
-        QCOMPARE(r.rows[0].failingStage, 9);
-        QCOMPARE(r.rows[1].failingStage, 0);
-        QCOMPARE(r.rows[2].failingStage, 0);
-        QCOMPARE(r.rows[2].sortedReds, (TCodeRedArr{2, 7, 13, 18, 20, 33}));
-        QCOMPARE(r.passed, 2);
         QCOMPARE(BackTestLines(r), (QStringList{"2005001\t01 03 05 07 09 11\t9",
                                                 "2005002\t01 02 03 04 05 06\t通过",
                                                 "2005003\t02 07 13 18 20 33\t通过", "通过 2/3"}));

@@ -247,6 +247,9 @@ private slots:
         QTest::newRow("09") << 9 << QList<int>{18, 20, 24, 27};
         QTest::newRow("16") << 16 << QList<int>{19, 21, 24, 28};
         QTest::newRow("01") << 1 << QList<int>{18, 21, 23, 25};
+        // The blues at the edges of the halves and quarters.
+        QTest::newRow("08") << 8 << QList<int>{19, 22, 23, 26};
+        QTest::newRow("12") << 12 << QList<int>{19, 20, 24, 27};
     }
     void blueTrendMarks()
     {

@@ -61,6 +61,7 @@ private slots:
             {"tolerance 19", {"reduce", "--tolerance", "19"}, 2},
             {"missing base", {"reduce", "--base", "/nonexistent.txt"}, 1, "大底"},
             {"bad ticket blues", {"reduce", "--blues", "17", "--tickets", "/tmp/x.txt"}, 1},
+            {"wheel level 6", {"reduce", "--wheel", "6"}, 2, "--wheel takes 3, 4 or 5"},
             {"wheel of six", {"wheel", "1,2,3,4,5,6", "--guarantee", "6-5"}, 1, "请选择7到33个不同的红球号码！！"},
             {"banker among the numbers", {"wheel", "1,2,3,4,5,6,7", "--guarantee", "6-5", "--bankers", "7"}, 2, "--bankers"},
             {"bankers as many as T", {"wheel", "1,2,3,4,5,6,7", "--guarantee", "5-3", "--bankers", "8,9,10"}, 2, "--bankers"},
@@ -102,7 +103,7 @@ private slots:
             QCOMPARE(gotErr, err);
     }
 
-    // 容错, 大底 and tickets reach the engine through the options.
+    // 容错, 大底, tickets and the survivor wheel reach the engine through the options.
     void toleranceBaseAndTickets()
     {
         QTemporaryDir dir;
@@ -113,14 +114,22 @@ private slots:
         QProcess p;
         p.start(QStringLiteral(SSQ_CLI), {"reduce", "--base", file.fileName(), "--range", "1,2,3,4,5,6,7", "--tolerance",
                                           "1", "--stats", "--blues", "16,1", "--tickets", dir.filePath("tickets.txt"),
-                                          "--history", SSQ_TEST_DATA "/ssq.dxt"});
+                                          "--wheel", "5", "--history", SSQ_TEST_DATA "/ssq.dxt"});
         QVERIFY(p.waitForFinished(120000));
         QCOMPARE(p.exitCode(), 0);
         const QStringList lines = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'));
         QCOMPARE(lines[1], QStringLiteral("缩水基础号码总共3注号码"));
         QCOMPARE(lines[4], QStringLiteral("满足全部条件 2 注，错1个 0 注"));
         QCOMPARE(lines[7], QStringLiteral("1\tactive\t1\t2\t1"));
-        QCOMPARE(lines[lines.size() - 2], QStringLiteral("投注\t4\t8"));
+        QCOMPARE(lines[lines.size() - 5], QStringLiteral("投注\t4\t8"));
+        // 01..06 and 01..05 07 survive; one ticket holding five of each covers both.
+        const QStringList ticket = lines[lines.size() - 4].split(QLatin1Char(' '));
+        const auto shared = [&](const QString &sixth) {
+            return int(std::count_if(ticket.begin(), ticket.end(), [&](const QString &n) { return n <= "05" || n == sixth; }));
+        };
+        QVERIFY2(ticket.size() == 6 && shared("06") >= 5 && shared("07") >= 5, qPrintable(ticket.join(' ')));
+        QCOMPARE(lines[lines.size() - 3], QStringLiteral("缩水后旋转（保5）：缩水结果2注，旋转后1注"));
+        QCOMPARE(lines[lines.size() - 2], QStringLiteral("已验证：2注缩水结果每一注都有一注旋转号码至少含其中5个"));
     }
     // "update" with the sources file pointing at local files.
     void update_data()

