@@ -131,6 +131,11 @@ src/core/update/FetchResult.cpp @@ return maxBytes >= 1024 * 1024 ? @@ return ma
 src/core/update/UpdateRun.cpp @@ if (outcome.readings.size() == 2)
             break; @@ if (outcome.readings.size() == 3)
             break; @@ update: a third source is asked after two have answered
+src/gui/wheel/WheelRunner.cpp @@ closeAfter = true; @@ closeAfter = false; @@ wheel runner: closing the window during a search cancels it but never closes the window
+src/gui/wheel/WheelRunner.cpp @@ [&control] { control.cancel = true; }); @@ [&control] { control.cancel = false; }); @@ wheel runner: the progress window's 取消 does not stop the search
+src/gui/wheel/WheelRunner.cpp @@ if (m_form && (widget == m_form || m_form->isAncestorOf(widget)))
+            return false; @@ if (m_form && (widget == m_form || m_form->isAncestorOf(widget)))
+            return true; @@ wheel runner: the progress window itself takes no input, so 取消 cannot be pressed
 TABLE
 )
 
