@@ -187,9 +187,7 @@ private slots:
     // The shipped history is a sound one: a save of it is never refused.
     void shippedHistoryIsSaved()
     {
-        QFile file(QStringLiteral(SSQ_TEST_DATA "/ssq.dxt"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QStringList lines = HistoryTextLines(QByteArray("\xEF\xBB\xBF") + file.readAll());
+        const QStringList lines = HistoryTextLines(QByteArray("\xEF\xBB\xBF") + readAll(QStringLiteral(SSQ_TEST_DATA "/ssq.dxt")));
         QVERIFY(lines.size() > 3000);
         QCOMPARE(LinesRefusedAtSave(lines), RefusedLines{});
     }
