@@ -12,12 +12,7 @@ const QString kBadHead = QString::fromUtf16(kBadLinesMessage) + QStringLiteral("
 
 TBeenCodesRecArr previousHistory()
 {
-    DrawRecord r;
-    r.Year = 2003;
-    r.No = 1;
-    r.Red = {10, 11, 12, 13, 26, 28};
-    r.Blue = 11;
-    return {r};
+    return {MakeDraw(2003001, {10, 11, 12, 13, 26, 28}, 11)};
 }
 } // namespace
 

@@ -864,9 +864,8 @@ private slots:
         QCOMPARE(readAll(dxt()), kOld2026 + saved);
         QCOMPARE(m_codeArr.size(), size_t(2 + saved.count('\n')));
         QCOMPARE(QFile::exists(m_dir->filePath("ssq-dates.txt")), !saved.isEmpty());
-        // The operator's interface is asked as its own page asks it, after that page.
-        QVERIFY(m_server->requests.value(0).startsWith("GET /r "));
-        QCOMPARE(TinyHttpServer::header(m_server->requests.value(1), "Referer"), m_server->url("/r").toUtf8());
+        // The operator's interface is asked as its own page asks it (the page first and the
+        // Referer: tst_WebFetch).
         QCOMPARE(TinyHttpServer::header(m_server->requests.value(1), "X-Requested-With"), QByteArray("XMLHttpRequest"));
     }
 
