@@ -269,9 +269,9 @@ private slots:
         // Cleared, the conditions are no longer the file's.
         QTest::mouseClick(m_panel->RcmPanelClearBindsBt, Qt::LeftButton);
         QCOMPARE(m_captionWindow->windowTitle(), QStringLiteral("晨帆选号通 2005版"));
-        QTest::mouseClick(m_panel->RcmPanelImportBindsBt, Qt::LeftButton);
 
-        // A bad value: one message naming it, the whole file refused, the caption stays.
+        // A bad value: one message (its text: tst_ConditionFile), the whole file refused, the
+        // caption stays.
         QVERIFY(writeFile(path, Gbk(QStringLiteral("[条件设置]\r\n连号组数2=1\r\nAC值设计=4,9\r\n总和值=5x,90\r\n"))));
         m_panel->SetConditions(Varied());
         m_captionWindow->setWindowTitle(QStringLiteral("before"));
