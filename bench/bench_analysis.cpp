@@ -1,8 +1,8 @@
 // Back-test of 1,000 draws and the prize statistic over all 1,107,568 combinations.
 // Prints the median of several runs.
-#include "history/HistoryParser.h"
-#include "reduction/BackTest.h"
-#include "reduction/PrizeStats.h"
+#include "core/history/HistoryParser.h"
+#include "core/reduction/BackTest.h"
+#include "core/reduction/PrizeStats.h"
 
 #include <QElapsedTimer>
 #include <QFile>

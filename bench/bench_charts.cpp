@@ -1,17 +1,17 @@
 // Time of each chart routine over the whole shipped history: the model a page shows
 // when its count is set to every draw.
 
-#include "charts/B0NetModel.h"
-#include "charts/ChartAnalysis.h"
-#include "charts/ChartBlue.h"
-#include "charts/ChartClasses.h"
-#include "charts/ChartGrids.h"
-#include "charts/ChartOmission.h"
-#include "charts/ChartPageJson.h"
-#include "charts/ChartRedTrend.h"
-#include "charts/G2NetModel.h"
-#include "charts/H2NetModel.h"
-#include "history/HistoryParser.h"
+#include "core/charts/B0NetModel.h"
+#include "core/charts/ChartAnalysis.h"
+#include "core/charts/ChartBlue.h"
+#include "core/charts/ChartClasses.h"
+#include "core/charts/ChartGrids.h"
+#include "core/charts/ChartOmission.h"
+#include "core/charts/ChartPageJson.h"
+#include "core/charts/ChartRedTrend.h"
+#include "core/charts/G2NetModel.h"
+#include "core/charts/H2NetModel.h"
+#include "core/history/HistoryParser.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -3,10 +3,10 @@
 // printed at the start, after 100 rounds and at the end of each: it must not grow.
 //   bench_endurance [ROUNDS]   (default 1000)
 
-#include "charts/ChartPageJson.h"
-#include "charts/ChartPageList.h"
-#include "history/HistoryParser.h"
-#include "reduction/ReductionEngine.h"
+#include "core/charts/ChartPageJson.h"
+#include "core/charts/ChartPageList.h"
+#include "core/history/HistoryParser.h"
+#include "core/reduction/ReductionEngine.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -4,8 +4,8 @@
 // moment a user notices (50 ms). Prints the median of several runs; exit status 1 when
 // the median is over the limit.
 
-#include "history/HistoryParser.h"
-#include "recommend/RecommendCommands.h"
+#include "core/history/HistoryParser.h"
+#include "core/recommend/RecommendCommands.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

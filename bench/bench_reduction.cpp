@@ -9,9 +9,9 @@
 
 #include "../tests/core/ReferenceReduction.h"
 
-#include "history/HistoryParser.h"
-#include "reduction/ConditionFile.h"
-#include "reduction/ReductionEngine.h"
+#include "core/history/HistoryParser.h"
+#include "core/reduction/ConditionFile.h"
+#include "core/reduction/ReductionEngine.h"
 
 #include <QFile>
 #include <QTextStream>

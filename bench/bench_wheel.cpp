@@ -2,12 +2,12 @@
 // known, the time from the table and from the search alone; the search beyond 20 numbers;
 // the survivor wheel over 10^4, 10^5 and all 1,107,568 combinations. With --table FILE it
 // instead runs the long search and writes the table of wheels the program ships.
-#include "wheel/ChosenWheel.h"
-#include "wheel/SurvivorWheel.h"
-#include "reduction/ReductionEngine.h"
-#include "wheel/WheelSearch.h"
-#include "wheel/WheelTable.h"
-#include "wheel/WheelVerifier.h"
+#include "core/wheel/ChosenWheel.h"
+#include "core/wheel/SurvivorWheel.h"
+#include "core/reduction/ReductionEngine.h"
+#include "core/wheel/WheelSearch.h"
+#include "core/wheel/WheelTable.h"
+#include "core/wheel/WheelVerifier.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -5,10 +5,10 @@
 //
 // Run it with QT_QPA_PLATFORM=offscreen where no display is at hand.
 
-#include "code/Code.h"
-#include "controls/ColorChk.h"
-#include "controls/MultiChk.h"
-#include "controls/MultiSe.h"
+#include "core/code/Code.h"
+#include "gui/controls/ColorChk.h"
+#include "gui/controls/MultiChk.h"
+#include "gui/controls/MultiSe.h"
 
 #include <QApplication>
 #include <QDir>

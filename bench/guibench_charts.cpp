@@ -1,9 +1,9 @@
 // Time from showing a chart page until it is computed and painted, each page over the whole
 // shipped history (run with QT_QPA_PLATFORM=offscreen for figures without a display).
 
-#include "charts/ChartPageList.h"
-#include "charts/ChartPages.h"
-#include "history/HistoryParser.h"
+#include "core/charts/ChartPageList.h"
+#include "gui/charts/ChartPages.h"
+#include "core/history/HistoryParser.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -2,13 +2,13 @@
 // at scale 1, 1.5 and 2. Run once per scale (Qt reads the scale at start-up):
 //   QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1.5 guibench_dpi OUT_PREFIX
 // and look at OUT_PREFIX-controls.png and OUT_PREFIX-chart.png.
-#include "app/AppResources.h"
-#include "charts/ChartPages.h"
-#include "controls/ColorChk.h"
-#include "controls/MultiChk.h"
-#include "controls/MultiSe.h"
-#include "code/Code.h"
-#include "history/HistoryParser.h"
+#include "gui/app/AppResources.h"
+#include "gui/charts/ChartPages.h"
+#include "gui/controls/ColorChk.h"
+#include "gui/controls/MultiChk.h"
+#include "gui/controls/MultiSe.h"
+#include "core/code/Code.h"
+#include "core/history/HistoryParser.h"
 
 #include <QApplication>
 #include <QFile>

@@ -4,15 +4,15 @@
 // PANEL: web (default), data, sql, grid, grid0..grid12 (one chart page), scale, result
 // (a reduction with a few conditions and its stage statistics), prizes, backtest,
 // rcm, rcm-single (the single-ticket recommendation), about.
-#include "app/AppResources.h"
-#include "app/MainForm.h"
-#include "app/AboutForm.h"
-#include "reduction/RcmPanel.h"
-#include "app/SqlPanel.h"
-#include "recommend/PridictContent.h"
-#include "reduction/BackTestTab.h"
-#include "reduction/PrizeStatsBox.h"
-#include "reduction/ResultSheet.h"
+#include "gui/app/AppResources.h"
+#include "gui/app/MainForm.h"
+#include "gui/app/AboutForm.h"
+#include "gui/reduction/RcmPanel.h"
+#include "gui/app/SqlPanel.h"
+#include "gui/recommend/PridictContent.h"
+#include "gui/reduction/BackTestTab.h"
+#include "gui/reduction/PrizeStatsBox.h"
+#include "gui/reduction/ResultSheet.h"
 
 #include <QPushButton>
 #include <QTabWidget>

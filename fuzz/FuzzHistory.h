@@ -4,8 +4,8 @@
 // reach values the parser never lets through (reds of 0 or 99, negative blues, odd
 // issue numbers): the chart and recommendation routines must survive those too.
 
-#include "history/DrawRecord.h"
-#include "history/HistoryParser.h"
+#include "core/history/DrawRecord.h"
+#include "core/history/HistoryParser.h"
 
 #include <QByteArray>
 #include <cstdint>

@@ -2,9 +2,9 @@
 // condition-file bytes and a fuzzed number of draws.
 #include "FuzzHistory.h"
 
-#include "code/SsqError.h"
-#include "reduction/BackTest.h"
-#include "reduction/ConditionFile.h"
+#include "core/code/SsqError.h"
+#include "core/reduction/BackTest.h"
+#include "core/reduction/ConditionFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

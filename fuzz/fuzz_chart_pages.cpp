@@ -2,8 +2,8 @@
 // through the batch tool's JSON form, with a small N and rotation start.
 #include "FuzzHistory.h"
 
-#include "charts/ChartPageJson.h"
-#include "charts/ChartPageList.h"
+#include "core/charts/ChartPageJson.h"
+#include "core/charts/ChartPageList.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

@@ -1,8 +1,8 @@
 // The condition file reader on any bytes: a file the user picks for "条件导入". The
 // export's merge into an existing file runs on the same bytes.
-#include "code/SsqError.h"
-#include "reduction/ConditionFile.h"
-#include "reduction/GbkIniFile.h"
+#include "core/code/SsqError.h"
+#include "core/reduction/ConditionFile.h"
+#include "core/reduction/GbkIniFile.h"
 
 #include <cstdint>
 

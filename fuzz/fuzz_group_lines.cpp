@@ -1,7 +1,7 @@
 // The chosen-number group check on any text: a line typed into the group editor or read
 // from a condition file, and a whole list joined by "#".
-#include "code/SsqError.h"
-#include "reduction/GroupLines.h"
+#include "core/code/SsqError.h"
+#include "core/reduction/GroupLines.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 // The history parser on any bytes: the text of a file the user imports or downloads.
 #include "FuzzHistory.h"
 
-#include "code/Code.h"
+#include "core/code/Code.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

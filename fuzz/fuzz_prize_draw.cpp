@@ -2,7 +2,7 @@
 // fuzzed history.
 #include "FuzzHistory.h"
 
-#include "reduction/PrizeStats.h"
+#include "core/reduction/PrizeStats.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

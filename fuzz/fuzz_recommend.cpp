@@ -2,8 +2,8 @@
 // and takes seconds; a unit test runs it on a fuzzed history) over a fuzzed history.
 #include "FuzzHistory.h"
 
-#include "code/SsqError.h"
-#include "recommend/RecommendCommands.h"
+#include "core/code/SsqError.h"
+#include "core/recommend/RecommendCommands.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

@@ -1,5 +1,5 @@
 // The list splitter with any separator and text: the first byte gives the separator's length.
-#include "code/Code.h"
+#include "core/code/Code.h"
 
 #include <cstdint>
 

@@ -2,9 +2,9 @@
 // would be added follows the newest draw of the history, ascends, and lies in the domain.
 #include "FuzzHistory.h"
 
-#include "update/HistoryMerge.h"
-#include "update/SourceList.h"
-#include "update/SourceReader.h"
+#include "core/update/HistoryMerge.h"
+#include "core/update/SourceList.h"
+#include "core/update/SourceReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

@@ -41,8 +41,8 @@ src/core/reduction/PrizeStats.cpp @@ const qint64 blueMiss = qint64(blues.size()
 src/core/reduction/TypedNumbers.cpp @@ blue->front() < 1 || blue->front() > 16) @@ blue->front() < 1 || blue->front() > 33) @@ prize draw: a blue above 16 is accepted
 src/core/reduction/ResultOutput.cpp @@ outcome.length = text.size(); @@ outcome.length = text.size() - 1; @@ result search selects one character too few
 src/core/reduction/ResultOutput.cpp @@ arg(AliveCount(list)) @@ arg(list.Codes.size()) @@ export header counts removed combinations too
-src/core/app/TextFile.cpp @@ if (!file.commit()) { @@ if (!file.flush()) { @@ atomic write: the temporary file never replaces the target
-src/core/app/TextFile.cpp @@ if (gbk.hasError()) { @@ if (false) { @@ GBK lines: characters GBK cannot hold become "?" silently
+src/core/base/TextFile.cpp @@ if (!file.commit()) { @@ if (!file.flush()) { @@ atomic write: the temporary file never replaces the target
+src/core/base/TextFile.cpp @@ if (gbk.hasError()) { @@ if (false) { @@ GBK lines: characters GBK cannot hold become "?" silently
 src/core/history/HistoryParser.cpp @@ if (gbkWidth(fields[j]) != 2) @@ if (fields[j].size() != 2) @@ history: field width in characters rather than GBK bytes
 src/core/history/HistoryParser.cpp @@ return value >= 1 && value <= 16 ? QString() @@ return value >= 1 && value <= 17 ? QString() @@ history: blue 17 accepted
 src/core/recommend/RecommendStats.cpp @@ if (table[m] > table[best]) @@ if (table[m] >= table[best]) @@ frequency ranking: ties go to the highest number

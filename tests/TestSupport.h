@@ -2,8 +2,8 @@
 
 // Helpers and fixtures that many tests share.
 
-#include "history/HistoryParser.h"
-#include "reduction/ConditionSet.h"
+#include "core/history/HistoryParser.h"
+#include "core/reduction/ConditionSet.h"
 
 #include <QByteArray>
 #include <QFile>

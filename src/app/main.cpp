@@ -1,6 +1,6 @@
-#include "app/AppResources.h"
-#include "app/MainForm.h"
-#include "app/QtTranslations.h"
+#include "gui/app/AppResources.h"
+#include "gui/app/MainForm.h"
+#include "gui/app/QtTranslations.h"
 
 #include <QApplication>
 #include <QScreen>

@@ -1,7 +1,7 @@
 #include "CliContext.h"
 
-#include "app/FileErrorText.h"
-#include "history/HistoryParser.h"
+#include "core/base/FileErrorText.h"
+#include "core/history/HistoryParser.h"
 
 #include <QCoreApplication>
 #include <QDir>

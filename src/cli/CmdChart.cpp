@@ -1,6 +1,6 @@
 #include "CliContext.h"
 
-#include "charts/ChartPageJson.h"
+#include "core/charts/ChartPageJson.h"
 
 #include <QJsonDocument>
 

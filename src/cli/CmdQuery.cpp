@@ -1,6 +1,6 @@
 #include "CliContext.h"
 
-#include "app/Query.h"
+#include "core/app/Query.h"
 
 namespace {
 bool toInt(const QString &text, int &value)

@@ -1,6 +1,6 @@
 #include "CliContext.h"
 
-#include "recommend/RecommendCommands.h"
+#include "core/recommend/RecommendCommands.h"
 
 int CmdRecommend(CliContext &ctx)
 {

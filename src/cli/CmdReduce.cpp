@@ -1,10 +1,10 @@
 // reduce, backtest and prizes: one reduction's conditions from the same options.
 #include "CliContext.h"
 
-#include "code/SsqError.h"
-#include "reduction/BackTest.h"
-#include "reduction/PrizeStats.h"
-#include "batch/ReduceCommand.h"
+#include "core/code/SsqError.h"
+#include "core/reduction/BackTest.h"
+#include "core/reduction/PrizeStats.h"
+#include "core/batch/ReduceCommand.h"
 
 namespace {
 // The options that set the conditions. A problem of usage (a piece of --range that names

@@ -1,11 +1,11 @@
 #include "CliContext.h"
 
-#include "history/HistoryFile.h"
-#include "update/DrawDates.h"
-#include "history/HistoryParser.h"
-#include "update/SourceList.h"
-#include "update/SourceReader.h"
-#include "update/UpdateRun.h"
+#include "core/history/HistoryFile.h"
+#include "core/update/DrawDates.h"
+#include "core/history/HistoryParser.h"
+#include "core/update/SourceList.h"
+#include "core/update/SourceReader.h"
+#include "core/update/UpdateRun.h"
 #include "net/WebFetch.h"
 
 #include <QDir>

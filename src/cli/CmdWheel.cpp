@@ -1,8 +1,8 @@
 // wheel: 旋转矩阵 over chosen numbers, as the tab "旋转矩阵" makes it.
 #include "CliContext.h"
 
-#include "code/SsqError.h"
-#include "wheel/ChosenWheel.h"
+#include "core/code/SsqError.h"
+#include "core/wheel/ChosenWheel.h"
 
 #include <QRegularExpression>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "update/FetchResult.h"
-#include "update/UpdateRules.h"
-#include "update/UpdateSource.h"
+#include "core/update/FetchResult.h"
+#include "core/update/UpdateRules.h"
+#include "core/update/UpdateSource.h"
 
 #include <QNetworkAccessManager>
 #include <QSet>

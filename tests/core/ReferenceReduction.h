@@ -6,9 +6,9 @@
 // which counts every combination's failed stages directly. The fast engine must agree with it stage by stage.
 // Used by tst_ReductionEngine and by bench_reduction (for the time ratio).
 
-#include "code/Code.h"
-#include "reduction/ConditionSet.h"
-#include "reduction/ReductionEngine.h"
+#include "core/code/Code.h"
+#include "core/reduction/ConditionSet.h"
+#include "core/reduction/ReductionEngine.h"
 
 #include <array>
 #include <functional>

@@ -1,7 +1,7 @@
-#include "reduction/BackTest.h"
-#include "reduction/ReductionEngine.h"
+#include "core/reduction/BackTest.h"
+#include "core/reduction/ReductionEngine.h"
 
-#include "code/SsqError.h"
+#include "core/code/SsqError.h"
 #include "TestSupport.h"
 
 #include <QTest>

@@ -1,8 +1,8 @@
 // The imported base (大底): which lines count, which are refused, what the list becomes;
 // and "生成投注": every survivor with every chosen blue, in order, with count and cost.
-#include "code/SsqError.h"
-#include "reduction/BaseFile.h"
-#include "reduction/TicketFile.h"
+#include "core/code/SsqError.h"
+#include "core/reduction/BaseFile.h"
+#include "core/reduction/TicketFile.h"
 #include "TestSupport.h"
 
 #include <QTemporaryDir>

@@ -1,11 +1,11 @@
 // Wheels over chosen numbers: every ticket made of the chosen numbers (and the bankers),
 // the guarantee counted here case by case, the same wheel on every run beyond the table,
 // and the bankers refused where they cannot work.
-#include "code/SsqError.h"
-#include "wheel/ChosenWheel.h"
-#include "wheel/SurvivorCover.h"
-#include "wheel/WheelSearch.h"
-#include "wheel/WheelVerifier.h"
+#include "core/code/SsqError.h"
+#include "core/wheel/ChosenWheel.h"
+#include "core/wheel/SurvivorCover.h"
+#include "core/wheel/WheelSearch.h"
+#include "core/wheel/WheelVerifier.h"
 
 #include <QTest>
 #include <algorithm>

@@ -1,8 +1,8 @@
 #include "BruteProperties.h"
 
-#include "code/Code.h"
-#include "code/SsqError.h"
-#include "reduction/CodeList.h"
+#include "core/code/Code.h"
+#include "core/code/SsqError.h"
+#include "core/reduction/CodeList.h"
 
 #include <QRandomGenerator>
 #include <QTest>

@@ -3,11 +3,11 @@
 // the key and the value, and the conditions stay exactly as they were), a UTF-8 file read
 // like GBK, the tolerance, number range and list 2 in "[扩展设置]", the question before
 // writing into an existing file, and the range texts of its values.
-#include "code/SsqError.h"
-#include "reduction/ConditionFile.h"
-#include "reduction/ConditionSet.h"
-#include "reduction/GroupLines.h"
-#include "reduction/ReductionEngine.h"
+#include "core/code/SsqError.h"
+#include "core/reduction/ConditionFile.h"
+#include "core/reduction/ConditionSet.h"
+#include "core/reduction/GroupLines.h"
+#include "core/reduction/ReductionEngine.h"
 #include "TestSupport.h"
 
 #include <QFile>

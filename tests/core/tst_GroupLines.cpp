@@ -1,7 +1,7 @@
-#include "reduction/ConditionSet.h"
-#include "reduction/GroupLines.h"
-#include "reduction/PrizeStats.h"
-#include "reduction/TypedNumbers.h"
+#include "core/reduction/ConditionSet.h"
+#include "core/reduction/GroupLines.h"
+#include "core/reduction/PrizeStats.h"
+#include "core/reduction/TypedNumbers.h"
 
 #include <QTest>
 

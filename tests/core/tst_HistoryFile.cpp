@@ -1,10 +1,10 @@
 // The history file and the files beside it: GBK with CR LF, what GBK cannot hold refused
 // with its line, the data folder an installed program seeds, and why a file could not be
 // read or written, told to the player in Chinese.
-#include "app/AppPaths.h"
-#include "app/FileErrorText.h"
-#include "app/TextFile.h"
-#include "history/HistoryFile.h"
+#include "core/base/AppPaths.h"
+#include "core/base/FileErrorText.h"
+#include "core/base/TextFile.h"
+#include "core/history/HistoryFile.h"
 #include "TestSupport.h"
 
 #include <QDir>

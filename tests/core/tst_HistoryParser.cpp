@@ -1,4 +1,4 @@
-#include "history/HistoryParser.h"
+#include "core/history/HistoryParser.h"
 #include "TestSupport.h"
 
 #include <QFile>

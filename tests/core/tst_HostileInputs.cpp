@@ -1,10 +1,10 @@
 // Inputs no user means to give: huge, binary or foreign files and texts. None may crash
 // the program, stall it for minutes or lose the history it holds.
-#include "code/SsqError.h"
-#include "history/HistoryFile.h"
-#include "history/HistoryParser.h"
-#include "recommend/RecommendCommands.h"
-#include "reduction/GroupLines.h"
+#include "core/code/SsqError.h"
+#include "core/history/HistoryFile.h"
+#include "core/history/HistoryParser.h"
+#include "core/recommend/RecommendCommands.h"
+#include "core/reduction/GroupLines.h"
 #include "TestSupport.h"
 
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "reduction/PrizeStats.h"
+#include "core/reduction/PrizeStats.h"
 #include "TestSupport.h"
 
 #include <QTest>

@@ -1,7 +1,7 @@
-#include "code/SsqError.h"
-#include "recommend/RecommendCommands.h"
-#include "recommend/RecommendStats.h"
-#include "reduction/ReductionEngine.h"
+#include "core/code/SsqError.h"
+#include "core/recommend/RecommendCommands.h"
+#include "core/recommend/RecommendStats.h"
+#include "core/reduction/ReductionEngine.h"
 #include "TestSupport.h"
 
 #include <QTest>

@@ -1,6 +1,6 @@
-#include "code/SsqError.h"
-#include "reduction/ConditionFile.h"
-#include "batch/ReduceCommand.h"
+#include "core/code/SsqError.h"
+#include "core/reduction/ConditionFile.h"
+#include "core/batch/ReduceCommand.h"
 #include "TestSupport.h"
 
 #include <QTemporaryDir>

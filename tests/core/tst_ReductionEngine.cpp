@@ -2,9 +2,9 @@
 #include "ReferenceReduction.h"
 #include "TestSupport.h"
 
-#include "reduction/RangeCheck.h"
-#include "reduction/StageReach.h"
-#include "reduction/ReductionEngine.h"
+#include "core/reduction/RangeCheck.h"
+#include "core/reduction/StageReach.h"
+#include "core/reduction/ReductionEngine.h"
 
 #include <QRandomGenerator>
 #include <QTest>

@@ -1,5 +1,5 @@
-#include "history/HistoryFile.h"
-#include "reduction/ResultOutput.h"
+#include "core/history/HistoryFile.h"
+#include "core/reduction/ResultOutput.h"
 
 #include <QStringDecoder>
 #include <QTest>

@@ -1,6 +1,6 @@
 // 缩水后旋转: every survivor shares t reds with a ticket, checked here survivor by survivor.
-#include "code/Code.h"
-#include "wheel/SurvivorWheel.h"
+#include "core/code/Code.h"
+#include "core/wheel/SurvivorWheel.h"
 
 #include <QTest>
 #include <bit>

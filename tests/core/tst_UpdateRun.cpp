@@ -3,13 +3,13 @@
 // the merge into the history (what is added, what is only reported), the side file of
 // draw dates, and one whole update from the list of sources to the lines the player reads
 // with the fetching replaced: which sources are read, when it stops, and what is said.
-#include "app/SupportPage.h"
-#include "update/DrawDates.h"
-#include "update/HistoryMerge.h"
-#include "history/HistoryParser.h"
-#include "update/SourceList.h"
-#include "update/SourceReader.h"
-#include "update/UpdateRun.h"
+#include "core/app/SupportPage.h"
+#include "core/update/DrawDates.h"
+#include "core/update/HistoryMerge.h"
+#include "core/history/HistoryParser.h"
+#include "core/update/SourceList.h"
+#include "core/update/SourceReader.h"
+#include "core/update/UpdateRun.h"
 #include "TestSupport.h"
 
 #include <QStringEncoder>

@@ -1,8 +1,8 @@
 // The shipped wheels: an entry for every n = 7..20 and guarantee, none larger than the best
 // known size, each holding its guarantee by a count over every case; a damaged entry is
 // refused so that the search serves that case.
-#include "wheel/ChosenWheel.h"
-#include "wheel/WheelTable.h"
+#include "core/wheel/ChosenWheel.h"
+#include "core/wheel/WheelTable.h"
 
 #include <QSet>
 #include <QTest>

@@ -1,5 +1,5 @@
 // The exhaustive check that every wheel must pass before it is shown.
-#include "wheel/WheelVerifier.h"
+#include "core/wheel/WheelVerifier.h"
 
 #include <QTest>
 #include <bit>

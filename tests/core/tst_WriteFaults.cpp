@@ -2,12 +2,12 @@
 // a child process), the folder is read-only (the child drops root's rights, which ignore
 // permissions), or the target is a folder. The old file must stay whole, no temporary
 // file may be left behind, and the error must carry the system's reason.
-#include "app/TextFile.h"
-#include "code/SsqError.h"
-#include "history/HistoryFile.h"
-#include "recommend/RecommendExport.h"
-#include "reduction/ConditionFile.h"
-#include "reduction/ResultOutput.h"
+#include "core/base/TextFile.h"
+#include "core/code/SsqError.h"
+#include "core/history/HistoryFile.h"
+#include "core/recommend/RecommendExport.h"
+#include "core/reduction/ConditionFile.h"
+#include "core/reduction/ResultOutput.h"
 #include "TestSupport.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "app/Query.h"
+#include "core/app/Query.h"
 
-#include "code/Code.h"
+#include "core/code/Code.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,8 +1,8 @@
-#include "app/SupportPage.h"
+#include "core/app/SupportPage.h"
 
-#include "app/AppInfo.h"
-#include "app/Query.h"
-#include "app/TextFile.h"
+#include "core/base/AppInfo.h"
+#include "core/app/Query.h"
+#include "core/base/TextFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "history/DrawRecord.h"
-#include "update/DrawDates.h"
-#include "update/UpdateSource.h"
+#include "core/history/DrawRecord.h"
+#include "core/update/DrawDates.h"
+#include "core/update/UpdateSource.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,15 +1,15 @@
-#include "batch/ReduceCommand.h"
+#include "core/batch/ReduceCommand.h"
 
-#include "code/SsqError.h"
-#include "reduction/BaseFile.h"
-#include "reduction/ConditionFile.h"
-#include "reduction/PrizeStats.h"
-#include "reduction/RangeCheck.h"
-#include "reduction/StageReach.h"
-#include "reduction/TicketFile.h"
-#include "reduction/GroupLines.h"
-#include "reduction/ResultOutput.h"
-#include "wheel/SurvivorWheel.h"
+#include "core/code/SsqError.h"
+#include "core/reduction/BaseFile.h"
+#include "core/reduction/ConditionFile.h"
+#include "core/reduction/PrizeStats.h"
+#include "core/reduction/RangeCheck.h"
+#include "core/reduction/StageReach.h"
+#include "core/reduction/TicketFile.h"
+#include "core/reduction/GroupLines.h"
+#include "core/reduction/ResultOutput.h"
+#include "core/wheel/SurvivorWheel.h"
 
 ConditionSet ReduceConditions(const ReduceOptions &options)
 {

@@ -3,8 +3,8 @@
 // Everything behind `ssq-cli reduce`: the same conditions, engine, report and export as
 // the reduction panel, without a widget.
 
-#include "history/DrawRecord.h"
-#include "reduction/ReductionEngine.h"
+#include "core/history/DrawRecord.h"
+#include "core/reduction/ReductionEngine.h"
 
 #include <QDateTime>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "charts/B0NetModel.h"
+#include "core/charts/B0NetModel.h"
 
 #include <QDebug>
 #include <algorithm>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "charts/ChartColor.h"
-#include "charts/ChartRect.h"
-#include "charts/ChartReporter.h"
+#include "core/charts/ChartColor.h"
+#include "core/charts/ChartRect.h"
+#include "core/charts/ChartReporter.h"
 
 #include <QSize>
 #include <QString>

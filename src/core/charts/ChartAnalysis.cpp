@@ -1,8 +1,8 @@
-#include "charts/ChartAnalysis.h"
+#include "core/charts/ChartAnalysis.h"
 
-#include "charts/ChartFrame.h"
-#include "charts/H2NetModel.h"
-#include "code/Code.h"
+#include "core/charts/ChartFrame.h"
+#include "core/charts/H2NetModel.h"
+#include "core/code/Code.h"
 
 #include <array>
 #include <cstdlib>

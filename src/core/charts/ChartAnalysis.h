@@ -1,7 +1,7 @@
 #pragma once
 
-#include "charts/ChartReporter.h"
-#include "history/DrawRecord.h"
+#include "core/charts/ChartReporter.h"
+#include "core/history/DrawRecord.h"
 
 #include <QString>
 #include <QStringList>

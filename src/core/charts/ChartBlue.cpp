@@ -1,8 +1,8 @@
-#include "charts/ChartBlue.h"
+#include "core/charts/ChartBlue.h"
 
-#include "charts/ChartFrame.h"
-#include "charts/G2NetModel.h"
-#include "charts/H2NetModel.h"
+#include "core/charts/ChartFrame.h"
+#include "core/charts/G2NetModel.h"
+#include "core/charts/H2NetModel.h"
 
 #include <algorithm>
 #include <array>

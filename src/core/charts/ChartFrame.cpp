@@ -1,7 +1,7 @@
-#include "charts/ChartFrame.h"
+#include "core/charts/ChartFrame.h"
 
-#include "charts/H2NetModel.h"
-#include "code/Code.h"
+#include "core/charts/H2NetModel.h"
+#include "core/code/Code.h"
 
 #include <QDebug>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "charts/ChartColor.h"
-#include "charts/ChartReporter.h"
-#include "history/DrawRecord.h"
+#include "core/charts/ChartColor.h"
+#include "core/charts/ChartReporter.h"
+#include "core/history/DrawRecord.h"
 
 #include <QString>
 #include <array>

@@ -1,7 +1,7 @@
-#include "charts/ChartGrids.h"
+#include "core/charts/ChartGrids.h"
 
-#include "charts/B0NetModel.h"
-#include "charts/ChartFrame.h"
+#include "core/charts/B0NetModel.h"
+#include "core/charts/ChartFrame.h"
 
 #include <array>
 

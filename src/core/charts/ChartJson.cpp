@@ -1,8 +1,8 @@
-#include "charts/ChartJson.h"
+#include "core/charts/ChartJson.h"
 
-#include "charts/B0NetModel.h"
-#include "charts/G2NetModel.h"
-#include "charts/H2NetModel.h"
+#include "core/charts/B0NetModel.h"
+#include "core/charts/G2NetModel.h"
+#include "core/charts/H2NetModel.h"
 
 #include <QJsonArray>
 #include <algorithm>

@@ -1,7 +1,7 @@
-#include "charts/ChartOmission.h"
+#include "core/charts/ChartOmission.h"
 
-#include "charts/B0NetModel.h"
-#include "charts/ChartFrame.h"
+#include "core/charts/B0NetModel.h"
+#include "core/charts/ChartFrame.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "charts/ChartRedTrend.h"
+#include "core/charts/ChartRedTrend.h"
 
-#include "charts/ChartFrame.h"
-#include "charts/H2NetModel.h"
+#include "core/charts/ChartFrame.h"
+#include "core/charts/H2NetModel.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "charts/ChartText.h"
+#include "core/charts/ChartText.h"
 
 namespace {
 

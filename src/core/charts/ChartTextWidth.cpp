@@ -1,6 +1,6 @@
-#include "charts/ChartTextWidth.h"
+#include "core/charts/ChartTextWidth.h"
 
-#include "charts/ChartText.h"
+#include "core/charts/ChartText.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "charts/G2NetModel.h"
+#include "core/charts/G2NetModel.h"
 
-#include "charts/ChartTextWidth.h"
+#include "core/charts/ChartTextWidth.h"
 
 #include <QDebug>
 #include <algorithm>

@@ -1,6 +1,6 @@
-#include "charts/H2NetModel.h"
+#include "core/charts/H2NetModel.h"
 
-#include "charts/ChartTextWidth.h"
+#include "core/charts/ChartTextWidth.h"
 
 #include <QDebug>
 #include <algorithm>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "charts/ChartColor.h"
-#include "charts/ChartRect.h"
-#include "charts/ChartReporter.h"
-#include "charts/MergeCell.h"
-#include "charts/ScrollRequest.h"
+#include "core/charts/ChartColor.h"
+#include "core/charts/ChartRect.h"
+#include "core/charts/ChartReporter.h"
+#include "core/charts/MergeCell.h"
+#include "core/charts/ScrollRequest.h"
 
 #include <QString>
 #include <vector>

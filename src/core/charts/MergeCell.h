@@ -1,6 +1,6 @@
 #pragma once
 
-#include "charts/ChartColor.h"
+#include "core/charts/ChartColor.h"
 
 #include <QPoint>
 #include <QString>

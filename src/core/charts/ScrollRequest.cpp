@@ -1,4 +1,4 @@
-#include "charts/ScrollRequest.h"
+#include "core/charts/ScrollRequest.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "code/Code.h"
+#include "core/code/Code.h"
 
-#include "code/SsqError.h"
+#include "core/code/SsqError.h"
 
 #include <algorithm>
 

@@ -12,7 +12,7 @@
 // set of numbers (the newest draw, a chosen-number group, a set of cold numbers) also
 // come as one popcount on a 64-bit mask with bit n set for number n.
 
-#include "history/DrawRecord.h"
+#include "core/code/CodeTypes.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "history/DrawRecord.h"
+#include "core/history/DrawRecord.h"
 
-#include "code/Code.h"
+#include "core/code/Code.h"
 
 QString DrawRecord::issueText() const
 {

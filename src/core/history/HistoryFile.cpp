@@ -1,7 +1,7 @@
-#include "history/HistoryFile.h"
+#include "core/history/HistoryFile.h"
 
-#include "app/FileErrorText.h"
-#include "app/TextFile.h"
+#include "core/base/FileErrorText.h"
+#include "core/base/TextFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/TextFile.h"
-#include "history/HistoryParser.h"
+#include "core/base/TextFile.h"
+#include "core/history/HistoryParser.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
-#include "history/HistoryParser.h"
+#include "core/history/HistoryParser.h"
 
-#include "app/TextFile.h"
-#include "code/Code.h"
+#include "core/base/TextFile.h"
+#include "core/code/Code.h"
 
 #include <QHash>
 #include <QRegularExpression>

@@ -1,7 +1,7 @@
-#include "recommend/RecommendCommands.h"
+#include "core/recommend/RecommendCommands.h"
 
-#include "code/SsqError.h"
-#include "reduction/ReductionEngine.h"
+#include "core/code/SsqError.h"
+#include "core/reduction/ReductionEngine.h"
 
 #include <algorithm>
 

@@ -5,8 +5,8 @@
 // given and returns the lines for the recommendation memo and the text for the status
 // bar; the same history always gives the same output.
 
-#include "code/Code.h"
-#include "recommend/RecommendStats.h"
+#include "core/code/Code.h"
+#include "core/recommend/RecommendStats.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
-#include "recommend/RecommendExport.h"
+#include "core/recommend/RecommendExport.h"
 
-#include "app/TextFile.h"
-#include "code/SsqError.h"
+#include "core/base/TextFile.h"
+#include "core/code/SsqError.h"
 
 QString RecommendMemoText(const QStringList &lines)
 {

@@ -1,6 +1,6 @@
-#include "recommend/RecommendStats.h"
+#include "core/recommend/RecommendStats.h"
 
-#include "code/SsqError.h"
+#include "core/code/SsqError.h"
 
 namespace {
 

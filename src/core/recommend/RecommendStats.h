@@ -4,7 +4,7 @@
 // how often each red and each blue number was drawn, the numbers ranked by that count,
 // and the text of a chosen subset of the ranking. Nothing is kept between calls.
 
-#include "history/DrawRecord.h"
+#include "core/history/DrawRecord.h"
 
 #include <QString>
 #include <array>

@@ -1,8 +1,8 @@
-#include "reduction/BackTest.h"
+#include "core/reduction/BackTest.h"
 
-#include "code/SsqError.h"
-#include "reduction/ReductionEngine.h"
-#include "reduction/StageNames.h"
+#include "core/code/SsqError.h"
+#include "core/reduction/ReductionEngine.h"
+#include "core/reduction/StageNames.h"
 
 #include <algorithm>
 

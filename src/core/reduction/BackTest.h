@@ -5,8 +5,8 @@
 // time: the stage that compares with the newest draw compares with the draw just before
 // it (and is skipped for the very first draw of the history).
 
-#include "history/DrawRecord.h"
-#include "reduction/ConditionSet.h"
+#include "core/history/DrawRecord.h"
+#include "core/reduction/ConditionSet.h"
 
 #include <QStringList>
 #include <cstdint>

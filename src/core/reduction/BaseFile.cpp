@@ -1,9 +1,9 @@
-#include "reduction/BaseFile.h"
+#include "core/reduction/BaseFile.h"
 
-#include "app/FileErrorText.h"
-#include "app/TextFile.h"
-#include "reduction/ReductionEngine.h"
-#include "reduction/TypedNumbers.h"
+#include "core/base/FileErrorText.h"
+#include "core/base/TextFile.h"
+#include "core/reduction/ReductionEngine.h"
+#include "core/reduction/TypedNumbers.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -5,7 +5,7 @@
 // combinations to a line) or from a file with one combination per line: six numbers 1..33
 // separated by blanks, commas or tabs, in any order, written with one digit or two.
 
-#include "history/DrawRecord.h"
+#include "core/history/DrawRecord.h"
 
 #include <QByteArray>
 #include <QString>

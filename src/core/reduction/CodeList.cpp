@@ -1,4 +1,4 @@
-#include "reduction/CodeList.h"
+#include "core/reduction/CodeList.h"
 
 void BuildBaseList(TCodeList &list)
 {

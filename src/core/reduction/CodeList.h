@@ -3,8 +3,8 @@
 // A list of combinations with one survive flag each: `ResultList` of the reduction, and
 // the list the single-ticket recommendation builds for itself.
 
-#include "code/Binomial.h"
-#include "history/DrawRecord.h"
+#include "core/code/Binomial.h"
+#include "core/history/DrawRecord.h"
 
 struct TCodeList
 {

@@ -1,13 +1,13 @@
-#include "reduction/ConditionFile.h"
+#include "core/reduction/ConditionFile.h"
 
-#include "app/AppInfo.h"
-#include "app/FileErrorText.h"
-#include "app/TextFile.h"
-#include "code/SsqError.h"
-#include "reduction/ExtendedSettings.h"
-#include "reduction/GbkIniFile.h"
-#include "reduction/GroupLines.h"
-#include "reduction/IntText.h"
+#include "core/base/AppInfo.h"
+#include "core/base/FileErrorText.h"
+#include "core/base/TextFile.h"
+#include "core/code/SsqError.h"
+#include "core/reduction/ExtendedSettings.h"
+#include "core/reduction/GbkIniFile.h"
+#include "core/reduction/GroupLines.h"
+#include "core/reduction/IntText.h"
 
 #include <QDir>
 #include <QFile>

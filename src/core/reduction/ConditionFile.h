@@ -6,7 +6,7 @@
 // (ExtendedSettings.h: the tolerance, the number range and the second group list, each
 // only when set). The match-count boxes are not carried: an import leaves them.
 
-#include "reduction/ConditionSet.h"
+#include "core/reduction/ConditionSet.h"
 
 #include <QByteArray>
 #include <QString>

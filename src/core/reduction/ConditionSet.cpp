@@ -1,7 +1,7 @@
-#include "reduction/ConditionSet.h"
+#include "core/reduction/ConditionSet.h"
 
-#include "code/Code.h"
-#include "reduction/IntText.h"
+#include "core/code/Code.h"
+#include "core/reduction/IntText.h"
 
 QStringList NumberCaptions(int first, int count)
 {

@@ -4,7 +4,7 @@
 // is read into a ConditionSet when a run starts and written from one after a reset or an
 // import, so the engine, the condition file and the batch tool never touch a widget.
 
-#include "history/DrawRecord.h"
+#include "core/history/DrawRecord.h"
 
 #include <QString>
 #include <QStringList>

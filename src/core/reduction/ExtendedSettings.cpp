@@ -1,8 +1,8 @@
-#include "reduction/ExtendedSettings.h"
+#include "core/reduction/ExtendedSettings.h"
 
-#include "code/SsqError.h"
-#include "reduction/GbkIniFile.h"
-#include "reduction/GroupLines.h"
+#include "core/code/SsqError.h"
+#include "core/reduction/GbkIniFile.h"
+#include "core/reduction/GroupLines.h"
 
 namespace {
 

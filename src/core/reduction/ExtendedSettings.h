@@ -12,7 +12,7 @@
 // "选号匹配2" leaves the number range or list 2 as they are, as every older file did;
 // the key present (also empty) sets them.
 
-#include "reduction/ConditionSet.h"
+#include "core/reduction/ConditionSet.h"
 
 class GbkIniFile;
 

@@ -1,4 +1,4 @@
-#include "reduction/GbkIniFile.h"
+#include "core/reduction/GbkIniFile.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

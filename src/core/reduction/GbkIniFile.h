@@ -9,7 +9,7 @@
 // A file the user edited in a modern editor is UTF-8, often with a byte-order mark; such
 // a file is read as UTF-8 (TextEncoding::Utf8). The program itself writes GBK only.
 
-#include "app/TextFile.h"
+#include "core/base/TextFile.h"
 
 #include <QByteArray>
 #include <QList>

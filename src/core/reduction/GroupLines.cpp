@@ -1,7 +1,7 @@
-#include "reduction/GroupLines.h"
+#include "core/reduction/GroupLines.h"
 
-#include "code/SsqError.h"
-#include "reduction/TypedNumbers.h"
+#include "core/code/SsqError.h"
+#include "core/reduction/TypedNumbers.h"
 
 namespace {
 

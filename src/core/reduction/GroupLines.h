@@ -6,7 +6,7 @@
 // bad line stops the run before anything changes, with a message that names the list
 // and the line.
 
-#include "code/Code.h"
+#include "core/code/Code.h"
 
 #include <QString>
 #include <QStringList>

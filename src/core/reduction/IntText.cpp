@@ -1,6 +1,6 @@
-#include "reduction/IntText.h"
+#include "core/reduction/IntText.h"
 
-#include "code/SsqError.h"
+#include "core/code/SsqError.h"
 
 #include <limits>
 

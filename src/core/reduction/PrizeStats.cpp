@@ -1,7 +1,7 @@
-#include "reduction/PrizeStats.h"
+#include "core/reduction/PrizeStats.h"
 
-#include "code/Code.h"
-#include "reduction/TypedNumbers.h"
+#include "core/code/Code.h"
+#include "core/reduction/TypedNumbers.h"
 
 #include <QRegularExpression>
 #include <algorithm>

@@ -3,8 +3,8 @@
 // Prize statistics ("中奖统计"): what the survivors of a reduction would have won on a
 // draw, bought with every red combination and each of a set of blue numbers.
 
-#include "history/DrawRecord.h"
-#include "reduction/ReductionEngine.h"
+#include "core/history/DrawRecord.h"
+#include "core/reduction/ReductionEngine.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "reduction/RangeCheck.h"
+#include "core/reduction/RangeCheck.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 // typed 150 into the minimum of a range whose maximum is 100 would only see "0注"
 // without knowing why. Such a range is named to him before the run starts.
 
-#include "reduction/ConditionSet.h"
+#include "core/reduction/ConditionSet.h"
 
 #include <QString>
 

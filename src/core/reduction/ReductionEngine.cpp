@@ -1,4 +1,4 @@
-#include "reduction/ReductionEngine.h"
+#include "core/reduction/ReductionEngine.h"
 
 ReductionRun RunReduction(const ConditionSet &conditions, const TBeenCodesRecArr &history,
                           TCodeList &result, ReductionProgress *progress, const QDateTime &now,

@@ -7,9 +7,9 @@
 // The stages are set up in ReductionFilter, walked in ReductionWalk, reported in
 // ReductionReport.
 
-#include "reduction/CodeList.h"
-#include "reduction/ReductionFilter.h"
-#include "reduction/ReductionReport.h"
+#include "core/reduction/CodeList.h"
+#include "core/reduction/ReductionFilter.h"
+#include "core/reduction/ReductionReport.h"
 
 #include <QDateTime>
 #include <QStringList>

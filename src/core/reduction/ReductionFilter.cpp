@@ -1,7 +1,7 @@
-#include "reduction/ReductionFilter.h"
+#include "core/reduction/ReductionFilter.h"
 
-#include "code/SsqError.h"
-#include "reduction/ReductionWalk.h"
+#include "core/code/SsqError.h"
+#include "core/reduction/ReductionWalk.h"
 
 #include <algorithm>
 

@@ -10,11 +10,11 @@
 // reduction: each stage removes exactly the combinations that pass every earlier active
 // stage and fail this one.
 
-#include "code/Code.h"
-#include "reduction/CodeList.h"
-#include "reduction/ConditionSet.h"
-#include "reduction/GroupLines.h"
-#include "reduction/ReductionProgress.h"
+#include "core/code/Code.h"
+#include "core/reduction/CodeList.h"
+#include "core/reduction/ConditionSet.h"
+#include "core/reduction/GroupLines.h"
+#include "core/reduction/ReductionProgress.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "reduction/ReductionReport.h"
+#include "core/reduction/ReductionReport.h"
 
-#include "code/Code.h"
+#include "core/code/Code.h"
 
 void ResultToLines(const TCodeList &list, QStringList &lines)
 {

@@ -2,7 +2,7 @@
 
 // The report of a reduction run as the result memo shows it.
 
-#include "reduction/CodeList.h"
+#include "core/reduction/CodeList.h"
 
 #include <QDateTime>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "reduction/ReductionWalk.h"
+#include "core/reduction/ReductionWalk.h"
 
-#include "code/SsqError.h"
+#include "core/code/SsqError.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,8 +1,8 @@
-#include "reduction/ResultOutput.h"
+#include "core/reduction/ResultOutput.h"
 
-#include "app/TextFile.h"
-#include "code/SsqError.h"
-#include "reduction/TypedNumbers.h"
+#include "core/base/TextFile.h"
+#include "core/code/SsqError.h"
+#include "core/reduction/TypedNumbers.h"
 
 #include <algorithm>
 

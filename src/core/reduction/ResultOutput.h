@@ -3,7 +3,7 @@
 // The result commands' logic: the export file ("导出结果"), the lines that "打印结果"
 // prints, and the prize check's search ("结果兑奖", FindInMemo).
 
-#include "reduction/ReductionEngine.h"
+#include "core/reduction/ReductionEngine.h"
 
 #include <QByteArray>
 #include <QString>
@@ -19,7 +19,7 @@ QByteArray ExportFileBytes(const TCodeList &list);
 // (the old file then stays as it was).
 void ExportResultFile(const QString &path, const TCodeList &list);
 
-// "打印结果" hands the memo's lines unchanged (MemoLines of app/TextFile.h) to the
+// "打印结果" hands the memo's lines unchanged (MemoLines of base/TextFile.h) to the
 // print routine with this title and font size.
 inline constexpr char16_t kResultPrintTitle[] = u"晨帆选号通 ";
 inline constexpr int kResultPrintFontSize = 12;

@@ -1,6 +1,6 @@
-#include "reduction/StageReach.h"
+#include "core/reduction/StageReach.h"
 
-#include "reduction/StageNames.h"
+#include "core/reduction/StageNames.h"
 
 StageReach ReachOfStages(const ConditionSet &conditions, const TBeenCodesRecArr &history)
 {

@@ -6,9 +6,9 @@
 // every combination passes removes nothing although it is switched on (连号 "0" 有 "0"
 // 组). The first is refused before a run, the second is shown as not in use.
 
-#include "history/DrawRecord.h"
-#include "reduction/ConditionSet.h"
-#include "reduction/ReductionEngine.h"
+#include "core/history/DrawRecord.h"
+#include "core/reduction/ConditionSet.h"
+#include "core/reduction/ReductionEngine.h"
 
 #include <QString>
 #include <array>

@@ -1,7 +1,7 @@
-#include "reduction/TicketFile.h"
+#include "core/reduction/TicketFile.h"
 
-#include "app/TextFile.h"
-#include "code/SsqError.h"
+#include "core/base/TextFile.h"
+#include "core/code/SsqError.h"
 
 TicketCount CountTickets(const TCodeList &result, const std::vector<int> &blues)
 {

@@ -4,7 +4,7 @@
 // blue numbers, one ticket a line as "01 02 03 04 05 06+07", at 2 元 a ticket. The file
 // starts with one line that gives the count and the cost.
 
-#include "reduction/ReductionEngine.h"
+#include "core/reduction/ReductionEngine.h"
 
 #include <QByteArray>
 #include <QString>

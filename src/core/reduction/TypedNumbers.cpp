@@ -1,4 +1,4 @@
-#include "reduction/TypedNumbers.h"
+#include "core/reduction/TypedNumbers.h"
 
 #include <QRegularExpression>
 

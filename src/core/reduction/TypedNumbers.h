@@ -5,7 +5,7 @@
 // them takes every other one takes too. Pieces are separated by blanks, tabs, ",", "，"
 // or "、"; each piece is one or two decimal digits (08 and 8 are the same number).
 
-#include "history/DrawRecord.h"
+#include "core/history/DrawRecord.h"
 
 #include <QString>
 #include <optional>

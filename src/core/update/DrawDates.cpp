@@ -1,6 +1,6 @@
-#include "update/DrawDates.h"
+#include "core/update/DrawDates.h"
 
-#include "app/TextFile.h"
+#include "core/base/TextFile.h"
 
 #include <QDir>
 #include <QFile>

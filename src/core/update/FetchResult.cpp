@@ -1,4 +1,4 @@
-#include "update/FetchResult.h"
+#include "core/update/FetchResult.h"
 
 namespace {
 QString withDetail(const QString &text, const QString &detail)

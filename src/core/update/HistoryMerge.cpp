@@ -1,6 +1,6 @@
-#include "update/HistoryMerge.h"
+#include "core/update/HistoryMerge.h"
 
-#include "history/HistoryParser.h"
+#include "core/history/HistoryParser.h"
 
 #include <QSet>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "update/SourceDraw.h"
+#include "core/update/SourceDraw.h"
 
 #include <QMap>
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "update/SourceDraw.h"
+#include "core/update/SourceDraw.h"
 
-#include "code/Code.h"
+#include "core/code/Code.h"
 
 #include <algorithm>
 

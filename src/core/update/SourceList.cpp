@@ -1,6 +1,6 @@
-#include "update/SourceList.h"
+#include "core/update/SourceList.h"
 
-#include "app/TextFile.h"
+#include "core/base/TextFile.h"
 
 #include <QDir>
 #include <QFile>

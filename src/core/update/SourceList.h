@@ -1,6 +1,6 @@
 #pragma once
 
-#include "update/UpdateSource.h"
+#include "core/update/UpdateSource.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
-#include "update/SourceReader.h"
+#include "core/update/SourceReader.h"
 
-#include "history/HistoryParser.h"
-#include "update/FetchResult.h"
+#include "core/history/HistoryParser.h"
+#include "core/update/FetchResult.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "update/SourceDraw.h"
-#include "update/UpdateSource.h"
+#include "core/update/SourceDraw.h"
+#include "core/update/UpdateSource.h"
 
 #include <QStringList>
 

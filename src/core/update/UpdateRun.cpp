@@ -1,6 +1,6 @@
-#include "update/UpdateRun.h"
+#include "core/update/UpdateRun.h"
 
-#include "update/SourceReader.h"
+#include "core/update/SourceReader.h"
 
 #include <QDir>
 #include <QFile>

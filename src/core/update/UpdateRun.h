@@ -1,9 +1,9 @@
 #pragma once
 
-#include "update/UpdateRules.h"
-#include "update/FetchResult.h"
-#include "update/HistoryMerge.h"
-#include "update/UpdateSource.h"
+#include "core/update/UpdateRules.h"
+#include "core/update/FetchResult.h"
+#include "core/update/HistoryMerge.h"
+#include "core/update/UpdateSource.h"
 
 #include <QDate>
 #include <functional>

@@ -1,7 +1,7 @@
-#include "update/UpdateSettings.h"
+#include "core/update/UpdateSettings.h"
 
-#include "app/TextFile.h"
-#include "reduction/GbkIniFile.h"
+#include "core/base/TextFile.h"
+#include "core/reduction/GbkIniFile.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "update/UpdateSource.h"
+#include "core/update/UpdateSource.h"
 
 #include <QUrl>
 #include <QUrlQuery>

@@ -1,12 +1,12 @@
-#include "wheel/ChosenWheel.h"
+#include "core/wheel/ChosenWheel.h"
 
-#include "code/Code.h"
-#include "code/SsqError.h"
-#include "wheel/SubsetRank.h"
-#include "wheel/SurvivorCover.h"
-#include "wheel/WheelMask.h"
-#include "wheel/WheelTable.h"
-#include "wheel/WheelVerifier.h"
+#include "core/code/Code.h"
+#include "core/code/SsqError.h"
+#include "core/wheel/SubsetRank.h"
+#include "core/wheel/SurvivorCover.h"
+#include "core/wheel/WheelMask.h"
+#include "core/wheel/WheelTable.h"
+#include "core/wheel/WheelVerifier.h"
 
 #include <algorithm>
 #include <bit>

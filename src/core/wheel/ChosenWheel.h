@@ -3,9 +3,9 @@
 // 旋转矩阵 over the numbers a player picks: the shipped table answers the common cases,
 // the search the rest, and nothing is handed out before the exhaustive check passed.
 
-#include "history/DrawRecord.h"
-#include "wheel/WheelGuarantee.h"
-#include "wheel/WheelSearch.h"
+#include "core/history/DrawRecord.h"
+#include "core/wheel/WheelGuarantee.h"
+#include "core/wheel/WheelSearch.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "code/Binomial.h"
+#include "core/code/Binomial.h"
 
 #include <array>
 #include <bit>

@@ -1,7 +1,7 @@
-#include "wheel/SurvivorCover.h"
+#include "core/wheel/SurvivorCover.h"
 
-#include "wheel/SubsetRank.h"
-#include "wheel/WheelMask.h"
+#include "core/wheel/SubsetRank.h"
+#include "core/wheel/WheelMask.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "code/Code.h"
-#include "wheel/WheelSearch.h"
+#include "core/code/Code.h"
+#include "core/wheel/WheelSearch.h"
 
 #include <cstdint>
 #include <vector>

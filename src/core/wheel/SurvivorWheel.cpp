@@ -1,11 +1,11 @@
-#include "wheel/SurvivorWheel.h"
+#include "core/wheel/SurvivorWheel.h"
 
-#include "code/Code.h"
-#include "code/SsqError.h"
-#include "wheel/ChosenWheel.h"
-#include "wheel/SurvivorCover.h"
-#include "wheel/WheelMask.h"
-#include "wheel/WheelVerifier.h"
+#include "core/code/Code.h"
+#include "core/code/SsqError.h"
+#include "core/wheel/ChosenWheel.h"
+#include "core/wheel/SurvivorCover.h"
+#include "core/wheel/WheelMask.h"
+#include "core/wheel/WheelVerifier.h"
 
 #include <algorithm>
 #include <bit>

@@ -3,8 +3,8 @@
 // 缩水后旋转: tickets such that every survivor of a reduction shares at least t reds with
 // one of them, so a draw among the survivors wins at least that tier on some ticket.
 
-#include "reduction/CodeList.h"
-#include "wheel/WheelSearch.h"
+#include "core/reduction/CodeList.h"
+#include "core/wheel/WheelSearch.h"
 
 #include <QStringList>
 #include <optional>

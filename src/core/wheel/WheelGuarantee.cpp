@@ -1,4 +1,4 @@
-#include "wheel/WheelGuarantee.h"
+#include "core/wheel/WheelGuarantee.h"
 
 #include <QRegularExpression>
 

@@ -5,7 +5,7 @@
 // stands for the i-th chosen number, so that the search and its check never see which
 // reds they are.
 
-#include "history/DrawRecord.h"
+#include "core/history/DrawRecord.h"
 
 #include <QList>
 #include <algorithm>

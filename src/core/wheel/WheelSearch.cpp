@@ -1,6 +1,6 @@
-#include "wheel/WheelSearch.h"
+#include "core/wheel/WheelSearch.h"
 
-#include "wheel/SubsetRank.h"
+#include "core/wheel/SubsetRank.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wheel/WheelGuarantee.h"
+#include "core/wheel/WheelGuarantee.h"
 
 #include <atomic>
 #include <cstdint>

@@ -1,7 +1,7 @@
-#include "wheel/WheelTable.h"
+#include "core/wheel/WheelTable.h"
 
-#include "wheel/WheelMask.h"
-#include "wheel/WheelVerifier.h"
+#include "core/wheel/WheelMask.h"
+#include "core/wheel/WheelVerifier.h"
 
 #include <QStringList>
 #include <bit>

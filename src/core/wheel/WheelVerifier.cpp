@@ -1,6 +1,6 @@
-#include "wheel/WheelVerifier.h"
+#include "core/wheel/WheelVerifier.h"
 
-#include "wheel/WheelMask.h"
+#include "core/wheel/WheelMask.h"
 
 #include <algorithm>
 #include <bit>

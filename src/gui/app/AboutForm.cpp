@@ -1,7 +1,7 @@
-#include "app/AboutForm.h"
+#include "gui/app/AboutForm.h"
 
-#include "app/AppInfo.h"
-#include "app/AppResources.h"
+#include "core/base/AppInfo.h"
+#include "gui/app/AppResources.h"
 
 #include <QDir>
 #include <QEvent>

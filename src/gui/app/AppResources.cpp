@@ -1,4 +1,4 @@
-#include "app/AppResources.h"
+#include "gui/app/AppResources.h"
 
 #include <QFont>
 

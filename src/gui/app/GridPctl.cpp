@@ -1,4 +1,4 @@
-#include "app/GridPctl.h"
+#include "gui/app/GridPctl.h"
 
 TGridPctl::TGridPctl(QWidget *parent)
     : QTabWidget(parent)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "history/DrawRecord.h"
-#include "history/HistoryParser.h"
+#include "core/history/DrawRecord.h"
+#include "core/history/HistoryParser.h"
 
 #include <QMainWindow>
 #include <QUrl>

@@ -1,6 +1,6 @@
-#include "app/MsgBox.h"
+#include "gui/app/MsgBox.h"
 
-#include "app/AppInfo.h"
+#include "core/base/AppInfo.h"
 
 #include <QMessageBox>
 #include <QPushButton>

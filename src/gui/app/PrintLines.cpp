@@ -1,7 +1,7 @@
-#include "app/PrintLines.h"
+#include "gui/app/PrintLines.h"
 
-#include "app/AppResources.h"
-#include "app/MsgBox.h"
+#include "gui/app/AppResources.h"
+#include "gui/app/MsgBox.h"
 
 #include <QDate>
 #include <QFontMetrics>

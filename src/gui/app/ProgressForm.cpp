@@ -1,4 +1,4 @@
-#include "app/ProgressForm.h"
+#include "gui/app/ProgressForm.h"
 
 #include <QGuiApplication>
 #include <QLabel>

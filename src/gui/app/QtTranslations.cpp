@@ -1,4 +1,4 @@
-#include "app/QtTranslations.h"
+#include "gui/app/QtTranslations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

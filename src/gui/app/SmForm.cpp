@@ -1,4 +1,4 @@
-#include "app/SmForm.h"
+#include "gui/app/SmForm.h"
 
 #include <QPlainTextEdit>
 #include <QScrollBar>

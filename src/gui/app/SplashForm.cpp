@@ -1,6 +1,6 @@
-#include "app/SplashForm.h"
+#include "gui/app/SplashForm.h"
 
-#include "app/AppResources.h"
+#include "gui/app/AppResources.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -1,9 +1,9 @@
-#include "app/SqlPanel.h"
+#include "gui/app/SqlPanel.h"
 
-#include "app/MsgBox.h"
-#include "app/PrintLines.h"
-#include "app/Query.h"
-#include "app/TextFile.h"
+#include "gui/app/MsgBox.h"
+#include "gui/app/PrintLines.h"
+#include "core/app/Query.h"
+#include "core/base/TextFile.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

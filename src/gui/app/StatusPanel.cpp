@@ -1,4 +1,4 @@
-#include "app/StatusPanel.h"
+#include "gui/app/StatusPanel.h"
 
 #include <QFontMetrics>
 

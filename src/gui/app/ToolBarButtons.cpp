@@ -1,6 +1,6 @@
-#include "app/ToolBarButtons.h"
+#include "gui/app/ToolBarButtons.h"
 
-#include "app/AppResources.h"
+#include "gui/app/AppResources.h"
 
 #include <QToolBar>
 #include <QToolButton>

@@ -1,6 +1,6 @@
-#include "app/WebPanel.h"
+#include "gui/app/WebPanel.h"
 
-#include "webview/WebViewModule.h"
+#include "gui/webview/WebViewModule.h"
 
 #include <QCoreApplication>
 #include <QDir>

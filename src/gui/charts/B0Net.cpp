@@ -1,6 +1,6 @@
-#include "charts/B0Net.h"
+#include "gui/charts/B0Net.h"
 
-#include "charts/ChartPainting.h"
+#include "gui/charts/ChartPainting.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "charts/B0NetModel.h"
-#include "charts/MessageBoxReporter.h"
+#include "core/charts/B0NetModel.h"
+#include "gui/charts/MessageBoxReporter.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
-#include "charts/ChartPageReporter.h"
+#include "gui/charts/ChartPageReporter.h"
 
-#include "app/MsgBox.h"
+#include "gui/app/MsgBox.h"
 
 void ChartPageReporter::report(const QString &message)
 {

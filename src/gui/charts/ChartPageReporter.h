@@ -1,6 +1,6 @@
 #pragma once
 
-#include "charts/ChartReporter.h"
+#include "core/charts/ChartReporter.h"
 
 class QWidget;
 

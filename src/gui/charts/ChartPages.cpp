@@ -1,19 +1,19 @@
-#include "charts/ChartPages.h"
+#include "gui/charts/ChartPages.h"
 
-#include "charts/ChartPageJson.h"
+#include "core/charts/ChartPageJson.h"
 
-#include "app/SmForm.h"
-#include "charts/B0Net.h"
-#include "charts/ChartAnalysis.h"
-#include "charts/ChartBlue.h"
-#include "charts/ChartClasses.h"
-#include "charts/ChartFrame.h"
-#include "charts/ChartGrids.h"
-#include "charts/ChartOmission.h"
-#include "charts/ChartRedTrend.h"
-#include "charts/DrawTablesBox.h"
-#include "charts/G2Net.h"
-#include "charts/H2Net.h"
+#include "gui/app/SmForm.h"
+#include "gui/charts/B0Net.h"
+#include "core/charts/ChartAnalysis.h"
+#include "core/charts/ChartBlue.h"
+#include "core/charts/ChartClasses.h"
+#include "core/charts/ChartFrame.h"
+#include "core/charts/ChartGrids.h"
+#include "core/charts/ChartOmission.h"
+#include "core/charts/ChartRedTrend.h"
+#include "gui/charts/DrawTablesBox.h"
+#include "gui/charts/G2Net.h"
+#include "gui/charts/H2Net.h"
 
 #include <QEvent>
 #include <QFontMetrics>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "charts/ChartPageList.h"
-#include "charts/ChartPageReporter.h"
-#include "history/DrawRecord.h"
+#include "core/charts/ChartPageList.h"
+#include "gui/charts/ChartPageReporter.h"
+#include "core/history/DrawRecord.h"
 
 #include <QObject>
 #include <array>

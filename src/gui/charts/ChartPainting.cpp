@@ -1,6 +1,6 @@
-#include "charts/ChartPainting.h"
+#include "gui/charts/ChartPainting.h"
 
-#include "charts/ChartText.h"
+#include "core/charts/ChartText.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "charts/ChartColor.h"
-#include "charts/ChartRect.h"
+#include "core/charts/ChartColor.h"
+#include "core/charts/ChartRect.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,8 +1,8 @@
-#include "charts/DrawTablesBox.h"
+#include "gui/charts/DrawTablesBox.h"
 
-#include "charts/B0Net.h"
-#include "charts/B0NetModel.h"
-#include "charts/ChartGrids.h"
+#include "gui/charts/B0Net.h"
+#include "core/charts/B0NetModel.h"
+#include "core/charts/ChartGrids.h"
 
 #include <QResizeEvent>
 #include <QScrollBar>

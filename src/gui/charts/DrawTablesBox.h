@@ -1,6 +1,6 @@
 #pragma once
 
-#include "history/DrawRecord.h"
+#include "core/history/DrawRecord.h"
 
 #include <QScrollArea>
 #include <map>

@@ -1,6 +1,6 @@
-#include "charts/G2Net.h"
+#include "gui/charts/G2Net.h"
 
-#include "charts/ChartPainting.h"
+#include "gui/charts/ChartPainting.h"
 
 #include <QLayout>
 #include <QPaintEvent>

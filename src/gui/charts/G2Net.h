@@ -1,7 +1,7 @@
 #pragma once
 
-#include "charts/G2NetModel.h"
-#include "charts/MessageBoxReporter.h"
+#include "core/charts/G2NetModel.h"
+#include "gui/charts/MessageBoxReporter.h"
 
 #include <QWidget>
 

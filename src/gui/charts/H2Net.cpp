@@ -1,6 +1,6 @@
-#include "charts/H2Net.h"
+#include "gui/charts/H2Net.h"
 
-#include "charts/ChartPainting.h"
+#include "gui/charts/ChartPainting.h"
 
 #include <QPaintEvent>
 #include <QPainter>

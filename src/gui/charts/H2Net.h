@@ -1,7 +1,7 @@
 #pragma once
 
-#include "charts/H2NetModel.h"
-#include "charts/MessageBoxReporter.h"
+#include "core/charts/H2NetModel.h"
+#include "gui/charts/MessageBoxReporter.h"
 
 #include <QAbstractScrollArea>
 

@@ -1,6 +1,6 @@
-#include "charts/MessageBoxReporter.h"
+#include "gui/charts/MessageBoxReporter.h"
 
-#include "app/MsgBox.h"
+#include "gui/app/MsgBox.h"
 
 void MessageBoxReporter::report(const QString &message)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/ItemGridControl.h"
+#include "gui/controls/ItemGridControl.h"
 
 #include <cstdint>
 #include <vector>

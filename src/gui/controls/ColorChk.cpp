@@ -1,8 +1,8 @@
-#include "controls/ColorChk.h"
+#include "gui/controls/ColorChk.h"
 
-#include "code/Code.h"
-#include "code/SsqError.h"
-#include "controls/ItemGrid.h"
+#include "core/code/Code.h"
+#include "core/code/SsqError.h"
+#include "gui/controls/ItemGrid.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>

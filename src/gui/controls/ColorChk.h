@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/CheckGridControl.h"
+#include "gui/controls/CheckGridControl.h"
 
 #include <QColor>
 #include <QRect>

@@ -1,4 +1,4 @@
-#include "controls/ItemGrid.h"
+#include "gui/controls/ItemGrid.h"
 
 #include <QPainter>
 #include <QStyle>

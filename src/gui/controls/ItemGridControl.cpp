@@ -1,7 +1,7 @@
-#include "controls/ItemGridControl.h"
+#include "gui/controls/ItemGridControl.h"
 
-#include "code/SsqError.h"
-#include "controls/ItemGrid.h"
+#include "core/code/SsqError.h"
+#include "gui/controls/ItemGrid.h"
 
 #include <QKeyEvent>
 

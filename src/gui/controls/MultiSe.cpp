@@ -1,8 +1,8 @@
-#include "controls/MultiSe.h"
+#include "gui/controls/MultiSe.h"
 
-#include "code/Code.h"
-#include "code/SsqError.h"
-#include "controls/ItemGrid.h"
+#include "core/code/Code.h"
+#include "core/code/SsqError.h"
+#include "gui/controls/ItemGrid.h"
 
 #include <QApplication>
 #include <QKeyEvent>

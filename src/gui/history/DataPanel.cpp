@@ -1,11 +1,11 @@
-#include "history/DataPanel.h"
+#include "gui/history/DataPanel.h"
 
-#include "app/MsgBox.h"
-#include "app/ToolBarButtons.h"
-#include "history/HistoryParser.h"
-#include "update/DrawDates.h"
-#include "update/OnlineUpdate.h"
-#include "update/SourceList.h"
+#include "gui/app/MsgBox.h"
+#include "gui/app/ToolBarButtons.h"
+#include "core/history/HistoryParser.h"
+#include "core/update/DrawDates.h"
+#include "gui/update/OnlineUpdate.h"
+#include "core/update/SourceList.h"
 
 #include <QEvent>
 #include <QDir>

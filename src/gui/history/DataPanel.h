@@ -1,7 +1,7 @@
 #pragma once
 
-#include "history/DrawRecord.h"
-#include "history/HistoryFile.h"
+#include "core/history/DrawRecord.h"
+#include "core/history/HistoryFile.h"
 
 #include <QWidget>
 #include <functional>

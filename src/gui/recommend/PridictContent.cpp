@@ -1,13 +1,13 @@
-#include "recommend/PridictContent.h"
+#include "gui/recommend/PridictContent.h"
 
-#include "app/AppResources.h"
-#include "app/MsgBox.h"
-#include "app/PrintLines.h"
-#include "app/TextFile.h"
-#include "app/ToolBarButtons.h"
-#include "code/SsqError.h"
-#include "recommend/RecommendExport.h"
-#include "recommend/RecommendIcons.h"
+#include "gui/app/AppResources.h"
+#include "gui/app/MsgBox.h"
+#include "gui/app/PrintLines.h"
+#include "core/base/TextFile.h"
+#include "gui/app/ToolBarButtons.h"
+#include "core/code/SsqError.h"
+#include "core/recommend/RecommendExport.h"
+#include "gui/recommend/RecommendIcons.h"
 
 #include <QApplication>
 #include <QCursor>

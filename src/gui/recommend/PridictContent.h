@@ -6,8 +6,8 @@
 // pointed at, replaces the memo's text and reports completion in the status bar; the
 // memo stays editable, and export and print take whatever it holds.
 
-#include "history/DrawRecord.h"
-#include "recommend/RecommendCommands.h"
+#include "core/history/DrawRecord.h"
+#include "core/recommend/RecommendCommands.h"
 
 #include <QStringList>
 #include <QWidget>

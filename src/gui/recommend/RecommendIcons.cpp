@@ -1,4 +1,4 @@
-#include "recommend/RecommendIcons.h"
+#include "gui/recommend/RecommendIcons.h"
 
 #include <QPainter>
 #include <QPixmap>

@@ -1,10 +1,10 @@
-#include "reduction/BackTestTab.h"
+#include "gui/reduction/BackTestTab.h"
 
-#include "app/MsgBox.h"
-#include "app/PrintLines.h"
-#include "app/TextFile.h"
-#include "code/SsqError.h"
-#include "reduction/ReductionEngine.h"
+#include "gui/app/MsgBox.h"
+#include "gui/app/PrintLines.h"
+#include "core/base/TextFile.h"
+#include "core/code/SsqError.h"
+#include "core/reduction/ReductionEngine.h"
 
 #include <QFileDialog>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "reduction/HistorySource.h"
-#include "reduction/BackTest.h"
+#include "gui/reduction/HistorySource.h"
+#include "core/reduction/BackTest.h"
 
 #include <QWidget>
 #include <functional>

@@ -1,11 +1,11 @@
-#include "reduction/CodeGroupEditor.h"
+#include "gui/reduction/CodeGroupEditor.h"
 
-#include "app/MsgBox.h"
-#include "controls/MultiChk.h"
-#include "reduction/CodeSetForm.h"
-#include "reduction/ConditionSet.h"
-#include "reduction/ConditionWidgets.h"
-#include "reduction/GroupLines.h"
+#include "gui/app/MsgBox.h"
+#include "gui/controls/MultiChk.h"
+#include "gui/reduction/CodeSetForm.h"
+#include "core/reduction/ConditionSet.h"
+#include "gui/reduction/ConditionWidgets.h"
+#include "core/reduction/GroupLines.h"
 
 #include <QLabel>
 #include <QLineEdit>

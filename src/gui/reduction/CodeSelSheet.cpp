@@ -1,7 +1,7 @@
-#include "reduction/CodeSelSheet.h"
+#include "gui/reduction/CodeSelSheet.h"
 
-#include "reduction/ConditionSet.h"
-#include "reduction/EtchedFrameStyle.h"
+#include "core/reduction/ConditionSet.h"
+#include "gui/reduction/EtchedFrameStyle.h"
 
 #include <QVBoxLayout>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reduction/CodeGroupEditor.h"
+#include "gui/reduction/CodeGroupEditor.h"
 
 #include <QWidget>
 

@@ -1,8 +1,8 @@
-#include "reduction/CodeSetForm.h"
+#include "gui/reduction/CodeSetForm.h"
 
-#include "controls/ColorChk.h"
-#include "reduction/ConditionSet.h"
-#include "reduction/TypedNumbers.h"
+#include "gui/controls/ColorChk.h"
+#include "core/reduction/ConditionSet.h"
+#include "core/reduction/TypedNumbers.h"
 
 #include <QGuiApplication>
 #include <QPushButton>

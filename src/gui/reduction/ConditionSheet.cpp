@@ -1,12 +1,12 @@
-#include "reduction/ConditionSheet.h"
+#include "gui/reduction/ConditionSheet.h"
 
-#include "controls/MultiChk.h"
-#include "controls/MultiSe.h"
-#include "reduction/ConditionWidgets.h"
-#include "reduction/EtchedFrameStyle.h"
-#include "reduction/GapLabel.h"
-#include "reduction/RangeCheck.h"
-#include "reduction/StageReach.h"
+#include "gui/controls/MultiChk.h"
+#include "gui/controls/MultiSe.h"
+#include "gui/reduction/ConditionWidgets.h"
+#include "gui/reduction/EtchedFrameStyle.h"
+#include "gui/reduction/GapLabel.h"
+#include "core/reduction/RangeCheck.h"
+#include "core/reduction/StageReach.h"
 
 #include <QEvent>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "history/DrawRecord.h"
-#include "reduction/ConditionSet.h"
+#include "core/history/DrawRecord.h"
+#include "core/reduction/ConditionSet.h"
 
 #include <QWidget>
 #include <array>

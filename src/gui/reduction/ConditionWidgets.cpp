@@ -1,10 +1,10 @@
-#include "reduction/ConditionWidgets.h"
+#include "gui/reduction/ConditionWidgets.h"
 
 #include <algorithm>
 
-#include "controls/ColorChk.h"
-#include "controls/MultiChk.h"
-#include "controls/MultiSe.h"
+#include "gui/controls/ColorChk.h"
+#include "gui/controls/MultiChk.h"
+#include "gui/controls/MultiSe.h"
 
 #include <QListWidget>
 

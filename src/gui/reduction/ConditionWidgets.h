@@ -4,7 +4,7 @@
 // controls are only a view: every rule about what a check or a range means lives with
 // ConditionSet and the engine.
 
-#include "reduction/ConditionSet.h"
+#include "core/reduction/ConditionSet.h"
 
 #include <QStringList>
 #include <array>

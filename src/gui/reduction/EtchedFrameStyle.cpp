@@ -1,4 +1,4 @@
-#include "reduction/EtchedFrameStyle.h"
+#include "gui/reduction/EtchedFrameStyle.h"
 
 #include <QApplication>
 #include <QPainter>

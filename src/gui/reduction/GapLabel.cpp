@@ -1,4 +1,4 @@
-#include "reduction/GapLabel.h"
+#include "gui/reduction/GapLabel.h"
 
 #include <QEvent>
 #include <QFontMetrics>

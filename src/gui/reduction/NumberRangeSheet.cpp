@@ -1,10 +1,10 @@
-#include "reduction/NumberRangeSheet.h"
+#include "gui/reduction/NumberRangeSheet.h"
 
-#include "app/ToolBarButtons.h"
-#include "controls/ColorChk.h"
-#include "reduction/ConditionSet.h"
-#include "reduction/ConditionWidgets.h"
-#include "reduction/EtchedFrameStyle.h"
+#include "gui/app/ToolBarButtons.h"
+#include "gui/controls/ColorChk.h"
+#include "core/reduction/ConditionSet.h"
+#include "gui/reduction/ConditionWidgets.h"
+#include "gui/reduction/EtchedFrameStyle.h"
 
 #include <QAction>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
-#include "reduction/PrizeStatsBox.h"
+#include "gui/reduction/PrizeStatsBox.h"
 
-#include "app/MsgBox.h"
-#include "reduction/ResultOutput.h"
+#include "gui/app/MsgBox.h"
+#include "core/reduction/ResultOutput.h"
 
 #include <QGridLayout>
 #include <QHeaderView>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "reduction/HistorySource.h"
-#include "reduction/PrizeStats.h"
+#include "gui/reduction/HistorySource.h"
+#include "core/reduction/PrizeStats.h"
 
 #include <QGroupBox>
 

@@ -1,6 +1,6 @@
-#include "reduction/ProgressFormDriver.h"
+#include "gui/reduction/ProgressFormDriver.h"
 
-#include "app/ProgressForm.h"
+#include "gui/app/ProgressForm.h"
 
 #include <QLabel>
 #include <QProgressBar>

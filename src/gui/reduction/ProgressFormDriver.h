@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reduction/ReductionProgress.h"
+#include "core/reduction/ReductionProgress.h"
 
 class TProgressForm;
 

@@ -1,6 +1,6 @@
-#include "reduction/RcmDialogs.h"
+#include "gui/reduction/RcmDialogs.h"
 
-#include "app/PrintLines.h"
+#include "gui/app/PrintLines.h"
 
 #include <QFileDialog>
 #include <QInputDialog>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "history/DrawRecord.h"
-#include "reduction/ConditionSet.h"
-#include "reduction/RcmDialogs.h"
-#include "reduction/ReductionEngine.h"
+#include "core/history/DrawRecord.h"
+#include "core/reduction/ConditionSet.h"
+#include "gui/reduction/RcmDialogs.h"
+#include "core/reduction/ReductionEngine.h"
 
 #include <QPointer>
 #include <QWidget>

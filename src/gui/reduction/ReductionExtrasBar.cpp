@@ -1,6 +1,6 @@
-#include "reduction/ReductionExtrasBar.h"
+#include "gui/reduction/ReductionExtrasBar.h"
 
-#include "reduction/ConditionSet.h"
+#include "core/reduction/ConditionSet.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

@@ -1,9 +1,9 @@
-#include "reduction/ResultSheet.h"
+#include "gui/reduction/ResultSheet.h"
 
-#include "app/TextFile.h"
-#include "reduction/PrizeStatsBox.h"
-#include "reduction/ResultOutput.h"
-#include "reduction/StageStatsTable.h"
+#include "core/base/TextFile.h"
+#include "gui/reduction/PrizeStatsBox.h"
+#include "core/reduction/ResultOutput.h"
+#include "gui/reduction/StageStatsTable.h"
 
 #include <QHBoxLayout>
 #include <QTabWidget>

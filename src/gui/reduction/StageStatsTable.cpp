@@ -1,6 +1,6 @@
-#include "reduction/StageStatsTable.h"
+#include "gui/reduction/StageStatsTable.h"
 
-#include "reduction/StageNames.h"
+#include "core/reduction/StageNames.h"
 
 #include <QHeaderView>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reduction/ReductionEngine.h"
+#include "core/reduction/ReductionEngine.h"
 
 #include <QTableWidget>
 

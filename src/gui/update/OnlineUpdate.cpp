@@ -1,11 +1,11 @@
-#include "update/OnlineUpdate.h"
+#include "gui/update/OnlineUpdate.h"
 
-#include "app/MsgBox.h"
-#include "app/TextFile.h"
-#include "history/HistoryParser.h"
-#include "update/SourceList.h"
-#include "update/SourceReader.h"
-#include "update/UpdateReportDialog.h"
+#include "gui/app/MsgBox.h"
+#include "core/base/TextFile.h"
+#include "core/history/HistoryParser.h"
+#include "core/update/SourceList.h"
+#include "core/update/SourceReader.h"
+#include "gui/update/UpdateReportDialog.h"
 #include "net/WebFetch.h"
 
 #include <QProgressDialog>

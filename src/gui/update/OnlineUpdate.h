@@ -1,7 +1,7 @@
 #pragma once
 
-#include "update/UpdateRules.h"
-#include "update/UpdateRun.h"
+#include "core/update/UpdateRules.h"
+#include "core/update/UpdateRun.h"
 
 #include <QMap>
 #include <QObject>

@@ -1,8 +1,8 @@
-#include "update/StartupCheck.h"
+#include "gui/update/StartupCheck.h"
 
 #include "net/WebFetch.h"
-#include "update/SourceList.h"
-#include "update/UpdateSettings.h"
+#include "core/update/SourceList.h"
+#include "core/update/UpdateSettings.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "update/UpdateRun.h"
+#include "core/update/UpdateRun.h"
 
 #include <QObject>
 #include <atomic>

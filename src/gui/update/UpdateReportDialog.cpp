@@ -1,4 +1,4 @@
-#include "update/UpdateReportDialog.h"
+#include "gui/update/UpdateReportDialog.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

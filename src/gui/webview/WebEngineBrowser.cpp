@@ -1,4 +1,4 @@
-#include "webview/WebViewModule.h"
+#include "gui/webview/WebViewModule.h"
 
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>

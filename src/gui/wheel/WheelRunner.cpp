@@ -1,6 +1,6 @@
-#include "wheel/WheelRunner.h"
+#include "gui/wheel/WheelRunner.h"
 
-#include "app/ProgressForm.h"
+#include "gui/app/ProgressForm.h"
 
 #include <QApplication>
 #include <QEvent>

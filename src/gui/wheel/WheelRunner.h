@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wheel/WheelSearch.h"
+#include "core/wheel/WheelSearch.h"
 
 #include <QString>
 #include <functional>

@@ -1,13 +1,13 @@
-#include "wheel/WheelTab.h"
+#include "gui/wheel/WheelTab.h"
 
-#include "app/MsgBox.h"
-#include "reduction/ResultOutput.h"
-#include "code/Code.h"
-#include "code/SsqError.h"
-#include "controls/ColorChk.h"
-#include "reduction/ConditionSet.h"
-#include "wheel/SurvivorWheel.h"
-#include "wheel/WheelRunner.h"
+#include "gui/app/MsgBox.h"
+#include "core/reduction/ResultOutput.h"
+#include "core/code/Code.h"
+#include "core/code/SsqError.h"
+#include "gui/controls/ColorChk.h"
+#include "core/reduction/ConditionSet.h"
+#include "core/wheel/SurvivorWheel.h"
+#include "gui/wheel/WheelRunner.h"
 
 #include <QComboBox>
 #include <QEvent>

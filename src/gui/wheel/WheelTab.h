@@ -1,7 +1,7 @@
 #pragma once
 
-#include "reduction/ReductionEngine.h"
-#include "wheel/ChosenWheel.h"
+#include "core/reduction/ReductionEngine.h"
+#include "core/wheel/ChosenWheel.h"
 
 #include <QWidget>
 #include <functional>

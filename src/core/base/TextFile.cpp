@@ -1,6 +1,6 @@
-#include "app/TextFile.h"
+#include "core/base/TextFile.h"
 
-#include "app/FileErrorText.h"
+#include "core/base/FileErrorText.h"
 
 #include <QDir>
 #include <QSaveFile>

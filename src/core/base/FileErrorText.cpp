@@ -1,4 +1,4 @@
-#include "app/FileErrorText.h"
+#include "core/base/FileErrorText.h"
 
 #include <QCoreApplication>
 #include <QFileDevice>

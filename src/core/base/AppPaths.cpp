@@ -1,6 +1,6 @@
-#include "app/AppPaths.h"
+#include "core/base/AppPaths.h"
 
-#include "app/AppInfo.h"
+#include "core/base/AppInfo.h"
 
 #include <QCoreApplication>
 #include <QDir>
