@@ -77,12 +77,10 @@ private slots:
         QFETCH(QString, out);
         QFETCH(QString, err);
         QTemporaryDir dir;
-        QFile file(dir.filePath(QStringLiteral("h.dxt")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(history);
-        file.close();
+        const QString h = dir.filePath(QStringLiteral("h.dxt"));
+        QVERIFY(writeFile(h, history));
         for (QString &arg : args)
-            arg.replace(QStringLiteral("%h"), file.fileName());
+            arg.replace(QStringLiteral("%h"), h);
         if (!args.isEmpty() && QStringList{"reduce", "backtest", "prizes"}.contains(args[0]))
             args << QStringLiteral("--history") << QStringLiteral(SSQ_TEST_DATA "/ssq.dxt");
         QProcess p;
@@ -107,12 +105,10 @@ private slots:
     void toleranceBaseAndTickets()
     {
         QTemporaryDir dir;
-        QFile file(dir.filePath(QStringLiteral("base.txt")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("6 5 4 3 2 1\n1 2 3 4 5 7\n1 2 3 4 5 8\n");
-        file.close();
+        const QString base = dir.filePath(QStringLiteral("base.txt"));
+        QVERIFY(writeFile(base, "6 5 4 3 2 1\n1 2 3 4 5 7\n1 2 3 4 5 8\n"));
         QProcess p;
-        p.start(QStringLiteral(SSQ_CLI), {"reduce", "--base", file.fileName(), "--range", "1,2,3,4,5,6,7", "--tolerance",
+        p.start(QStringLiteral(SSQ_CLI), {"reduce", "--base", base, "--range", "1,2,3,4,5,6,7", "--tolerance",
                                           "1", "--stats", "--blues", "16,1", "--tickets", dir.filePath("tickets.txt"),
                                           "--wheel", "5", "--history", SSQ_TEST_DATA "/ssq.dxt"});
         QVERIFY(p.waitForFinished(120000));

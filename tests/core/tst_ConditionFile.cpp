@@ -200,10 +200,7 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("x.txt"));
         QCOMPARE(ExportTargetOf(path), ExportTarget::NewFile);
         const QByteArray tickets = "01 02 03 04 05 06+07\r\n";
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(tickets);
-        file.close();
+        QVERIFY(writeFile(path, tickets));
         QCOMPARE(ExportTargetOf(path), ExportTarget::OtherFile);
         QVERIFY_THROWS_EXCEPTION(SsqError, ExportConditionFile(path, DefaultConditions()));
         QCOMPARE(readAll(path), tickets);

@@ -12,12 +12,7 @@ const QString kBadHead = QString::fromUtf16(kBadLinesMessage) + QStringLiteral("
 
 TBeenCodesRecArr previousHistory()
 {
-    DrawRecord r;
-    r.Year = 2003;
-    r.No = 1;
-    r.Red = {10, 11, 12, 13, 26, 28};
-    r.Blue = 11;
-    return {r};
+    return {MakeDraw(2003001, {10, 11, 12, 13, 26, 28}, 11)};
 }
 } // namespace
 
@@ -187,9 +182,7 @@ private slots:
     // The shipped history is a sound one: a save of it is never refused.
     void shippedHistoryIsSaved()
     {
-        QFile file(QStringLiteral(SSQ_TEST_DATA "/ssq.dxt"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QStringList lines = HistoryTextLines(QByteArray("\xEF\xBB\xBF") + file.readAll());
+        const QStringList lines = HistoryTextLines(QByteArray("\xEF\xBB\xBF") + readAll(QStringLiteral(SSQ_TEST_DATA "/ssq.dxt")));
         QVERIFY(lines.size() > 3000);
         QCOMPARE(LinesRefusedAtSave(lines), RefusedLines{});
     }

@@ -1,4 +1,5 @@
 #include "core/reduction/PrizeStats.h"
+#include "TestSupport.h"
 
 #include <QTest>
 
@@ -99,13 +100,8 @@ private slots:
         QFETCH(bool, ok);
         QFETCH(TCodeRedArr, reds);
         QFETCH(int, blue);
-        DrawRecord d;
-        d.Year = 2005;
-        d.No = 13;
-        d.Red = {33, 2, 9, 15, 18, 25};
-        d.Blue = 7;
         QString error;
-        const auto draw = ParsePrizeDraw(text, {d}, error);
+        const auto draw = ParsePrizeDraw(text, {MakeDraw(2005013, {33, 2, 9, 15, 18, 25}, 7)}, error);
         QCOMPARE(draw.has_value(), ok);
         QCOMPARE(error.isEmpty(), ok);
         if (ok) {

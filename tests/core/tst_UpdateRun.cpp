@@ -263,9 +263,7 @@ private slots:
         QCOMPARE(ReadLocalSource(zero, 1000).failure, FetchResult::TooLarge);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("x.txt"));
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(QByteArray(1000, 'x')) == 1000);
-        f.close();
+        QVERIFY(writeFile(path, QByteArray(1000, 'x')));
         zero.address = path;
         QCOMPARE(ReadLocalSource(zero, 1000).bytes.size(), 1000);
         QCOMPARE(ReadLocalSource(zero, 999).failure, FetchResult::TooLarge);
