@@ -3,9 +3,10 @@
 # known size (smallest first), gives each CPU_SECONDS of processor time at a time and
 # keeps a wheel only when it is smaller and passes the exhaustive check. Stop it at any
 # time; started again it goes on from OUT. Copy OUT over src/core/wheel/WheelTable.txt
-# (keeping its header) when a round has improved entries.
+# (keeping its header) when a round has improved entries. ONLY limits a run to the cases
+# it lists, in its order ("12:6-5 14:6-4": those closest to their record first).
 #
-#   scripts/wheel-search.sh [OUT] [CPU_SECONDS] [ROUNDS]
+#   [ONLY="N:M-T ..."] scripts/wheel-search.sh [OUT] [CPU_SECONDS] [ROUNDS]
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-/tmp/wheel-search.txt}
@@ -62,6 +63,13 @@ cases="
 19 5-5 2167
 20 5-5 2800
 "
+if [ -n "${ONLY:-}" ]; then
+    picked=""
+    for c in $ONLY; do
+        picked+=$(awk -v n="${c%%:*}" -v g="${c#*:}" '$1==n && $2==g' <<< "$cases")$'\n'
+    done
+    cases=$picked
+fi
 size_of() { awk -v n="$1" -v g="$2" 'BEGIN{split(g,a,"-")} $1==n && $2==a[1] && $3==a[2] && NF==4 {print $4; exit}' "$out"; }
 for ((r = 0; r < rounds; ++r)); do
     left=0
