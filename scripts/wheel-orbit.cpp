@@ -1,0 +1,836 @@
+// Offline search for small wheels "中m保t" over n numbers (7..20): every m of the n numbers
+// must share at least t with some ticket of six. Not part of the program: it writes entries
+// in the format of src/core/wheel/WheelTable.txt, each checked by an exhaustive count first.
+//
+// Built and run by scripts/wheel-orbit.sh, which see for the usage. Three ways to search:
+//
+//  orbit  The tickets are taken a whole orbit at a time under a group acting on the numbers
+//         (--group, may be given more than once; the group is what the generators make).
+//         An orbit of tickets either answers every m-set of an orbit of m-sets or none of it,
+//         so the search picks orbits of tickets to cover the far fewer orbits of m-sets, by
+//         annealing at a fixed total of tickets: cost = the m-sets left open, a move swaps
+//         one chosen orbit for one that answers a random open m-set.
+//  sa     Annealing over single tickets at a fixed count: cost = the m-sets left open, a
+//         move changes one number of one ticket so that a random open m-set is answered.
+//  tabu   The same moves, the best of all of them for a random open m-set each step; a
+//         ticket changed lately is not changed again for a while.
+//
+// Every wheel that covers is written to OUT when it is smaller than OUT's entry (OUT is a
+// copy of the table to start with), then the search goes on one ticket lower. Stop it at
+// any time; started again it goes on from what OUT holds (sa/tabu start from OUT's entry
+// or --from FILE's, one ticket fewer).
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <vector>
+#include <random>
+
+using Mask = std::uint32_t;
+using Perm = std::vector<std::uint8_t>;
+
+static int N, M, T;
+static std::mt19937_64 rng;
+static double deadline;
+
+static double now()
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+static double uniform() { return std::uniform_real_distribution<double>(0, 1)(rng); }
+static int randint(int k) { return int(rng() % std::uint64_t(k)); }
+static int pop(Mask x) { return __builtin_popcount(x); }
+
+// ---------------------------------------------------------------------------------------
+// The table file
+
+using Key = std::tuple<int, int, int>;
+struct Table {
+    std::vector<std::string> header;
+    std::map<Key, std::vector<Mask>> entries;
+};
+
+static Table readTable(const std::string &path)
+{
+    Table table;
+    std::ifstream in(path);
+    std::string line;
+    std::vector<std::string> block;
+    auto flush = [&] {
+        if (block.empty())
+            return;
+        if (block[0][0] == '#') {
+            std::string h;
+            for (auto &l : block)
+                h += (h.empty() ? "" : "\n") + l;
+            table.header.push_back(h);
+        } else {
+            std::istringstream head(block[0]);
+            int n, m, t, size;
+            head >> n >> m >> t >> size;
+            std::vector<Mask> tickets;
+            for (size_t i = 1; i < block.size(); ++i) {
+                std::istringstream words(block[i]);
+                std::string w;
+                while (words >> w) {
+                    Mask mask = 0;
+                    for (int k = 0; k < 12; k += 2)
+                        mask |= 1u << (std::stoi(w.substr(k, 2)) - 1);
+                    tickets.push_back(mask);
+                }
+            }
+            if (int(tickets.size()) != size) {
+                std::fprintf(stderr, "%s: entry %d %d %d holds %zu tickets\n", path.c_str(), n, m, t, tickets.size());
+                std::exit(1);
+            }
+            table.entries[{n, m, t}] = tickets;
+        }
+        block.clear();
+    };
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.find_first_not_of(" \t") == std::string::npos)
+            flush();
+        else
+            block.push_back(line);
+    }
+    flush();
+    return table;
+}
+
+static void writeTable(const std::string &path, const Table &table)
+{
+    std::vector<Key> keys;
+    for (auto &[k, v] : table.entries)
+        keys.push_back(k);
+    std::sort(keys.begin(), keys.end(), [](const Key &a, const Key &b) {
+        return std::make_tuple(std::get<0>(a), -std::get<1>(a), -std::get<2>(a))
+             < std::make_tuple(std::get<0>(b), -std::get<1>(b), -std::get<2>(b));
+    });
+    std::string out;
+    for (size_t i = 0; i < table.header.size(); ++i)
+        out += (i ? "\n\n" : "") + table.header[i];
+    out += "\n";
+    for (auto &k : keys) {
+        const auto &tickets = table.entries.at(k);
+        char buf[64];
+        std::snprintf(buf, sizeof buf, "\n%d %d %d %zu", std::get<0>(k), std::get<1>(k), std::get<2>(k), tickets.size());
+        out += buf;
+        std::vector<Mask> sorted = tickets;
+        std::sort(sorted.begin(), sorted.end(), [](Mask a, Mask b) {   // by the numbers, as read
+            for (int i = 0; i < 32; ++i) {
+                const Mask low = 1u << i;
+                if ((a & low) != (b & low))
+                    return (a & low) != 0;
+            }
+            return false;
+        });
+        for (size_t i = 0; i < sorted.size(); ++i) {
+            out += (i % 8 == 0) ? "\n" : " ";
+            for (int x = 0; x < 32; ++x)
+                if (sorted[i] >> x & 1) {
+                    std::snprintf(buf, sizeof buf, "%02d", x + 1);
+                    out += buf;
+                }
+        }
+        out += "\n";
+    }
+    const std::string tmp = path + ".tmp";
+    {
+        std::ofstream f(tmp, std::ios::binary | std::ios::trunc);
+        f << out;
+        if (!f.flush()) {
+            std::fprintf(stderr, "cannot write %s\n", tmp.c_str());
+            std::exit(1);
+        }
+    }
+    std::rename(tmp.c_str(), path.c_str());
+}
+
+// Every m-set of 1..n, counted one by one against the tickets.
+static long openSets(const std::vector<Mask> &tickets)
+{
+    long open = 0;
+    for (Mask s = (1u << M) - 1; s < (1u << N);) {
+        bool hit = false;
+        for (Mask b : tickets)
+            if (pop(b) == 6 && pop(b & s) >= T) {
+                hit = true;
+                break;
+            }
+        open += !hit;
+        const Mask c = s & -s, r = s + c;
+        s = (((r ^ s) >> 2) / c) | r;
+    }
+    for (Mask b : tickets)
+        if (pop(b) != 6 || b >> N)
+            return -1;
+    return open;
+}
+
+static std::string outPath;
+static std::string method;
+
+// Writes the wheel to OUT when it covers and is smaller than OUT's entry.
+static bool keep(std::vector<Mask> tickets)
+{
+    std::sort(tickets.begin(), tickets.end());
+    tickets.erase(std::unique(tickets.begin(), tickets.end()), tickets.end());
+    if (openSets(tickets) != 0) {
+        std::fprintf(stderr, "%d %d-%d: a wheel of %zu FAILED the check\n", N, M, T, tickets.size());
+        return false;
+    }
+    Table table = readTable(outPath);   // read again: another run may have written meanwhile
+    auto it = table.entries.find({N, M, T});
+    if (it != table.entries.end() && it->second.size() <= tickets.size())
+        return false;
+    std::printf("%d %d-%d: %s -> %zu tickets (%s), checked\n", N, M, T,
+                it == table.entries.end() ? "-" : std::to_string(it->second.size()).c_str(), tickets.size(), method.c_str());
+    std::fflush(stdout);
+    table.entries[{N, M, T}] = tickets;
+    writeTable(outPath, table);
+    return true;
+}
+
+static int currentSize()
+{
+    Table table = readTable(outPath);
+    auto it = table.entries.find({N, M, T});
+    return it == table.entries.end() ? 1 << 30 : int(it->second.size());
+}
+
+// ---------------------------------------------------------------------------------------
+// Groups on the numbers 0..n-1
+
+// GF(q) for the prime powers up to 19: elements 0..q-1 as digits in base p.
+struct Field {
+    int q = 0, p = 0;
+    std::vector<std::vector<int>> add, mul;
+    int primitive = 0;
+    explicit Field(int order)
+    {
+        q = order;
+        int k = 0;
+        for (p = 2; p <= q; ++p)
+            if (q % p == 0)
+                break;
+        for (int x = 1; x < q; x *= p)
+            ++k;
+        // x^k = -(low terms): the irreducible polynomials x^2+x+1, x^3+x+1, x^4+x+1, x^2+1
+        std::vector<int> reduce(k, 0);
+        if (k == 2 && p == 2) reduce = {1, 1};
+        if (k == 3 && p == 2) reduce = {1, 1, 0};
+        if (k == 4 && p == 2) reduce = {1, 1, 0, 0};
+        if (k == 2 && p == 3) reduce = {2, 0};   // x^2 = -1
+        auto digits = [&](int a) { std::vector<int> d(k); for (int i = 0; i < k; ++i, a /= p) d[i] = a % p; return d; };
+        auto number = [&](const std::vector<int> &d) { int a = 0; for (int i = k - 1; i >= 0; --i) a = a * p + d[i]; return a; };
+        add.assign(q, std::vector<int>(q));
+        mul.assign(q, std::vector<int>(q));
+        for (int a = 0; a < q; ++a)
+            for (int b = 0; b < q; ++b) {
+                auto da = digits(a), db = digits(b);
+                std::vector<int> s(k);
+                for (int i = 0; i < k; ++i)
+                    s[i] = (da[i] + db[i]) % p;
+                add[a][b] = number(s);
+                if (k == 1) {
+                    mul[a][b] = a * b % p;
+                    continue;
+                }
+                std::vector<int> prod(2 * k, 0);
+                for (int i = 0; i < k; ++i)
+                    for (int j = 0; j < k; ++j)
+                        prod[i + j] = (prod[i + j] + da[i] * db[j]) % p;
+                for (int i = 2 * k - 1; i >= k; --i)
+                    for (int j = 0; j < k; ++j)
+                        prod[i - k + j] = (prod[i - k + j] + prod[i] * reduce[j]) % p;
+                prod.resize(k);
+                mul[a][b] = number(prod);
+            }
+        for (int g = 2; g < q || q == 2; ++g) {
+            if (q == 2) { primitive = 1; break; }
+            int x = g, order = 1;
+            while (x != 1 && order < q) { x = mul[x][g]; ++order; }
+            if (order == q - 1) { primitive = g; break; }
+        }
+    }
+    int power(int a, int e) const { int r = 1; while (e--) r = mul[r][a]; return r; }
+    int neg(int a) const { for (int b = 0; b < q; ++b) if (add[a][b] == 0) return b; return 0; }
+    int inv(int a) const { for (int b = 0; b < q; ++b) if (mul[a][b] == 1) return b; return 0; }
+};
+
+static Perm identity() { Perm p(N); for (int i = 0; i < N; ++i) p[i] = std::uint8_t(i); return p; }
+
+// "cyc:L1,L2,...": one permutation made of cycles of those lengths on consecutive numbers;
+// "agl:q[:d]": x -> ax+b over GF(q) on the first q numbers, a of multiplicative order
+// dividing d (q-1 by default); "psl:q", "pgl:q": on q+1 numbers (the last one infinity);
+// "mul:q:a": x -> ax on the first q numbers (q prime), "swap:i,j": the transposition.
+// Numbers the group does not use stay fixed.
+static std::vector<Perm> generators(const std::string &spec)
+{
+    std::vector<Perm> gens;
+    const auto colon = spec.find(':');
+    const std::string kind = spec.substr(0, colon);
+    std::vector<int> args;
+    {
+        std::string rest = colon == std::string::npos ? "" : spec.substr(colon + 1);
+        for (char &c : rest)
+            if (c == ',' || c == ':')
+                c = ' ';
+        std::istringstream in(rest);
+        int x;
+        while (in >> x)
+            args.push_back(x);
+    }
+    if (kind == "cyc") {
+        Perm p = identity();
+        int at = 0;
+        for (int len : args) {
+            for (int i = 0; i < len; ++i)
+                p[at + i] = std::uint8_t(at + (i + 1) % len);
+            at += len;
+        }
+        gens.push_back(p);
+    } else if (kind == "swap") {
+        Perm p = identity();
+        std::swap(p[args[0]], p[args[1]]);
+        gens.push_back(p);
+    } else if (kind == "mul") {
+        Perm p = identity();
+        for (int x = 0; x < args[0]; ++x)
+            p[x] = std::uint8_t(x * args[1] % args[0]);
+        gens.push_back(p);
+    } else if (kind == "agl" || kind == "psl" || kind == "pgl") {
+        const Field f(args[0]);
+        const int q = f.q;
+        int d = kind == "agl" ? (args.size() > 1 ? args[1] : q - 1) : (kind == "psl" ? (q % 2 ? (q - 1) / 2 : q - 1) : q - 1);
+        const int a = f.power(f.primitive, (q - 1) / d);
+        for (int e = 1; e < q; e *= f.p) {   // translations by a basis
+            Perm p = identity();
+            for (int x = 0; x < q; ++x)
+                p[x] = std::uint8_t(f.add[x][e]);
+            gens.push_back(p);
+        }
+        Perm scale = identity();
+        for (int x = 0; x < q; ++x)
+            scale[x] = std::uint8_t(f.mul[x][a]);
+        gens.push_back(scale);
+        if (kind != "agl") {   // x -> -1/x, with infinity = q
+            Perm p = identity();
+            p[0] = std::uint8_t(q);
+            p[q] = 0;
+            for (int x = 1; x < q; ++x)
+                p[x] = std::uint8_t(f.neg(f.inv(x)));
+            gens.push_back(p);
+        }
+    } else {
+        std::fprintf(stderr, "unknown group %s\n", spec.c_str());
+        std::exit(2);
+    }
+    for (auto &p : gens)
+        for (auto x : p)
+            if (x >= N) {
+                std::fprintf(stderr, "group %s needs more than %d numbers\n", spec.c_str(), N);
+                std::exit(2);
+            }
+    return gens;
+}
+
+static std::vector<Perm> closure(const std::vector<Perm> &gens)
+{
+    std::set<Perm> seen{identity()};
+    std::vector<Perm> all{identity()};
+    for (size_t i = 0; i < all.size(); ++i)
+        for (const Perm &g : gens) {
+            Perm h(N);
+            for (int x = 0; x < N; ++x)
+                h[x] = g[all[i][x]];
+            if (seen.insert(h).second)
+                all.push_back(h);
+        }
+    return all;
+}
+
+static Mask image(const Perm &p, Mask s)
+{
+    Mask r = 0;
+    while (s) {
+        r |= 1u << p[__builtin_ctz(s)];
+        s &= s - 1;
+    }
+    return r;
+}
+
+static std::vector<Mask> subsets(int k)
+{
+    std::vector<Mask> all;
+    for (Mask s = (1u << k) - 1; s < (1u << N);) {
+        all.push_back(s);
+        const Mask c = s & -s, r = s + c;
+        s = (((r ^ s) >> 2) / c) | r;
+    }
+    return all;
+}
+
+// ---------------------------------------------------------------------------------------
+// Orbit search
+
+static void orbitSearch(const std::vector<std::string> &specs, double t0, double t1, long steps)
+{
+    std::vector<Perm> gens;
+    for (auto &s : specs)
+        for (auto &g : generators(s))
+            gens.push_back(g);
+    const std::vector<Perm> group = closure(gens);
+    const std::vector<Mask> six = subsets(6), msets = subsets(M);
+    std::vector<int> ticketOrbit(1u << N, -1), setOrbit(1u << N, -1);
+    std::vector<Mask> ticketRep, setRep;
+    std::vector<int> ticketSize, setSize;
+    auto orbits = [&](const std::vector<Mask> &all, std::vector<int> &orbit, std::vector<Mask> &rep, std::vector<int> &size) {
+        for (Mask s : all) {
+            if (orbit[s] >= 0)
+                continue;
+            const int id = int(rep.size());
+            rep.push_back(s);
+            int count = 0;
+            for (const Perm &g : group) {
+                const Mask x = image(g, s);
+                if (orbit[x] < 0) {
+                    orbit[x] = id;
+                    ++count;
+                }
+            }
+            size.push_back(count);
+        }
+    };
+    orbits(six, ticketOrbit, ticketRep, ticketSize);
+    orbits(msets, setOrbit, setRep, setSize);
+    const int nt = int(ticketRep.size()), ne = int(setRep.size());
+    std::vector<std::vector<int>> covers(nt), coveredBy(ne);
+    std::vector<int> stamp(nt, -1);
+    for (int e = 0; e < ne; ++e)
+        for (Mask b : six)
+            if (pop(b & setRep[e]) >= T) {
+                const int j = ticketOrbit[b];
+                if (stamp[j] != e) {
+                    stamp[j] = e;
+                    covers[j].push_back(e);
+                    coveredBy[e].push_back(j);
+                }
+            }
+    std::printf("%d %d-%d: group of order %zu, %d ticket orbits, %d orbits of %d-sets\n", N, M, T, group.size(), nt, ne, M);
+    std::fflush(stdout);
+
+    std::vector<int> count(ne, 0), openPos(ne, -1), open, chosen, chosenPos(nt, -1);
+    long cost = 0;
+    int weight = 0;
+    for (int e = 0; e < ne; ++e) {
+        openPos[e] = int(open.size());
+        open.push_back(e);
+        cost += setSize[e];
+    }
+    auto cover = [&](int e) {   // e has become answered
+        const int last = open.back();
+        open[openPos[e]] = last;
+        openPos[last] = openPos[e];
+        open.pop_back();
+        openPos[e] = -1;
+        cost -= setSize[e];
+    };
+    auto uncover = [&](int e) {
+        openPos[e] = int(open.size());
+        open.push_back(e);
+        cost += setSize[e];
+    };
+    auto add = [&](int j) {
+        chosenPos[j] = int(chosen.size());
+        chosen.push_back(j);
+        weight += ticketSize[j];
+        for (int e : covers[j])
+            if (count[e]++ == 0)
+                cover(e);
+    };
+    auto remove = [&](int j) {
+        const int last = chosen.back();
+        chosen[chosenPos[j]] = last;
+        chosenPos[last] = chosenPos[j];
+        chosen.pop_back();
+        chosenPos[j] = -1;
+        weight -= ticketSize[j];
+        for (int e : covers[j])
+            if (--count[e] == 0)
+                uncover(e);
+    };
+    auto gain = [&](int j) {
+        long g = 0;
+        for (int e : covers[j])
+            if (count[e] == 0)
+                g += setSize[e];
+        return g;
+    };
+    auto expand = [&] {
+        std::vector<Mask> tickets;
+        for (int j : chosen)
+            for (Mask b : six)
+                if (ticketOrbit[b] == j)
+                    tickets.push_back(b);
+        return tickets;
+    };
+    // Greedy start: the most open m-sets per ticket, ties at random.
+    while (!open.empty()) {
+        double best = -1;
+        int pick = -1;
+        for (int j = 0; j < nt; ++j) {
+            if (chosenPos[j] >= 0)
+                continue;
+            const double v = double(gain(j)) / ticketSize[j] + uniform() * 1e-6;
+            if (v > best) {
+                best = v;
+                pick = j;
+            }
+        }
+        add(pick);
+    }
+    std::printf("%d %d-%d: greedy over orbits %d tickets\n", N, M, T, weight);
+    if (weight < currentSize())
+        keep(expand());
+    int target = std::min(weight, currentSize()) - 1;
+    double avg = 0;
+    for (int s : setSize)
+        avg += s;
+    avg /= ne;
+    long bestCost = 1L << 60;
+    while (now() < deadline) {
+        while (weight > target) {   // the chosen orbit whose loss is least goes
+            int pick = -1;
+            long least = 1L << 60;
+            for (int j : chosen) {
+                long loss = 0;
+                for (int e : covers[j])
+                    if (count[e] == 1)
+                        loss += setSize[e];
+                if (loss < least) {
+                    least = loss;
+                    pick = j;
+                }
+            }
+            remove(pick);
+        }
+        bestCost = cost;
+        bool found = open.empty();
+        for (long step = 0; step < steps && !found; ++step) {
+            if ((step & 1023) == 0 && now() > deadline)
+                break;
+            const double temp = avg * t0 * std::pow(t1 / t0, double(step) / steps);
+            const int e = open[randint(int(open.size()))];
+            const int k = coveredBy[e][randint(int(coveredBy[e].size()))];
+            const int room = target - weight;
+            if (ticketSize[k] <= room) {
+                add(k);
+            } else {
+                const int j = chosen[randint(int(chosen.size()))];
+                if (ticketSize[j] + room < ticketSize[k])
+                    continue;
+                const long before = cost;
+                remove(j);
+                const long delta = cost - gain(k) - before;
+                if (delta <= 0 || uniform() < std::exp(-double(delta) / temp))
+                    add(k);
+                else
+                    add(j);
+            }
+            bestCost = std::min(bestCost, cost);
+            found = open.empty();
+        }
+        if (found) {
+            const std::vector<Mask> tickets = expand();
+            std::printf("%d %d-%d: orbits cover in %d tickets\n", N, M, T, weight);
+            std::fflush(stdout);
+            keep(tickets);
+            target = std::min(weight, currentSize()) - 1;
+        } else {
+            std::printf("%d %d-%d: %d tickets, %ld open at best\n", N, M, T, target, bestCost);
+            std::fflush(stdout);
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------------------
+// Single tickets: annealing or tabu search at a fixed count
+
+struct Cover {
+    std::vector<Mask> tickets;
+    std::vector<std::uint16_t> count;   // by m-set mask: tickets that answer it
+    std::vector<int> openPos;
+    std::vector<Mask> open;
+    std::vector<std::vector<int>> combos[7];   // k-subsets of positions 0..r-1, by [k][r]
+
+    const std::vector<int> &choose(int k, int r)
+    {
+        auto &c = combos[k];
+        if (c.empty())
+            c.resize(21);
+        return c[r].empty() && r >= k ? (c[r] = [&] {
+            std::vector<int> all;
+            for (Mask s = k ? (1u << k) - 1 : 0; s < (1u << r);) {
+                all.push_back(int(s));
+                if (!s)
+                    break;
+                const Mask lo = s & -s, hi = s + lo;
+                s = (((hi ^ s) >> 2) / lo) | hi;
+            }
+            return all;
+        }()) : c[r];
+    }
+    static Mask spread(int pattern, const int *points)
+    {
+        Mask m = 0;
+        for (int i = 0; pattern; ++i, pattern >>= 1)
+            if (pattern & 1)
+                m |= 1u << points[i];
+        return m;
+    }
+    void init(const std::vector<Mask> &start)
+    {
+        tickets = start;
+        count.assign(1u << N, 0);
+        openPos.assign(1u << N, -1);
+        open.clear();
+        for (Mask b : tickets)
+            for (Mask s : coveredBy(b))
+                ++count[s];
+        for (Mask s : subsets(M))
+            if (!count[s]) {
+                openPos[s] = int(open.size());
+                open.push_back(s);
+            }
+    }
+    std::vector<Mask> coveredBy(Mask b)
+    {
+        int in[6], out[20], ni = 0, no = 0;
+        for (int x = 0; x < N; ++x)
+            (b >> x & 1 ? in[ni++] : out[no++]) = x;
+        std::vector<Mask> all;
+        for (int j = T; j <= std::min(M, 6); ++j)
+            if (M - j <= no)
+                for (int a : choose(j, 6))
+                    for (int c : choose(M - j, no))
+                        all.push_back(spread(a, in) | spread(c, out));
+        return all;
+    }
+    // The m-sets that ticket b stops answering (sign -1) or starts answering (+1) when its
+    // number x becomes y: x or y with t-1 of the other five and m-t from outside both.
+    template <class F> void changed(Mask b, int x, int y, F f)
+    {
+        int rest[5], out[20], nr = 0, no = 0;
+        for (int z = 0; z < N; ++z) {
+            if (z == x || z == y)
+                continue;
+            (b >> z & 1 ? rest[nr++] : out[no++]) = z;
+        }
+        if (M - T > no)
+            return;
+        for (int a : choose(T - 1, 5)) {
+            const Mask ma = spread(a, rest);
+            for (int c : choose(M - T, no)) {
+                const Mask base = ma | spread(c, out);
+                f(base | 1u << x, base | 1u << y);
+            }
+        }
+    }
+    long delta(int i, int x, int y)
+    {
+        long d = 0;
+        changed(tickets[i], x, y, [&](Mask lose, Mask win) { d += (count[lose] == 1) - (count[win] == 0); });
+        return d;
+    }
+    void apply(int i, int x, int y)
+    {
+        changed(tickets[i], x, y, [&](Mask lose, Mask win) {
+            if (--count[lose] == 0) {
+                openPos[lose] = int(open.size());
+                open.push_back(lose);
+            }
+            if (count[win]++ == 0) {
+                const Mask last = open.back();
+                open[openPos[win]] = last;
+                openPos[last] = openPos[win];
+                open.pop_back();
+                openPos[win] = -1;
+            }
+        });
+        tickets[i] = (tickets[i] & ~(1u << x)) | 1u << y;
+    }
+    // The ticket whose loss opens the fewest m-sets.
+    int weakest()
+    {
+        int pick = 0;
+        long least = 1L << 60;
+        for (int i = 0; i < int(tickets.size()); ++i) {
+            long loss = 0;
+            for (Mask s : coveredBy(tickets[i]))
+                loss += count[s] == 1;
+            if (loss < least) {
+                least = loss;
+                pick = i;
+            }
+        }
+        return pick;
+    }
+};
+
+static int pick(Mask s)
+{
+    int k = randint(pop(s));
+    while (k--)
+        s &= s - 1;
+    return __builtin_ctz(s);
+}
+
+static void ticketSearch(bool tabu, std::vector<Mask> start, double t0, double t1, long steps, int tenure)
+{
+    Cover c;
+    c.init(start);
+    if (!c.open.empty()) {
+        std::fprintf(stderr, "the start wheel leaves %zu open\n", c.open.size());
+        std::exit(1);
+    }
+    auto shrink = [&] {   // one ticket fewer
+        const int i = c.weakest();
+        std::vector<Mask> next = c.tickets;
+        next.erase(next.begin() + i);
+        c.init(next);
+    };
+    shrink();
+    while (int(c.tickets.size()) >= currentSize())
+        shrink();
+    const int b = int(c.tickets.size());
+    std::vector<long> changedAt(b, -1L << 40);
+    long step = 0;
+    while (now() < deadline) {
+        size_t bestOpen = c.open.size();
+        std::vector<Mask> best = c.tickets;
+        for (long s = 0; s < steps && !c.open.empty(); ++s, ++step) {
+            if ((s & 1023) == 0 && now() > deadline)
+                break;
+            const Mask set = c.open[randint(int(c.open.size()))];
+            if (!tabu) {
+                // NO: a ticket meeting the open set in t-1 numbers takes one of its numbers.
+                int near[4096], nn = 0;
+                for (int i = 0; i < int(c.tickets.size()); ++i)
+                    if (pop(c.tickets[i] & set) == T - 1 && nn < 4096)
+                        near[nn++] = i;
+                const int i = nn ? near[randint(nn)] : randint(int(c.tickets.size()));
+                const int x = pick(c.tickets[i] & ~set), y = pick(set & ~c.tickets[i]);
+                const double temp = t0 * std::pow(t1 / t0, double(s) / steps);
+                const long d = c.delta(i, x, y);
+                if (d <= 0 || uniform() < std::exp(-double(d) / temp))
+                    c.apply(i, x, y);
+            } else {
+                long bestD = 1L << 40;
+                int bi = -1, bx = -1, by = -1, ties = 0;
+                for (int i = 0; i < int(c.tickets.size()); ++i) {
+                    if (pop(c.tickets[i] & set) != T - 1)
+                        continue;
+                    for (Mask xs = c.tickets[i] & ~set; xs; xs &= xs - 1)
+                        for (Mask ys = set & ~c.tickets[i]; ys; ys &= ys - 1) {
+                            const int x = __builtin_ctz(xs), y = __builtin_ctz(ys);
+                            const long d = c.delta(i, x, y);
+                            const bool allowed = step - changedAt[i] > tenure || long(c.open.size()) + d < long(bestOpen);
+                            if (!allowed)
+                                continue;
+                            if (d < bestD) {
+                                bestD = d;
+                                bi = i, bx = x, by = y;
+                                ties = 1;
+                            } else if (d == bestD && randint(++ties) == 0) {
+                                bi = i, bx = x, by = y;
+                            }
+                        }
+                }
+                if (bi < 0)
+                    continue;
+                c.apply(bi, bx, by);
+                changedAt[bi] = step;
+            }
+            if (c.open.size() < bestOpen) {
+                bestOpen = c.open.size();
+                best = c.tickets;
+            }
+        }
+        if (c.open.empty()) {
+            keep(c.tickets);
+            shrink();
+            changedAt.assign(c.tickets.size(), -1L << 40);
+        } else {
+            std::printf("%d %d-%d: %zu tickets, %zu open at best\n", N, M, T, c.tickets.size(), bestOpen);
+            std::fflush(stdout);
+            if (!tabu)
+                c.init(best);   // anneal again from the best state of this round
+        }
+    }
+}
+
+int main(int argc, char **argv)
+{
+    if (argc < 5) {
+        std::fprintf(stderr,
+                     "usage: wheel-orbit N M T OUT [--mode orbit|sa|tabu] [--seconds S] [--group SPEC]...\n"
+                     "       [--seed X] [--steps K] [--t0 X] [--t1 X] [--tenure K] [--from FILE]\n");
+        return 2;
+    }
+    N = std::atoi(argv[1]);
+    M = std::atoi(argv[2]);
+    T = std::atoi(argv[3]);
+    outPath = argv[4];
+    std::string mode = "orbit", from;
+    std::vector<std::string> groups;
+    double seconds = 60, t0 = -1, t1 = -1;
+    long steps = -1, seed = 1;
+    int tenure = 10;
+    for (int i = 5; i + 1 < argc; i += 2) {
+        const std::string o = argv[i], v = argv[i + 1];
+        if (o == "--mode") mode = v;
+        else if (o == "--seconds") seconds = std::atof(v.c_str());
+        else if (o == "--group") groups.push_back(v);
+        else if (o == "--seed") seed = std::atol(v.c_str());
+        else if (o == "--steps") steps = std::atol(v.c_str());
+        else if (o == "--t0") t0 = std::atof(v.c_str());
+        else if (o == "--t1") t1 = std::atof(v.c_str());
+        else if (o == "--tenure") tenure = std::atoi(v.c_str());
+        else if (o == "--from") from = v;
+        else { std::fprintf(stderr, "unknown option %s\n", o.c_str()); return 2; }
+    }
+    if (N < 7 || N > 20 || M < T || M > 6 || T < 2) {
+        std::fprintf(stderr, "n must be 7..20 and 2 <= t <= m <= 6\n");
+        return 2;
+    }
+    rng.seed(std::uint64_t(seed));
+    deadline = now() + seconds;
+    if (mode == "orbit") {
+        method = "orbits";
+        for (auto &g : groups)
+            method += " " + g;
+        orbitSearch(groups, t0 > 0 ? t0 : 0.5, t1 > 0 ? t1 : 0.02, steps > 0 ? steps : 200000);
+    } else {
+        method = mode;
+        const Table table = readTable(from.empty() ? outPath : from);
+        auto it = table.entries.find({N, M, T});
+        if (it == table.entries.end()) {
+            std::fprintf(stderr, "no entry %d %d %d to start from\n", N, M, T);
+            return 1;
+        }
+        ticketSearch(mode == "tabu", it->second, t0 > 0 ? t0 : 1.0, t1 > 0 ? t1 : 0.1, steps > 0 ? steps : 2000000, tenure);
+    }
+    return 0;
+}

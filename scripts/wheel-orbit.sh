@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Offline search for smaller wheels (see the comment at the top of wheel-orbit.cpp): compiles
+# the search once (again when the source is newer) and runs it at the lowest priority.
+# Stoppable at any time; run again, it goes on from what OUT holds. OUT starts as a copy of
+# the table; copy improved entries back with scripts/wheel-split.py TABLE --merge OUT.
+#
+#   scripts/wheel-orbit.sh N M T [OUT] [--mode orbit|sa|tabu] [--seconds S] [--group SPEC]...
+#
+# e.g. scripts/wheel-orbit.sh 14 6 4 /tmp/w.txt --group cyc:13 --seconds 600
+#      scripts/wheel-orbit.sh 17 6 4 /tmp/w.txt --group psl:16
+#      scripts/wheel-orbit.sh 14 5 4 /tmp/w.txt --mode sa --seconds 3600
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+bin=${WHEEL_ORBIT_BIN:-/tmp/wheel-orbit-$(id -u)}
+if [ ! -x "$bin" ] || [ "$here/scripts/wheel-orbit.cpp" -nt "$bin" ]; then
+    g++ -std=c++20 -O2 -march=native -o "$bin.new" "$here/scripts/wheel-orbit.cpp"
+    mv "$bin.new" "$bin"
+fi
+n=$1 m=$2 t=$3
+shift 3
+out=/tmp/wheel-orbit.txt
+if [ $# -gt 0 ] && [ "${1#--}" = "$1" ]; then out=$1; shift; fi
+[ -f "$out" ] || cp "$here/src/core/wheel/WheelTable.txt" "$out"
+exec nice -n 19 "$bin" "$n" "$m" "$t" "$out" "$@"
