@@ -537,7 +537,7 @@ static void orbitSearch(const std::vector<std::string> &specs, double t0, double
             const int room = target - weight;
             if (ticketSize[k] <= room) {
                 add(k);
-            } else {
+            } else if (!chosen.empty()) {
                 const int j = chosen[randint(int(chosen.size()))];
                 if (ticketSize[j] + room < ticketSize[k])
                     continue;
