@@ -274,7 +274,8 @@ static Perm identity() { Perm p(N); for (int i = 0; i < N; ++i) p[i] = std::uint
 // "cyc:L1,L2,...": one permutation made of cycles of those lengths on consecutive numbers;
 // "agl:q[:d]": x -> ax+b over GF(q) on the first q numbers, a of multiplicative order
 // dividing d (q-1 by default); "psl:q", "pgl:q": on q+1 numbers (the last one infinity);
-// "mul:q:a": x -> ax on the first q numbers (q prime), "swap:i,j": the transposition.
+// "mul:q:a": x -> ax on the first q numbers (q prime), "shift:k:L": x -> x+k on the first L
+// numbers, "swap:i,j": the transposition (numbers from 0).
 // Numbers the group does not use stay fixed.
 static std::vector<Perm> generators(const std::string &spec)
 {
@@ -300,6 +301,11 @@ static std::vector<Perm> generators(const std::string &spec)
                 p[at + i] = std::uint8_t(at + (i + 1) % len);
             at += len;
         }
+        gens.push_back(p);
+    } else if (kind == "shift") {
+        Perm p = identity();
+        for (int x = 0; x < args[1]; ++x)
+            p[x] = std::uint8_t((x + args[0]) % args[1]);
         gens.push_back(p);
     } else if (kind == "swap") {
         Perm p = identity();
@@ -385,7 +391,7 @@ static std::vector<Mask> subsets(int k)
 // ---------------------------------------------------------------------------------------
 // Orbit search
 
-static void orbitSearch(const std::vector<std::string> &specs, double t0, double t1, long steps)
+static void orbitSearch(const std::vector<std::string> &specs, double t0, double t1, long steps, double greedy, bool ilp)
 {
     std::vector<Perm> gens;
     for (auto &s : specs)
@@ -431,6 +437,51 @@ static void orbitSearch(const std::vector<std::string> &specs, double t0, double
     std::printf("%d %d-%d: group of order %zu, %d ticket orbits, %d orbits of %d-sets\n", N, M, T, group.size(), nt, ne, M);
     std::fflush(stdout);
 
+    if (ilp) {
+        // The same choice as an integer program for the CBC solver (Debian: coinor-cbc).
+        const std::string base = outPath + ".orbit";
+        {
+            std::ofstream lp(base + ".lp");
+            lp << "Minimize\n obj:";
+            for (int j = 0; j < nt; ++j)
+                lp << (j % 16 == 15 ? "\n" : "") << " + " << ticketSize[j] << " x" << j;
+            lp << "\nSubject To\n";
+            for (int e = 0; e < ne; ++e) {
+                lp << " c" << e << ":";
+                for (size_t i = 0; i < coveredBy[e].size(); ++i)
+                    lp << (i % 16 == 15 ? "\n" : "") << " + x" << coveredBy[e][i];
+                lp << " >= 1\n";
+            }
+            lp << "Binary\n";
+            for (int j = 0; j < nt; ++j)
+                lp << " x" << j << (j % 16 == 15 ? "\n" : "");
+            lp << "\nEnd\n";
+        }
+        std::remove((base + ".sol").c_str());
+        const std::string command = "cbc " + base + ".lp -sec " + std::to_string(int(deadline - now())) +
+                                    " -threads 1 -randomSeed " + std::to_string(rng() % 1000000) + " -solve -solu " + base + ".sol > " + base + ".log 2>&1";
+        if (std::system(command.c_str()) != 0)
+            std::fprintf(stderr, "cbc failed, see %s.log\n", base.c_str());
+        std::ifstream sol(base + ".sol");
+        std::string line;
+        std::getline(sol, line);
+        std::printf("%d %d-%d: cbc: %s\n", N, M, T, line.c_str());
+        std::vector<Mask> tickets;
+        while (std::getline(sol, line)) {
+            std::istringstream words(line);
+            std::string index, name;
+            double value = 0;
+            if (!(words >> index >> name >> value) || name[0] != 'x' || value < 0.5)
+                continue;
+            const int j = std::stoi(name.substr(1));
+            for (Mask b : six)
+                if (ticketOrbit[b] == j)
+                    tickets.push_back(b);
+        }
+        if (!tickets.empty())
+            keep(tickets);
+        return;
+    }
     std::vector<int> count(ne, 0), openPos(ne, -1), open, chosen, chosenPos(nt, -1);
     long cost = 0;
     int weight = 0;
@@ -510,6 +561,8 @@ static void orbitSearch(const std::vector<std::string> &specs, double t0, double
         avg += s;
     avg /= ne;
     long bestCost = 1L << 60;
+    std::vector<int> marked(ne, 0);
+    int mark = 0;
     while (now() < deadline) {
         while (weight > target) {   // the chosen orbit whose loss is least goes
             int pick = -1;
@@ -538,7 +591,30 @@ static void orbitSearch(const std::vector<std::string> &specs, double t0, double
             if (ticketSize[k] <= room) {
                 add(k);
             } else if (!chosen.empty()) {
-                const int j = chosen[randint(int(chosen.size()))];
+                int j = chosen[randint(int(chosen.size()))];
+                if (uniform() < greedy) {
+                    // The chosen orbit whose place k takes at the least cost.
+                    ++mark;
+                    for (int x : covers[k])
+                        marked[x] = mark;
+                    long least = 1L << 60;
+                    int ties = 0;
+                    for (int c : chosen) {
+                        if (ticketSize[c] + room < ticketSize[k])
+                            continue;
+                        long loss = 0;
+                        for (int x : covers[c])
+                            if (count[x] == 1 && marked[x] != mark)
+                                loss += setSize[x];
+                        if (loss < least) {
+                            least = loss;
+                            j = c;
+                            ties = 1;
+                        } else if (loss == least && randint(++ties) == 0) {
+                            j = c;
+                        }
+                    }
+                }
                 if (ticketSize[j] + room < ticketSize[k])
                     continue;
                 const long before = cost;
@@ -786,7 +862,7 @@ int main(int argc, char **argv)
     if (argc < 5) {
         std::fprintf(stderr,
                      "usage: wheel-orbit N M T OUT [--mode orbit|sa|tabu] [--seconds S] [--group SPEC]...\n"
-                     "       [--seed X] [--steps K] [--t0 X] [--t1 X] [--tenure K] [--from FILE]\n");
+                     "       [--seed X] [--steps K] [--t0 X] [--t1 X] [--tenure K] [--greedy P] [--from FILE]\n");
         return 2;
     }
     N = std::atoi(argv[1]);
@@ -798,6 +874,7 @@ int main(int argc, char **argv)
     double seconds = 60, t0 = -1, t1 = -1;
     long steps = -1, seed = 1;
     int tenure = 10;
+    double greedy = 0.5;
     for (int i = 5; i + 1 < argc; i += 2) {
         const std::string o = argv[i], v = argv[i + 1];
         if (o == "--mode") mode = v;
@@ -809,6 +886,7 @@ int main(int argc, char **argv)
         else if (o == "--t1") t1 = std::atof(v.c_str());
         else if (o == "--tenure") tenure = std::atoi(v.c_str());
         else if (o == "--from") from = v;
+        else if (o == "--greedy") greedy = std::atof(v.c_str());
         else { std::fprintf(stderr, "unknown option %s\n", o.c_str()); return 2; }
     }
     if (N < 7 || N > 20 || M < T || M > 6 || T < 2) {
@@ -817,11 +895,11 @@ int main(int argc, char **argv)
     }
     rng.seed(std::uint64_t(seed));
     deadline = now() + seconds;
-    if (mode == "orbit") {
-        method = "orbits";
+    if (mode == "orbit" || mode == "ilp") {
+        method = mode == "ilp" ? "orbits, integer program" : "orbits";
         for (auto &g : groups)
             method += " " + g;
-        orbitSearch(groups, t0 > 0 ? t0 : 0.5, t1 > 0 ? t1 : 0.02, steps > 0 ? steps : 200000);
+        orbitSearch(groups, t0 > 0 ? t0 : 0.5, t1 > 0 ? t1 : 0.02, steps > 0 ? steps : 200000, greedy, mode == "ilp");
     } else {
         method = mode;
         const Table table = readTable(from.empty() ? outPath : from);
