@@ -908,7 +908,8 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "no entry %d %d %d to start from\n", N, M, T);
             return 1;
         }
-        ticketSearch(mode == "tabu", it->second, t0 > 0 ? t0 : 1.0, t1 > 0 ? t1 : 0.1, steps > 0 ? steps : 2000000, tenure);
+        ticketSearch(mode == "tabu", it->second, t0 > 0 ? t0 : 1.0, t1 > 0 ? t1 : 0.1,
+                     steps > 0 ? steps : (mode == "tabu" ? 20000 : 2000000), tenure);
     }
     return 0;
 }
