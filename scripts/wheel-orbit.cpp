@@ -2,7 +2,7 @@
 // must share at least t with some ticket of six. Not part of the program: it writes entries
 // in the format of src/core/wheel/WheelTable.txt, each checked by an exhaustive count first.
 //
-// Built and run by scripts/wheel-orbit.sh, which see for the usage. Three ways to search:
+// Built and run by scripts/wheel-orbit.sh, which see for the usage. Four ways to search:
 //
 //  orbit  The tickets are taken a whole orbit at a time under a group acting on the numbers
 //         (--group, may be given more than once; the group is what the generators make).
@@ -10,6 +10,8 @@
 //         so the search picks orbits of tickets to cover the far fewer orbits of m-sets, by
 //         annealing at a fixed total of tickets: cost = the m-sets left open, a move swaps
 //         one chosen orbit for one that answers a random open m-set.
+//  ilp    The same choice of orbits as an integer program, solved by CBC (Debian package
+//         coinor-cbc) within the time given: exact for the larger groups in seconds.
 //  sa     Annealing over single tickets at a fixed count: cost = the m-sets left open, a
 //         move changes one number of one ticket so that a random open m-set is answered.
 //  tabu   The same moves, the best of all of them for a random open m-set each step; a
@@ -563,7 +565,12 @@ static void orbitSearch(const std::vector<std::string> &specs, double t0, double
     long bestCost = 1L << 60;
     std::vector<int> marked(ne, 0);
     int mark = 0;
+    const int smallest = *std::min_element(ticketSize.begin(), ticketSize.end());
     while (now() < deadline) {
+        if (target < smallest) {
+            std::printf("%d %d-%d: no choice of these orbits makes %d tickets or fewer\n", N, M, T, target);
+            return;
+        }
         while (weight > target) {   // the chosen orbit whose loss is least goes
             int pick = -1;
             long least = 1L << 60;

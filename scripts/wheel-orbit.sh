@@ -4,11 +4,15 @@
 # Stoppable at any time; run again, it goes on from what OUT holds. OUT starts as a copy of
 # the table; copy improved entries back with scripts/wheel-split.py TABLE --merge OUT.
 #
-#   scripts/wheel-orbit.sh N M T [OUT] [--mode orbit|sa|tabu] [--seconds S] [--group SPEC]...
+#   scripts/wheel-orbit.sh N M T [OUT] [--mode orbit|ilp|sa|tabu] [--seconds S] [--group SPEC]...
+#                          [--seed X] [--steps K] [--t0 X] [--t1 X] [--from FILE]
 #
-# e.g. scripts/wheel-orbit.sh 14 6 4 /tmp/w.txt --group cyc:13 --seconds 600
+# e.g. scripts/wheel-orbit.sh 14 6 4 /tmp/w.txt --group cyc:14 --seconds 600
+#      scripts/wheel-orbit.sh 16 5 5 /tmp/w.txt --mode ilp --group agl:16:15 --seconds 20
 #      scripts/wheel-orbit.sh 17 6 4 /tmp/w.txt --group psl:16
-#      scripts/wheel-orbit.sh 14 5 4 /tmp/w.txt --mode sa --seconds 3600
+#      scripts/wheel-orbit.sh 14 5 4 /tmp/w.txt --mode sa --seconds 3600 --seed 2
+# A run with the same seed from the same OUT repeats itself: give another --seed. The
+# integer program leaves OUT.orbit.lp, .sol and .log beside OUT.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 bin=${WHEEL_ORBIT_BIN:-/tmp/wheel-orbit-$(id -u)}
