@@ -1,11 +1,8 @@
 // The main window under a real X server (the web panel holds an embedded browser).
-#include "gui/app/GridPctl.h"
 #include "gui/app/MainForm.h"
 #include "gui/app/MsgBox.h"
 #include "gui/update/OnlineUpdate.h"
 #include "gui/update/StartupCheck.h"
-#include "gui/recommend/PridictContent.h"
-#include "gui/reduction/RcmPanel.h"
 #include "gui/app/SmForm.h"
 #include "gui/app/SqlPanel.h"
 #include "gui/app/WebPanel.h"
@@ -15,12 +12,9 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
-#include <QSpinBox>
-#include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -191,44 +185,30 @@ private slots:
         QVERIFY(m_boxes.isEmpty());
     }
 
-    void editSaveRestart()
+    // F2, typing and "保存数据": the window's draws follow the save, not the typing.
+    void editAndSave()
     {
         QTemporaryDir dir;
-        {
-            auto form = start(dir, &kTwoDraws);
-            form->FileMenuManulClick();
-            QPlainTextEdit *memo = form->DataPanel->DataMemo;
-            memo->moveCursor(QTextCursor::End);
-            memo->insertPlainText(QStringLiteral("2005014 03 04 05 06 07 08 09\n"));
-            QCOMPARE(form->CodeArr().size(), size_t(2));   // typing alone changes nothing
-            form->DataPanel->Sheet1TbrSaveBt->click();
-            QCOMPARE(form->statusText(0), QStringLiteral("保存文档完毕"));
-            QCOMPARE(form->CodeArr().size(), size_t(3));
-            // Clear without save: the file keeps the saved history.
-            MsgBox::setAskHook([](const QString &, const QStringList &) { return 0; });
-            form->DataPanel->Sheet1TbrClearBt->click();
-            MsgBox::setAskHook({});
-            QCOMPARE(form->CodeArr().size(), size_t(3));   // the draws in use change on save only
-            QCOMPARE(readAll(dir.filePath(QStringLiteral("ssq.dxt"))), kTwoDraws + "2005014 03 04 05 06 07 08 09\r\n");
-        }
-        auto again = start(dir, nullptr);
-        QCOMPARE(again->CodeArr().size(), size_t(3));
-        QCOMPARE(again->CodeArr().back().issueNo(), 2005014);
+        auto form = start(dir, &kTwoDraws);
+        form->FileMenuManulClick();
+        QPlainTextEdit *memo = form->DataPanel->DataMemo;
+        memo->moveCursor(QTextCursor::End);
+        memo->insertPlainText(QStringLiteral("2005014 03 04 05 06 07 08 09\n"));
+        QCOMPARE(form->CodeArr().size(), size_t(2));
+        form->DataPanel->Sheet1TbrSaveBt->click();
+        QCOMPARE(form->statusText(0), QStringLiteral("保存文档完毕"));
+        QCOMPARE(form->CodeArr().size(), size_t(3));
+        QCOMPARE(readAll(dir.filePath(QStringLiteral("ssq.dxt"))), kTwoDraws + "2005014 03 04 05 06 07 08 09\r\n");
     }
 
     // F3 from another panel: the new draws are taken into the window's draws, and the data
     // panel comes to the front with the count in the status bar.
     void onlineUpdateFromMenu()
     {
-        TinyHttpServer server;
-        server.answers = {{"/gx.txt", "200 OK\n2006001 11 12 13 14 15 16 03\r\n2006002 01 02 03 04 05 06 07\r\n"}};
         QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath("new.txt"), "2006001 11 12 13 14 15 16 03\r\n2006002 01 02 03 04 05 06 07\r\n"));
+        QVERIFY(writeFile(dir.filePath("sources.ini"), "[local]\ntitle=本地\nform=history\nurl=new.txt\n"));
         auto form = start(dir, &kTwoDraws);
-        UpdateSource source;
-        source.title = QStringLiteral("测试来源");
-        source.form = UpdateSource::HistoryLines;
-        source.address = server.url("/gx.txt");
-        form->DataPanel->onlineUpdate()->setSources({source});
         form->DataPanel->onlineUpdate()->setConfirm([](const QStringList &, const QString &) { return true; });
         form->ShowContentPanel(form->SqlPanel);
         action(*form, QStringLiteral("FileMenuDown"))->trigger();
