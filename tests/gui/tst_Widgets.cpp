@@ -252,24 +252,21 @@ private slots:
     void emptiedBoxKeepsItsValue()
     {
         QWidget window;
-        TMultiSpinEdit range(&window);
-        range.AddItem(QStringLiteral("最小值:"));
-        range.AddItem(QStringLiteral("最大值:"));
-        range.SetCols(2);
-        range.SetValuesText(QStringLiteral(","), QStringLiteral("3,10"));
+        auto control = Make(QStringLiteral("spin"), 2, 2);   // 5 and 6
+        auto *range = qobject_cast<TMultiSpinEdit *>(control.get());
+        range->setParent(&window);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QSpinBox *edit = range.spinEdit(1);
+        QSpinBox *edit = range->spinEdit(1);
         edit->setFocus();
         QTest::keyClick(edit, Qt::Key_End);
         QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClick(edit, Qt::Key_Backspace);
         QCOMPARE(edit->cleanText(), QString());
-        QCOMPARE(range.GetValue(1), 10);
-        QCOMPARE(edit->cleanText(), QStringLiteral("10"));
+        QCOMPARE(range->GetValue(1), 6);
+        QCOMPARE(edit->cleanText(), QStringLiteral("6"));
         edit->selectAll();
         QTest::keyClicks(edit, QStringLiteral("28"));
-        QCOMPARE(range.GetValuesText(QStringLiteral(",")), QStringLiteral("3,28"));
+        QCOMPARE(range->GetValuesText(QStringLiteral(",")), QStringLiteral("5,28"));
     }
 
     // What is drawn follows the flags: the grid's checked cells are red with a raised
@@ -377,8 +374,7 @@ private slots:
             QVERIFY(pixel(img, bar.left + 2, bar.top - 1) != barColor);
         }
         // A bar of a line's value ends on that line's row: its frame is painted there.
-        const TRect bar = m.ScaledBar(1, 1);
-        QCOMPARE(bar.top, m.AxisY(3));
+        const TRect bar = m.ScaledBar(1, 1);   // its top on the line: tst_ChartTables
         QCOMPARE(pixel(img, bar.left + 2, bar.top), QColor(50, 18, 52));
     }
 
@@ -475,7 +471,6 @@ private slots:
         panel.setFixedWidth(420);
         panel.show();
         panel.setFullText(text);
-        QCOMPARE(panel.fullText(), text);
         QCOMPARE(panel.text().endsWith(QStringLiteral("…")), cut);
         QVERIFY(panel.fontMetrics().horizontalAdvance(panel.text()) <= panel.contentsRect().width());
         QCOMPARE(panel.toolTip(), cut ? text : QString());
