@@ -173,6 +173,18 @@ private slots:
         QTest::mouseClick(m_panel->RcmPanelClearBindsBt, Qt::LeftButton);
         QCOMPARE(m_panel->Conditions(), DefaultConditions(Varied()));
         QCOMPARE(m_panel->Conditions().MatchCount2, Varied().MatchCount2);
+        // A group made in the editor of list 2 goes to that list with the editor's counts
+        // (4 kept, 2 clicked); a bad one is refused.
+        TCodeGroupEditor *e = editor(2);
+        e->CodeEd->setText(QStringLiteral("05,06"));
+        QTest::mouseClick(e->MatchCount, Qt::LeftButton, {}, e->MatchCount->RectOfChk(2).center());
+        QTest::mouseClick(e->AddSetBt, Qt::LeftButton);
+        QCOMPARE(m_panel->Conditions().CodeSel2, QStringList{QStringLiteral("05,06&2,4")});
+        QVERIFY(m_panel->Conditions().CodeSel1.isEmpty());
+        e->CodeEd->setText(QStringLiteral("1,40"));
+        QTest::mouseClick(e->AddSetBt, Qt::LeftButton);
+        QCOMPARE(e->CodeSelLbx->count(), 1);
+        QCOMPARE(m_messages.size(), 1);
     }
 
     void rcmReductionWritesTheReport()
@@ -192,31 +204,24 @@ private slots:
         QCOMPARE(m_panel->RcmSheet4->StageStats->item(17, 3)->text(), QStringLiteral("13"));
         QCOMPARE(m_panel->RcmSheet4->PrizeStats->PrizeDrawEd->text(), QStringLiteral("2005002"));
 
-        // A bad group line: one message, the memo and the result stay.
+        // A run that cannot start is refused with one message that names why (the texts:
+        // tst_ReductionEngine, tst_GroupLines); the memo and the last result stay.
         const QString before = memo();
-        ConditionSet bad = DefaultConditions();
-        bad.CodeSel2 = {QStringLiteral("1&1"), QStringLiteral("1,40&1")};
-        runWith(bad);
+        ConditionSet inverted = DefaultConditions(), none = inverted, badLine = inverted;
+        inverted.SumRange = {150, 100};
+        none.SameTailCount.setChecked(0, true);   // no combination passes the stage
+        badLine.CodeSel2 = {QStringLiteral("1&1"), QStringLiteral("1,40&1")};
+        const std::pair<ConditionSet, QString> refused[] = {
+            {inverted, QStringLiteral("“总和值”")}, {none, QStringLiteral("“尾数相同个数”")}, {badLine, QStringLiteral("第2行")}};
+        for (const auto &[conditions, said] : refused) {
+            m_messages.clear();
+            runWith(conditions);
+            QCOMPARE(m_messages.size(), 1);
+            QVERIFY2(m_messages[0].contains(said), qPrintable(m_messages[0]));
+        }
         QCOMPARE(done.count(), 1);
-        QCOMPARE(m_messages.size(), 1);
-        QVERIFY2(m_messages[0].startsWith(QStringLiteral("选号匹配列表2的第2行")), qPrintable(m_messages[0]));
         QCOMPARE(memo(), before);
         QCOMPARE(AliveCount(m_panel->ResultList()), 13);
-    }
-
-    void rcmGroupEditor()
-    {
-        makeRcmPanel();
-        TCodeGroupEditor *e = editor(2);
-        e->CodeEd->setText(QStringLiteral("05,06"));
-        QTest::mouseClick(e->MatchCount, Qt::LeftButton, {}, e->MatchCount->RectOfChk(2).center());
-        QTest::mouseClick(e->AddSetBt, Qt::LeftButton);
-        QCOMPARE(m_panel->Conditions().CodeSel2, QStringList{QStringLiteral("05,06&2")});
-        QVERIFY(m_panel->Conditions().CodeSel1.isEmpty());
-        e->CodeEd->setText(QStringLiteral("1,40"));
-        QTest::mouseClick(e->AddSetBt, Qt::LeftButton);
-        QCOMPARE(e->CodeSelLbx->count(), 1);
-        QCOMPARE(m_messages.size(), 1);
     }
 
     void rcmResultCommands()
@@ -282,25 +287,6 @@ private slots:
         QTest::mouseClick(m_panel->RcmPanelExportBindsBt, Qt::LeftButton);
         QCOMPARE(readAll(path), ConditionsToIni(Varied()));
         QVERIFY(m_status.last().contains(QDir::toNativeSeparators(path)));
-    }
-
-    // A range that admits no value is named before the run, which does not start.
-    void rcmEmptyRangeStopsTheRun()
-    {
-        makeRcmPanel();
-        ConditionSet inverted = DefaultConditions();
-        inverted.SumRange = {150, 100};
-        QSignalSpy done(m_panel.get(), &TRcmPanel::reductionDone);
-        runWith(inverted);
-        QCOMPARE(done.count(), 0);
-        QCOMPARE(m_messages, QStringList{EmptyRangeMessage(inverted)});
-        // So is a stage that no combination passes.
-        ConditionSet none = DefaultConditions();
-        none.SameTailCount.setChecked(0, true);
-        runWith(none);
-        QCOMPARE(done.count(), 0);
-        QCOMPARE(m_messages.size(), 2);
-        QVERIFY2(m_messages[1].contains(QStringLiteral("“尾数相同个数”")), qPrintable(m_messages[1]));
     }
 
     // Beyond 20000 survivors the memo lists none: printing them all is asked first.
