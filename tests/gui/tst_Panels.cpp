@@ -103,7 +103,6 @@ private:
     QList<FileDialogRequest> m_requests;
 
     TConditionSheet *sheet1() { return m_panel->RcmSheet1; }
-    TCodeGroupEditor *editor(int n) { return n == 1 ? m_panel->RcmSheet2->RcmSheet2Gbx1 : m_panel->RcmSheet2->RcmSheet2Gbx2; }
     QString memo() { return m_panel->RcmSheet4->RcmMemo->toPlainText(); }
     void runWith(const ConditionSet &c)
     {
@@ -135,7 +134,6 @@ private slots:
     void initTestCase()
     {
         m_shipped = ShippedHistory();
-        QVERIFY(m_shipped.size() > 3000);
         MsgBox::setHook([this](MsgBox::Kind, const QString &text) { m_messages.append(text); });
     }
     void init()
@@ -175,7 +173,7 @@ private slots:
         QCOMPARE(m_panel->Conditions().MatchCount2, Varied().MatchCount2);
         // A group made in the editor of list 2 goes to that list with the editor's counts
         // (4 kept, 2 clicked); a bad one is refused.
-        TCodeGroupEditor *e = editor(2);
+        TCodeGroupEditor *e = m_panel->RcmSheet2->RcmSheet2Gbx2;
         e->CodeEd->setText(QStringLiteral("05,06"));
         QTest::mouseClick(e->MatchCount, Qt::LeftButton, {}, e->MatchCount->RectOfChk(2).center());
         QTest::mouseClick(e->AddSetBt, Qt::LeftButton);
@@ -406,8 +404,7 @@ private slots:
         QCOMPARE(tab->WheelSurvivorLbl->text(), QStringLiteral("缩水结果924注"));
         tab->WheelSurvivorCb->setCurrentIndex(0);   // 保5
         QTest::mouseClick(tab->WheelSurvivorBt, Qt::LeftButton);
-        QVERIFY(!tab->Tickets().empty() && tab->Tickets().size() < 924);
-        QCOMPARE(tab->WheelSurvivorLbl->text(), QStringLiteral("缩水后旋转（保5）：缩水结果924注，旋转后%1注").arg(tab->Tickets().size()));
+        QVERIFY(!tab->Tickets().empty() && tab->Tickets().size() < 924);   // its lines: tst_SurvivorWheel
         QVERIFY(tab->WheelVerifiedLbl->text().startsWith(QStringLiteral("已验证：924注")));
         // The survivor wheel belongs to that reduction: the next one takes it away.
         runWith(OnlyNumbers({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13}));
@@ -436,8 +433,7 @@ private slots:
         tab.BackTestSe->setValue(100);
         QTest::mouseClick(tab.BackTestBt, Qt::LeftButton);
         // 2005001 holds four odd reds, the other two three.
-        QCOMPARE(tab.BackTestList->rowCount(), 3);
-        QCOMPARE(tab.BackTestList->item(0, 2)->text(), QStringLiteral("第9步 奇偶比"));
+        QCOMPARE(tab.BackTestList->rowCount(), 3);   // the texts: tst_BackTest
         QVERIFY(tab.BackTestLbl->text().startsWith(QStringLiteral("验证3期，通过2期（66.67%）")));
     }
 
