@@ -48,16 +48,6 @@ private:
         return form;
     }
 
-    QAction *action(TMainForm &form, const QString &name)
-    {
-        return form.findChild<QAction *>(name);
-    }
-
-    QToolButton *button(TMainForm &form, const QString &name)
-    {
-        return form.MainTbr->findChild<QToolButton *>(name);
-    }
-
 private slots:
     void initTestCase()
     {
@@ -101,10 +91,10 @@ private slots:
         // Start from another panel so that the command has something to change.
         form->ShowContentPanel(panel == QLatin1String("DataPanel") ? static_cast<QWidget *>(form->SqlPanel)
                                                                    : form->DataPanel);
-        if (QAction *a = action(*form, command))
+        if (QAction *a = form->findChild<QAction *>(command))
             a->trigger();
         else
-            button(*form, command)->click();
+            form->MainTbr->findChild<QToolButton *>(command)->click();
         QCOMPARE(form->frontPanel()->objectName(), panel);
         if (panel == QLatin1String("DataPanel")) {   // F2: typing goes into the memo, after the newest draw
             QCOMPARE(form->focusWidget(), form->DataPanel->DataMemo);
@@ -142,7 +132,7 @@ private slots:
         QVERIFY(!form->HelpForm());   // no readme.txt: nothing happens
         const QByteArray guide = QStringEncoder("GBK").encode(QStringLiteral("使用说明\r\n双色球\r\n"));
         QVERIFY(writeFile(dir.filePath(QStringLiteral("readme.txt")), guide));
-        action(*form, QStringLiteral("HelpMenuTopic"))->trigger();
+        form->findChild<QAction *>(QStringLiteral("HelpMenuTopic"))->trigger();
         QVERIFY(form->HelpForm() && form->HelpForm()->isVisible());
         QCOMPARE(form->HelpForm()->Memo->toPlainText(), QStringLiteral("使用说明\n双色球\n"));
         QCOMPARE(readAll(dir.filePath(QStringLiteral("readme.txt"))), guide);
@@ -166,7 +156,7 @@ private slots:
         server.answers = {{"/", "200 OK\n<html><body>my own site</body></html>"}};
         QVERIFY(writeFile(dir.filePath(QStringLiteral("website.txt")), server.url("/").toUtf8()));
         QSignalSpy shown(form->WebPanel, &TWebPanel::pageShown);
-        button(*form, QStringLiteral("HelpMenuRecmBt"))->click();
+        form->MainTbr->findChild<QToolButton *>(QStringLiteral("HelpMenuRecmBt"))->click();
         QVERIFY(form->WebPanel->WebBrowser);
         QTRY_VERIFY_WITH_TIMEOUT(!shown.isEmpty(), 30000);
         QCOMPARE(shown.last().at(0).toBool(), false);
@@ -177,7 +167,7 @@ private slots:
 
         QVERIFY(writeFile(dir.filePath(QStringLiteral("website.txt")), "http://127.0.0.1:1/\n"));
         shown.clear();
-        action(*form, QStringLiteral("HelpMenuWebSite"))->trigger();
+        form->findChild<QAction *>(QStringLiteral("HelpMenuWebSite"))->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(form->WebPanel->showingOwnPage(), 30000);
         QCOMPARE(shown.last().at(0).toBool(), true);
         QVERIFY(form->WebPanel->PageView->isVisible());
@@ -240,7 +230,7 @@ private slots:
             check->CheckAtStartAct->trigger();
             QCOMPARE(readAll(dir.filePath("ssq.ini")), Gbk("[在线更新]\r\n启动时检查新开奖=1\r\n"));
             form->ShowContentPanel(form->SqlPanel);
-            action(*form, QStringLiteral("FileMenuDown"))->trigger();
+            form->findChild<QAction *>(QStringLiteral("FileMenuDown"))->trigger();
             QCOMPARE(form->CodeArr().size(), size_t(4));
             QCOMPARE(form->frontPanel(), static_cast<QWidget *>(form->DataPanel));
             QVERIFY(form->statusText(0).contains(QStringLiteral("新增2期")));
