@@ -214,7 +214,6 @@ private slots:
             QVERIFY(writeFile(dir.filePath("ssq.ini"), Gbk("[在线更新]\r\n启动时检查新开奖=1\r\n")));
         QVERIFY(writeFile(dir.filePath("new.txt"), "2005014 2005-02-06 01 02 03 04 05 06 07\n2005015 11 12 13 14 15 16 08\n"));
         QVERIFY(writeFile(dir.filePath("sources.ini"), "[local]\ntitle=本地\nform=table\nurl=" + source + "\n"));
-        m_boxes.clear();
         auto form = start(dir, &kTwoDraws);
         TStartupCheck *check = form->StartupCheck;
         QSignalSpy ended(check, &TStartupCheck::finished);

@@ -458,9 +458,7 @@ private slots:
         if (auto *button = panel.findChild<QToolButton *>(control))
             QTest::mouseClick(button, Qt::LeftButton);
         else
-            for (QAction *a : panel.RcmFsMenu->actions())
-                if (a->objectName() == control)
-                    a->trigger();
+            panel.RcmFsMenu->findChild<QAction *>(control)->trigger();
         QVERIFY2(panel.TuiMemo->toPlainText().startsWith(title), qPrintable(panel.TuiMemo->toPlainText().left(40)));
         QCOMPARE(m_status, QStringList{completion});
     }
