@@ -49,14 +49,10 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        MsgBox::setHook([this](MsgBox::Kind, const QString &text) { m_boxes << text; });
-    }
-
     void init()
     {
         m_boxes.clear();
+        MsgBox::setHook([this](MsgBox::Kind, const QString &text) { m_boxes << text; });
     }
 
     void startUpWithoutHistoryFile()

@@ -91,7 +91,7 @@ class TestPanels : public QObject
     Q_OBJECT
 
 private:
-    TBeenCodesRecArr m_shipped;
+    const TBeenCodesRecArr &m_shipped = ShippedHistory();
     TBeenCodesRecArr m_history;
     QStringList m_messages;
     QStringList m_status;
@@ -131,13 +131,9 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        m_shipped = ShippedHistory();
-        MsgBox::setHook([this](MsgBox::Kind, const QString &text) { m_messages.append(text); });
-    }
     void init()
     {
+        MsgBox::setHook([this](MsgBox::Kind, const QString &text) { m_messages.append(text); });
         m_messages.clear();
         m_status.clear();
         m_printed.clear();
@@ -146,6 +142,8 @@ private slots:
         m_openAnswer.clear();
         m_askAnswer.clear();
         m_history = {MakeDraw(2005001, {2, 9, 15, 18, 25, 33}, 7), MakeDraw(2005002, {1, 5, 12, 20, 28, 33}, 3)};
+        if (QByteArray(QTest::currentTestFunction()).startsWith("rcm"))   // a fresh reduction panel
+            makeRcmPanel();
     }
     void cleanup()
     {
@@ -159,7 +157,6 @@ private slots:
     // Every control is read and written: what is set is what is read back and shown.
     void rcmConditionsReachTheControls()
     {
-        makeRcmPanel();
         const ConditionSet c = Varied();
         m_panel->SetConditions(c);
         QCOMPARE(m_panel->Conditions(), c);   // read back from the controls
@@ -187,7 +184,6 @@ private slots:
 
     void rcmReductionWritesTheReport()
     {
-        makeRcmPanel();
         ConditionSet c = OnlyNumbers({1, 2, 3, 4, 5, 6, 7, 8});
         c.CodeSel1 = {QStringLiteral("1,2&0,1")};
         QSignalSpy done(m_panel.get(), &TRcmPanel::reductionDone);
@@ -224,7 +220,6 @@ private slots:
 
     void rcmResultCommands()
     {
-        makeRcmPanel();
         runWith(OnlyNumbers({1, 2, 3, 4, 5, 6, 7}));
         m_askAnswer = QStringLiteral("01 02 03 04 05 07");
         QTest::mouseClick(m_panel->RcmPanelCheckBt, Qt::LeftButton);
@@ -245,7 +240,6 @@ private slots:
 
     void rcmConditionFile()
     {
-        makeRcmPanel();
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("my.ini"));
         m_panel->SetConditions(Varied());
@@ -291,7 +285,6 @@ private slots:
     // "中奖统计" never shows the figures of survivors that a new run replaced.
     void rcmPrizeCheckAndStatsFollowTheSurvivors()
     {
-        makeRcmPanel();
         runWith(DefaultConditions());
         // A fragment is no draw: a message asks for six reds, nothing is congratulated.
         m_askAnswer = QStringLiteral("19 23, 01");
@@ -330,7 +323,6 @@ private slots:
 
     void rcmBaseAndReduceAgain()
     {
-        makeRcmPanel();
         QTemporaryDir dir;
         auto importFile = [&](const QByteArray &bytes) {
             m_openAnswer = dir.filePath(QStringLiteral("base.txt"));
@@ -361,7 +353,6 @@ private slots:
 
     void rcmTickets()
     {
-        makeRcmPanel();
         QTemporaryDir dir;
         m_saveAnswer = dir.filePath(QStringLiteral("tickets.txt"));
         int confirms = 0;
@@ -387,7 +378,6 @@ private slots:
     // A wheel made on the tab becomes the result; after a run the survivors are wheeled.
     void rcmWheelTab()
     {
-        makeRcmPanel();
         TWheelTab *tab = m_panel->WheelSheet;
         m_panel->RcmPctl->setCurrentWidget(tab);
         tab->WheelNumChk->SetCheckedText(QStringLiteral(","), QStringLiteral("01,03,05,08,11,14,17,20,23,26,29,32"));
@@ -576,7 +566,6 @@ private slots:
         box->verticalScrollBar()->setValue(box->verticalScrollBar()->maximum());
         QApplication::processEvents();
         QCOMPARE(box->TableAt(int(m_shipped.size()) - 1)->model().FTitle, m_shipped.front().issueText() + QStringLiteral("期"));
-        MsgBox::setHook([this](MsgBox::Kind, const QString &text) { m_messages.append(text); });
     }
 
 };
