@@ -81,14 +81,6 @@ private slots:
         QCOMPARE(openCases(*wheel), 0);
     }
 
-    void bankersCheckLine()
-    {
-        const auto wheel = MakeWheel(reds(10, 12), WheelGuarantee{5, 5}, {2, 1});
-        QCOMPARE(wheel->allCount, qint64(495));   // C(12, 4)
-        QCOMPARE(WheelVerifiedLine(*wheel),
-                 QStringLiteral("已验证：胆码01 02全部开出、其余12个号码中任意3个开出（共220种情形），每种都有一注至少中其中5个（中5保5）"));
-    }
-
     // Beyond the table the answer depends on nothing but the input, and it is never
     // larger than covering every m-subset one survivor at a time.
     void sameEveryRun_data()
