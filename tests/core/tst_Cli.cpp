@@ -47,11 +47,9 @@ private slots:
         const struct { const char *tag; QStringList args; int status; const char *named = ""; } refused[] = {
             {"no command", {}, 2},
             {"unknown command", {"frobnicate"}, 2},
-            {"query without count", {"query", "2005013"}, 2},
             {"unreadable history", {"check", "--history", "/nonexistent/ssq.dxt"}, 1},
             {"reduce bad group line", {"reduce", "--groups1", "&0"}, 1},
             {"reduce missing condition file", {"reduce", "--conditions", "/nonexistent.ini"}, 1},
-            {"backtest without K", {"backtest"}, 2},
             {"prizes unknown issue", {"prizes", "1999001"}, 1},
             {"not a condition file", {"reduce", "--conditions", SSQ_TEST_DATA "/ssq.dxt"}, 1, "没有导入"},
             // A piece of --range that names no number must not turn the restriction into

@@ -107,27 +107,6 @@ private slots:
         }
         QCOMPARE(failures, 0);
     }
-
-    // Independent counts over all combinations, known from the combinatorics of the game.
-    void distributionsOverAllCombinations()
-    {
-        std::array<qint64, 7> odd{};
-        std::array<qint64, 11> ac{};
-        qint64 sumOfSums = 0;
-        forEachCombination([&](const TCodeRedArr &a) {
-            ++odd[OddCount(a)];
-            ++ac[AcValue(a)];
-            sumOfSums += RedSum(a, false, false);
-        });
-        // C(17, k) * C(16, 6 - k): 17 odd and 16 even numbers.
-        const std::array<qint64, 7> expectedOdd = {8008, 74256, 247520, 380800, 285600, 99008, 12376};
-        for (int k = 0; k <= 6; ++k)
-            QCOMPARE(odd[k], expectedOdd[k]);
-        // Every combination's sum averages 6 * 17.
-        QCOMPARE(sumOfSums, qint64(1107568) * 102);
-        // AC 0 is exactly the arithmetic progressions of six: 28 + 23 + 18 + 13 + 8 + 3.
-        QCOMPARE(ac[0], qint64(93));
-    }
 };
 
 QTEST_APPLESS_MAIN(TestCode)

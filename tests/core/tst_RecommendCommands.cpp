@@ -35,19 +35,6 @@ class TestRecommendCommands : public QObject
     Q_OBJECT
 
 private slots:
-    // Only the newest `window` draws count.
-    void redFreqCountsOnlyTheNewestDraws()
-    {
-        TBeenCodesRecArr history = repeated(3, {1, 2, 3, 4, 5, 6}, 1);
-        history.insert(history.begin(), MakeDraw(2019001, {28, 29, 30, 31, 32, 33}, 16));
-        TRedFreqArr freq;
-        GetRedFreq(history, 3, freq);
-        QCOMPARE(freq[1], 3);
-        QCOMPARE(freq[33], 0);
-        GetRedFreq(history, 4, freq);
-        QCOMPARE(freq[33], 1);
-    }
-
     void redRanking_data()
     {
         QTest::addColumn<QList<int>>("counts");   // (number, count) pairs; others 0

@@ -6,7 +6,6 @@
 #include "core/reduction/StageReach.h"
 #include "core/reduction/ReductionEngine.h"
 
-#include <QRandomGenerator>
 #include <QTest>
 
 #include <algorithm>
@@ -40,8 +39,6 @@ const std::vector<Case> &cases()
         {"nothing", [](ConditionSet &) {}, [](const Combo &) { return true; }, false},
         {"range six numbers", [](ConditionSet &c) { for (int n : {3, 9, 14, 20, 27, 33}) c.NumberRange[n - 1] = true; },
          [](const Combo &a) { return a == Combo{3, 9, 14, 20, 27, 33}; }, true},
-        {"range odd numbers", [](ConditionSet &c) { for (int n = 1; n <= 33; n += 2) c.NumberRange[n - 1] = true; },
-         [](const Combo &a) { return countIf(a, [](int n) { return n % 2 == 1; }) == 6; }, true},
         {"zone 0 two", [](ConditionSet &c) { c.ZoneCounts[0] = Checks({2}); },
          [](const Combo &a) { return zone(a, 0) == 2; }, true},
         {"zone rows 0 and 2", [](ConditionSet &c) { c.ZoneCounts[0] = Checks({1, 2}); c.ZoneCounts[2] = Checks({0, 3}); },
@@ -207,61 +204,27 @@ private slots:
                  !c.ConsecCount.any() || expected < kCombinationCount);
     }
 
-    void agreesWithReference_data()
-    {
-        QTest::addColumn<int>("seed");
-        QTest::newRow("fixed mix") << 0;
-        QTest::newRow("random 1") << 1;
-    }
-
+    // Many stages at once, with the reference's own judging.
     void agreesWithReference()
     {
-        QFETCH(int, seed);
         ConditionSet c;
-        if (seed == 0) {
-            for (int n = 1; n <= 33; ++n)
-                c.NumberRange[n - 1] = n != 7 && n != 19;
-            c.ZoneCounts[0] = Checks({1, 2, 3});
-            c.Mod3Counts[1] = Checks({1, 2, 3});
-            c.AcRange = {5, 10};
-            c.OddEvenRatio = Checks({2, 3, 4});
-            c.ConsecCount = Checks({1});
-            c.ConsecGroups = Checks({0, 1});
-            c.SumRange = {70, 140};
-            c.PrevTailSame = Checks({0, 1});
-            c.TailBigSmallRatio = Checks({2, 3, 4});
-            c.CodeSel1 = {QStringLiteral("01,08,09,12&0,1"), QStringLiteral("20,21,22,23&1,2")};
-            c.CodeSel2 = {QStringLiteral("30,31,32,33&0,1,2")};
-        } else {
-            // Each stage active with some chance, keeping items with a high chance so
-            // that the later stages still see many combinations.
-            QRandomGenerator rng(static_cast<quint32>(seed));
-            auto maybe = [&](CheckList &l, int items) {
-                if (rng.bounded(2) == 0)
-                    return;
-                for (int i = 0; i < items; ++i)
-                    l.setChecked(i, rng.bounded(10) < 7);
-            };
-            for (auto &z : c.ZoneCounts) maybe(z, 5);
-            maybe(c.SixZoneSpread, 6);
-            maybe(c.SixZoneOddEven, 6);
-            for (auto &m : c.Mod3Counts) maybe(m, 6);
-            maybe(c.Mod6Groups, 6);
-            c.AcRange = {int(rng.bounded(6)), 8 + int(rng.bounded(4))};
-            c.MaxGapRange = {1 + int(rng.bounded(3)), 18 + int(rng.bounded(12))};
-            maybe(c.OddEvenRatio, 7);
-            maybe(c.BigSmallRatio, 7);
-            maybe(c.ConsecCount, 6);
-            maybe(c.ConsecGroups, 4);
-            c.SumRange = {int(rng.bounded(60)), 130 + int(rng.bounded(60))};
-            maybe(c.SameTailCount, 5);
-            maybe(c.PrevTailSame, 7);
-            c.TailSumRange = {int(rng.bounded(15)), 40 + int(rng.bounded(15))};
-            maybe(c.TailMod5Groups, 5);
-            maybe(c.TailBigSmallRatio, 7);
-            if (rng.bounded(2))
-                c.CodeSel1 = {QStringLiteral("%1,%2,%3&0,1,2").arg(rng.bounded(1, 12)).arg(rng.bounded(12, 23)).arg(rng.bounded(23, 34))};
-        }
+        for (int n = 1; n <= 33; ++n)
+            c.NumberRange[n - 1] = n != 7 && n != 19;
+        c.ZoneCounts[0] = Checks({1, 2, 3});
+        c.Mod3Counts[1] = Checks({1, 2, 3});
+        c.Mod6Groups = Checks({2, 3, 4, 5});
+        c.AcRange = {5, 10};
+        c.MaxGapRange = {3, 22};
+        c.OddEvenRatio = Checks({2, 3, 4});
+        c.ConsecCount = Checks({1});
+        c.ConsecGroups = Checks({0, 1});
+        c.SumRange = {70, 140};
+        c.SameTailCount = Checks({1, 2});
+        c.PrevTailSame = Checks({0, 1});
+        c.TailSumRange = {12, 45};
+        c.TailBigSmallRatio = Checks({2, 3, 4});
+        c.CodeSel1 = {QStringLiteral("01,08,09,12&0,1"), QStringLiteral("20,21,22,23&1,2")};
+        c.CodeSel2 = {QStringLiteral("30,31,32,33&0,1,2")};
         compareWithReference(c, testHistory());
     }
 

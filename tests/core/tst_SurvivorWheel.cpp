@@ -54,20 +54,6 @@ private slots:
             QVERIFY2(held, qPrintable(RedArrToStr(list.Codes[i])));
         }
     }
-
-    void wheelBecomesResultList()
-    {
-        TCodeList list;
-        BuildBaseList(list);
-        std::fill(list.Alive.begin(), list.Alive.end(), 0);
-        list.Alive[0] = 1;   // 01 02 03 04 05 06
-        list.Alive[1] = 1;   // 01 02 03 04 05 07
-        const auto wheel = CoverSurvivors(list, 5);
-        QCOMPARE(int(wheel->tickets.size()), 1);
-        const TCodeList result = WheelResultList(wheel->tickets);
-        QCOMPARE(AliveCount(result), 1);
-        QCOMPARE(SurvivorWheelCountLine(*wheel), QStringLiteral("缩水后旋转（保5）：缩水结果2注，旋转后1注"));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestSurvivorWheel)

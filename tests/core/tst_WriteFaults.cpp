@@ -5,9 +5,7 @@
 #include "core/base/TextFile.h"
 #include "core/code/SsqError.h"
 #include "core/history/HistoryFile.h"
-#include "core/recommend/RecommendExport.h"
 #include "core/reduction/ConditionFile.h"
-#include "core/reduction/ResultOutput.h"
 #include "TestSupport.h"
 
 #include <QDir>
@@ -46,14 +44,6 @@ Writer throwing(Throwing write)
     };
 }
 
-QStringList manyLines()
-{
-    QStringList lines;
-    for (int i = 0; i < 5000; ++i)
-        lines << QStringLiteral("第%1行 01,02,03,04,05,06").arg(i);
-    return lines;
-}
-
 Writer writerNamed(const QString &name)
 {
     if (name == QLatin1String("history"))
@@ -70,26 +60,18 @@ Writer writerNamed(const QString &name)
                 conditions.CodeSel1 << QStringLiteral("01,02,03,04&0,1");
             ExportConditionFile(path, conditions, true);   // the player agreed to replace it
         });
-    if (name == QLatin1String("results"))
-        return throwing([](const QString &path) {
-            TCodeList list;
-            for (int i = 0; i < 5000; ++i)
-                list.Codes.push_back({1, 2, 3, 4, 5, std::int8_t(6 + i % 28)});
-            list.Count = int(list.Codes.size());
-            list.Alive.assign(list.Codes.size(), 1);
-            ExportResultFile(path, list);
-        });
-    if (name == QLatin1String("recommendations"))
-        return throwing([](const QString &path) { ExportRecommendFile(path, manyLines()); });
-    // The back-test export and every other writer go through this one.
+    // The result, ticket, recommendation and back-test exports write through this one.
     return [](const QString &path, QString &error) {
+        QStringList lines;
+        for (int i = 0; i < 5000; ++i)
+            lines << QStringLiteral("第%1行 01,02,03,04,05,06").arg(i);
         QByteArray bytes;
-        GbkLinesBytes(manyLines(), bytes);
+        GbkLinesBytes(lines, bytes);
         return WriteFileAtomically(path, bytes, error);
     };
 }
 
-const QStringList kWriters{"history", "conditions", "results", "recommendations", "atomic"};
+const QStringList kWriters{"history", "conditions", "atomic"};
 
 struct ChildOutcome
 {

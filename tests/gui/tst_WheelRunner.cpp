@@ -41,7 +41,6 @@ private slots:
     void init()
     {
         m_window = new QWidget;
-        m_window->setAttribute(Qt::WA_DeleteOnClose, false);
         auto *layout = new QVBoxLayout(m_window);
         m_other = new QPushButton(QStringLiteral("缩水计算"), m_window);
         layout->addWidget(m_other);

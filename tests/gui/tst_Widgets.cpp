@@ -17,21 +17,12 @@
 #include "core/charts/ChartRedTrend.h"
 #include "gui/charts/G2Net.h"
 #include "gui/charts/H2Net.h"
-#include "core/code/SsqError.h"
 #include "gui/controls/ColorChk.h"
 #include "gui/controls/MultiChk.h"
 #include "gui/controls/MultiSe.h"
 #include "TestSupport.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
-#include <QFileDialog>
-#include <QLabel>
-#include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -42,7 +33,7 @@ namespace {
 
 // A control with `items` items in `cols` columns: "chk" a check list with captions 0..,
 // "grid" the number grid of the reduction panel (cells 30 by 20, gap 6), "spin" spin edits.
-std::unique_ptr<QWidget> Make(const QString &kind, int items, int cols)
+std::unique_ptr<TItemGridControl> Make(const QString &kind, int items, int cols)
 {
     if (kind == QLatin1String("chk")) {
         auto list = std::make_unique<TMultiChk>();
@@ -70,21 +61,10 @@ std::unique_ptr<QWidget> Make(const QString &kind, int items, int cols)
     return range;
 }
 
-int FocusOf(QWidget *w)
+QString StateOf(TItemGridControl *w)
 {
-    if (auto *list = qobject_cast<TMultiChk *>(w))
-        return list->focusIndex();
-    if (auto *grid = qobject_cast<TColorMChk *>(w))
-        return grid->focusIndex();
-    return qobject_cast<TMultiSpinEdit *>(w)->focusIndex();
-}
-
-QString StateOf(QWidget *w)
-{
-    if (auto *list = qobject_cast<TMultiChk *>(w))
-        return list->GetCheckedText(QStringLiteral(","));
-    if (auto *grid = qobject_cast<TColorMChk *>(w))
-        return grid->GetCheckedText(QStringLiteral(","));
+    if (auto *checks = qobject_cast<TCheckGridControl *>(w))
+        return checks->GetCheckedText(QStringLiteral(","));
     return qobject_cast<TMultiSpinEdit *>(w)->GetValuesText(QStringLiteral(","));
 }
 
@@ -108,24 +88,6 @@ TBeenCodesRecArr PatternHistory(int count)
     return arr;
 }
 
-// The captions of a dialog that are English words without a Chinese character (a
-// folder's path is neither).
-QStringList english(QWidget *dialog)
-{
-    static const QRegularExpression word(QStringLiteral("^[^\\p{Han}]*[A-Za-z]{2,}[^\\p{Han}]*$"));
-    QStringList found;
-    for (QLabel *label : dialog->findChildren<QLabel *>())
-        if (word.match(label->text()).hasMatch())
-            found << label->text();
-    for (QAbstractButton *button : dialog->findChildren<QAbstractButton *>())
-        if (button->isVisibleTo(dialog) && word.match(button->text()).hasMatch())
-            found << button->text();
-    for (QComboBox *combo : dialog->findChildren<QComboBox *>())
-        if (!combo->currentText().contains(u'/') && word.match(combo->currentText()).hasMatch())
-            found << combo->currentText();
-    return found;
-}
-
 } // namespace
 
 class TestWidgets : public QObject
@@ -135,6 +97,8 @@ class TestWidgets : public QObject
 private slots:
     // Moving the focus: it stays at the edges, never lands where there is no item, and
     // every key notifies (Home and End lay the control out again, which notifies twice).
+    // Return, the keypad's Enter and Space switch the focused item of the check controls,
+    // and switch it back.
     void keys_data()
     {
         QTest::addColumn<QString>("kind");
@@ -144,21 +108,28 @@ private slots:
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("focus");
         QTest::addColumn<int>("notes");
-        const struct { const char *tag, *kind; int items, cols, start, key, focus, notes; } rows[] = {
-            {"chk left at first", "chk", 7, 3, 0, Qt::Key_Left, 0, 1},
-            {"chk right at last", "chk", 7, 3, 6, Qt::Key_Right, 6, 1},
-            {"chk up", "chk", 7, 3, 5, Qt::Key_Up, 2, 1},
-            {"chk down", "chk", 7, 3, 3, Qt::Key_Down, 6, 1},
-            {"chk down to no item", "chk", 7, 3, 4, Qt::Key_Down, 4, 1},
-            {"chk home", "chk", 7, 3, 4, Qt::Key_Home, 4, 2},
-            {"grid down from 22", "grid", 33, 10, 22, Qt::Key_Down, 32, 1},
-            {"grid left across rows", "grid", 33, 10, 10, Qt::Key_Left, 9, 1},
-            {"grid end", "grid", 33, 10, 12, Qt::Key_End, 12, 2},
-            {"spin down", "spin", 4, 2, 1, Qt::Key_Down, 3, 1},
-            {"spin enter", "spin", 4, 2, 3, Qt::Key_Return, 3, 1},
+        QTest::addColumn<QString>("checked");   // after the key; "-" when it checks nothing
+        const struct { const char *tag, *kind; int items, cols, start, key, focus, notes; const char *checked; } rows[] = {
+            {"chk left at first", "chk", 7, 3, 0, Qt::Key_Left, 0, 1, "-"},
+            {"chk right at last", "chk", 7, 3, 6, Qt::Key_Right, 6, 1, "-"},
+            {"chk up", "chk", 7, 3, 5, Qt::Key_Up, 2, 1, "-"},
+            {"chk down to no item", "chk", 7, 3, 4, Qt::Key_Down, 4, 1, "-"},
+            {"chk home", "chk", 7, 3, 4, Qt::Key_Home, 4, 2, "-"},
+            {"grid down from 22", "grid", 33, 10, 22, Qt::Key_Down, 32, 1, "-"},
+            {"grid left across rows", "grid", 33, 10, 10, Qt::Key_Left, 9, 1, "-"},
+            {"grid end", "grid", 33, 10, 12, Qt::Key_End, 12, 2, "-"},
+            {"spin down", "spin", 4, 2, 1, Qt::Key_Down, 3, 1, "-"},
+            {"spin enter", "spin", 4, 2, 3, Qt::Key_Return, 3, 1, "-"},
+            {"chk return", "chk", 6, 6, 2, Qt::Key_Return, 2, 1, "2"},
+            {"chk space", "chk", 6, 6, 2, Qt::Key_Space, 2, 1, "2"},
+            {"chk keypad enter", "chk", 6, 6, 2, Qt::Key_Enter, 2, 1, "2"},
+            {"grid return", "grid", 6, 6, 2, Qt::Key_Return, 2, 1, "3"},
+            {"grid space", "grid", 6, 6, 2, Qt::Key_Space, 2, 1, "3"},
+            {"grid keypad enter", "grid", 6, 6, 2, Qt::Key_Enter, 2, 1, "3"},
         };
         for (const auto &r : rows)
-            QTest::newRow(r.tag) << QString::fromLatin1(r.kind) << r.items << r.cols << r.start << r.key << r.focus << r.notes;
+            QTest::newRow(r.tag) << QString::fromLatin1(r.kind) << r.items << r.cols << r.start << r.key << r.focus << r.notes
+                                 << QString::fromLatin1(r.checked);
     }
     void keys()
     {
@@ -169,42 +140,21 @@ private slots:
         QFETCH(int, key);
         QFETCH(int, focus);
         QFETCH(int, notes);
+        QFETCH(QString, checked);
         auto control = Make(kind, items, cols);
         for (int i = 0; i < start; ++i)
             QTest::keyClick(control.get(), Qt::Key_Right);
-        QCOMPARE(FocusOf(control.get()), start);
+        QCOMPARE(control->focusIndex(), start);
         const QString before = StateOf(control.get());
         QSignalSpy changed(control.get(), SIGNAL(changed()));
         QTest::keyClick(control.get(), Qt::Key(key));
-        QCOMPARE(FocusOf(control.get()), focus);
+        QCOMPARE(control->focusIndex(), focus);
         QCOMPARE(changed.count(), notes);
-        QCOMPARE(StateOf(control.get()), before);
-    }
-
-    // Return, Enter and Space toggle the focused item of the check controls.
-    void toggleKeys_data()
-    {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<int>("key");
-        for (const char *kind : {"chk", "grid"}) {
-            QTest::addRow("%s return", kind) << QString::fromLatin1(kind) << int(Qt::Key_Return);
-            QTest::addRow("%s space", kind) << QString::fromLatin1(kind) << int(Qt::Key_Space);
-            QTest::addRow("%s keypad enter", kind) << QString::fromLatin1(kind) << int(Qt::Key_Enter);
+        QCOMPARE(StateOf(control.get()), checked == QLatin1String("-") ? before : checked);
+        if (checked != QLatin1String("-")) {
+            QTest::keyClick(control.get(), Qt::Key(key));
+            QCOMPARE(StateOf(control.get()), before);
         }
-    }
-    void toggleKeys()
-    {
-        QFETCH(QString, kind);
-        QFETCH(int, key);
-        auto control = Make(kind, 6, 6);
-        QTest::keyClick(control.get(), Qt::Key_Right);
-        QTest::keyClick(control.get(), Qt::Key_Right);
-        QSignalSpy changed(control.get(), SIGNAL(changed()));
-        QTest::keyClick(control.get(), Qt::Key(key));
-        QCOMPARE(StateOf(control.get()), kind == QLatin1String("chk") ? QStringLiteral("2") : QStringLiteral("3"));
-        QTest::keyClick(control.get(), Qt::Key(key));
-        QCOMPARE(StateOf(control.get()), QString());
-        QCOMPARE(changed.count(), 2);
     }
 
     // Which item a click switches, worked out from the layout: a check list item is its
@@ -232,86 +182,39 @@ private slots:
         QCOMPARE(StateOf(control.get()), checked);
     }
 
-    // The texts the condition file and the group editors hand to the controls.
-    void texts_data()
-    {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("read");
-        QTest::newRow("grid leading zeros") << "grid" << "01,08,09" << "1,8,9";
-        QTest::newRow("grid two leading zeros") << "grid" << "001,2" << "2";
-        QTest::newRow("grid unknown") << "grid" << "34,40,7" << "7";
-        QTest::newRow("grid doubled separators") << "grid" << " ,01,,08,09, " << "1,8,9";
-        QTest::newRow("spin one piece") << "spin" << "21" << "21,2";
-        QTest::newRow("spin signs") << "spin" << "-5,+7" << "-5,7";
-        QTest::newRow("spin surplus pieces") << "spin" << "3,51,x" << "3,51";
-        for (const char *bad : {"3,1O", "3,99999999999"})
-            QTest::addRow("spin refuses %s", bad) << "spin" << bad << "<refused>";
-    }
-    void texts()
-    {
-        QFETCH(QString, kind);
-        QFETCH(QString, text);
-        QFETCH(QString, read);
-        if (kind == QLatin1String("grid")) {
-            TColorMChk grid;
-            for (int n = 1; n <= 33; ++n)
-                grid.AddItem(QString::number(n));
-            grid.SelectAll();
-            grid.SetCheckedText(QStringLiteral(","), text);
-            QCOMPARE(grid.GetCheckedText(QStringLiteral(",")), read);
-            return;
-        }
-        TMultiSpinEdit range;
-        range.AddItem(QStringLiteral("最小值:"));
-        range.AddItem(QStringLiteral("最大值:"));
-        range.SetCols(2);
-        range.SetValuesText(QStringLiteral(","), QStringLiteral("1,2"));
-        QSignalSpy changed(&range, &TMultiSpinEdit::changed);
-        try {
-            range.SetValuesText(QStringLiteral(","), text);
-        } catch (const SsqError &) {
-            QCOMPARE(read, QStringLiteral("<refused>"));
-            QCOMPARE(range.GetValuesText(QStringLiteral(",")), QStringLiteral("1,2"));   // nothing changed
-            return;
-        }
-        QCOMPARE(range.GetValuesText(QStringLiteral(",")), read);
-        QCOMPARE(range.spinEdit(1)->value(), range.GetValue(1));
-        QCOMPARE(changed.count(), 0);
-    }
-
     // An emptied box never runs as a hidden 0: read while still empty, it shows its value
     // again and that value is used; a typed value counts without Enter.
     void emptiedBoxKeepsItsValue()
     {
         QWidget window;
-        TMultiSpinEdit range(&window);
-        range.AddItem(QStringLiteral("最小值:"));
-        range.AddItem(QStringLiteral("最大值:"));
-        range.SetCols(2);
-        range.SetValuesText(QStringLiteral(","), QStringLiteral("3,10"));
+        auto control = Make(QStringLiteral("spin"), 2, 2);   // 5 and 6
+        auto *range = qobject_cast<TMultiSpinEdit *>(control.get());
+        range->setParent(&window);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QSpinBox *edit = range.spinEdit(1);
+        QSpinBox *edit = range->spinEdit(1);
         edit->setFocus();
         QTest::keyClick(edit, Qt::Key_End);
         QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClick(edit, Qt::Key_Backspace);
         QCOMPARE(edit->cleanText(), QString());
-        QCOMPARE(range.GetValue(1), 10);
-        QCOMPARE(edit->cleanText(), QStringLiteral("10"));
+        QCOMPARE(range->GetValue(1), 6);
+        QCOMPARE(edit->cleanText(), QStringLiteral("6"));
         edit->selectAll();
         QTest::keyClicks(edit, QStringLiteral("28"));
-        QCOMPARE(range.GetValuesText(QStringLiteral(",")), QStringLiteral("3,28"));
+        QCOMPARE(range->GetValuesText(QStringLiteral(",")), QStringLiteral("5,28"));
     }
 
-    // What is drawn follows the flags: the grid's checked cells are red with a raised
-    // frame.
+    // The numbers the group editors hand to the grid replace what was checked (a leading
+    // zero is the same number, one the grid lacks is passed over); what is drawn follows:
+    // the checked cells are red with a raised frame. (The other texts the controls are
+    // given are the panel's round trip in tst_Panels.)
     void painting()
     {
         auto grid = Make(QStringLiteral("grid"), 33, 10);
         auto *g = qobject_cast<TColorMChk *>(grid.get());
-        g->SetCheckedText(QStringLiteral(","), QStringLiteral("2,33"));
+        g->SelectAll();
+        g->SetCheckedText(QStringLiteral(","), QStringLiteral("02,33,34"));
+        QCOMPARE(g->GetCheckedText(QStringLiteral(",")), QStringLiteral("2,33"));
         const QImage image = g->grab().toImage();
         auto fillAt = [&](int index) { return image.pixelColor(g->RectOfChk(index).topLeft() + QPoint(1, 1)).rgb(); };
         QCOMPARE(fillAt(1), QColor(255, 0, 0).rgb());
@@ -325,10 +228,10 @@ private slots:
 
     void redTrendTable()
     {
-        const TBeenCodesRecArr history = PatternHistory(30);
+        const TBeenCodesRecArr history = PatternHistory(60);
         TH2Net table;
         table.resize(800, 520);
-        QVERIFY(FillRedTrendChart(table.model(), history, 30, nullptr));
+        QVERIFY(FillRedTrendChart(table.model(), history, 60, nullptr));
         table.Resize();
         const H2NetModel &m = table.model();
         const QImage img = table.viewport()->grab().toImage();
@@ -345,9 +248,19 @@ private slots:
         }
         // The row lines reach the right frame.
         QCOMPARE(pixel(img, m.GridRect().right, m.RowTop(3, false) - 1), QColor(Qt::black));
+        // The scroll bar moves by the table's rule: a page is the rows in view; the end
+        // stops it.
+        QScrollBar *bar = table.verticalScrollBar();
+        const int page = m.VisibleRows();
+        QCOMPARE(bar->maximum(), 61 - page);
+        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        QCOMPARE(m.TopRow(), page);
+        bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        QCOMPARE(m.TopRow(), page - 1);
+        bar->triggerAction(QAbstractSlider::SliderToMaximum);
+        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        QCOMPARE(m.TopRow(), 61 - page);
         // Scrolled to the end: the grey summary row in the last slot, the captions on top.
-        table.verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMaximum);
-        QCOMPARE(m.TopRow(), m.ScrollMax());
         const QImage bottom = table.viewport()->grab().toImage();
         QCOMPARE(pixel(bottom, 2, m.RowTop(m.FixRowCount() + m.VisibleRows() - 1, false) + 1), kGrey);
         QCOMPARE(pixel(bottom, line, 3), kFix);
@@ -363,31 +276,11 @@ private slots:
         QCOMPARE(fixed, m.ColLeft(1));
         QCOMPARE(right.copy(0, 0, fixed, right.height()), left.copy(0, 0, fixed, left.height()));
         QVERIFY(right.copy(fixed, 0, 60, right.height()) != left.copy(fixed, 0, 60, left.height()));
-    }
-
-    void scrollBarRequests()
-    {
-        TH2Net table;
-        table.resize(800, 420);
-        QVERIFY(FillRedTrendChart(table.model(), PatternHistory(5000), 5000, nullptr));
-        table.Resize();
-        const H2NetModel &m = table.model();
-        QScrollBar *bar = table.verticalScrollBar();
-        const int page = m.VisibleRows();
-        QCOMPARE(bar->maximum(), 5001 - page);
-        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
-        QCOMPARE(m.TopRow(), page);
-        bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
-        QCOMPARE(m.TopRow(), page - 1);
-        bar->triggerAction(QAbstractSlider::SliderToMaximum);
-        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
-        QCOMPARE(m.TopRow(), 5001 - page);
         // A refill (another "查询") shows its first row, the newest draw, again.
         QVERIFY(FillRedTrendChart(table.model(), PatternHistory(40), 40, nullptr));
         table.Resize();
         QCOMPARE(m.TopRow(), 0);
         QCOMPARE(bar->value(), 0);
-        QCOMPARE(bar->maximum(), 41 - page);
     }
 
     void barChart()
@@ -410,8 +303,7 @@ private slots:
             QVERIFY(pixel(img, bar.left + 2, bar.top - 1) != barColor);
         }
         // A bar of a line's value ends on that line's row: its frame is painted there.
-        const TRect bar = m.ScaledBar(1, 1);
-        QCOMPARE(bar.top, m.AxisY(3));
+        const TRect bar = m.ScaledBar(1, 1);   // its top on the line: tst_ChartTables
         QCOMPARE(pixel(img, bar.left + 2, bar.top), QColor(50, 18, 52));
     }
 
@@ -464,19 +356,15 @@ private slots:
         QCOMPARE(marks, 3);
     }
 
+    // Qt's own dialogs (message boxes, the file and the print dialog) speak Chinese once
+    // the start-up loader installed Qt's translations.
     void dialogsSpeakChinese()
     {
         QVERIFY(InstallQtChineseTranslations().contains(QStringLiteral("qtbase_zh_CN")));
-        QMessageBox box(QMessageBox::Question, QString(), QStringLiteral("要替换吗？"),
-                        QMessageBox::Ok | QMessageBox::Cancel | QMessageBox::Yes | QMessageBox::No);
-        QFileDialog files;
-        files.setOption(QFileDialog::DontUseNativeDialog);
-        QPrinter printer;
-        QPrintDialog print(&printer);
-        for (QWidget *dialog : std::initializer_list<QWidget *>{&box, &files, &print}) {
-            dialog->show();
-            QVERIFY2(english(dialog).isEmpty(), qPrintable(english(dialog).join(u'|')));
-        }
+        const std::pair<const char *, const char *> texts[] = {
+            {"QPlatformTheme", "Cancel"}, {"QFileDialog", "Look in:"}, {"QPrintDialog", "Print"}};
+        for (const auto &[context, text] : texts)
+            QVERIFY2(QCoreApplication::translate(context, text) != QLatin1String(text), text);
     }
     // "说明" fills the memo line by line, which leaves its caret at the last line.
     void explanationOpensAtTheTop()
@@ -508,7 +396,6 @@ private slots:
         panel.setFixedWidth(420);
         panel.show();
         panel.setFullText(text);
-        QCOMPARE(panel.fullText(), text);
         QCOMPARE(panel.text().endsWith(QStringLiteral("…")), cut);
         QVERIFY(panel.fontMetrics().horizontalAdvance(panel.text()) <= panel.contentsRect().width());
         QCOMPARE(panel.toolTip(), cut ? text : QString());
