@@ -15,6 +15,11 @@
 # integer program leaves OUT.orbit.lp, .sol and .log beside OUT.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
+# The compiler always; the integer program's solver only for --mode ilp.
+source "$here/scripts/deps.sh"
+needed=(g++)
+[[ " $* " == *" --mode ilp "* ]] && needed+=(coinor-cbc)
+ssq_install_missing "${needed[@]}"
 bin=${WHEEL_ORBIT_BIN:-/tmp/wheel-orbit-$(id -u)}
 if [ ! -x "$bin" ] || [ "$here/scripts/wheel-orbit.cpp" -nt "$bin" ]; then
     g++ -std=c++20 -O2 -march=native -o "$bin.new" "$here/scripts/wheel-orbit.cpp"
