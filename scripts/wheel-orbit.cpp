@@ -279,14 +279,14 @@ static Perm identity() { Perm p(N); for (int i = 0; i < N; ++i) p[i] = std::uint
 // "mul:q:a": x -> ax on the first q numbers (q prime), "shift:k:L": x -> x+k on the first L
 // numbers, "swap:i,j": the transposition (numbers from 0).
 // Numbers the group does not use stay fixed.
-static std::vector<Perm> generators(const std::string &spec)
+static std::vector<Perm> generators(const std::string &group)
 {
     std::vector<Perm> gens;
-    const auto colon = spec.find(':');
-    const std::string kind = spec.substr(0, colon);
+    const auto colon = group.find(':');
+    const std::string kind = group.substr(0, colon);
     std::vector<int> args;
     {
-        std::string rest = colon == std::string::npos ? "" : spec.substr(colon + 1);
+        std::string rest = colon == std::string::npos ? "" : group.substr(colon + 1);
         for (char &c : rest)
             if (c == ',' || c == ':')
                 c = ' ';
@@ -342,13 +342,13 @@ static std::vector<Perm> generators(const std::string &spec)
             gens.push_back(p);
         }
     } else {
-        std::fprintf(stderr, "unknown group %s\n", spec.c_str());
+        std::fprintf(stderr, "unknown group %s\n", group.c_str());
         std::exit(2);
     }
     for (auto &p : gens)
         for (auto x : p)
             if (x >= N) {
-                std::fprintf(stderr, "group %s needs more than %d numbers\n", spec.c_str(), N);
+                std::fprintf(stderr, "group %s needs more than %d numbers\n", group.c_str(), N);
                 std::exit(2);
             }
     return gens;
@@ -393,10 +393,10 @@ static std::vector<Mask> subsets(int k)
 // ---------------------------------------------------------------------------------------
 // Orbit search
 
-static void orbitSearch(const std::vector<std::string> &specs, double t0, double t1, long steps, double greedy, bool ilp)
+static void orbitSearch(const std::vector<std::string> &groups, double t0, double t1, long steps, double greedy, bool ilp)
 {
     std::vector<Perm> gens;
-    for (auto &s : specs)
+    for (auto &s : groups)
         for (auto &g : generators(s))
             gens.push_back(g);
     const std::vector<Perm> group = closure(gens);
@@ -868,7 +868,7 @@ int main(int argc, char **argv)
 {
     if (argc < 5) {
         std::fprintf(stderr,
-                     "usage: wheel-orbit N M T OUT [--mode orbit|sa|tabu] [--seconds S] [--group SPEC]...\n"
+                     "usage: wheel-orbit N M T OUT [--mode orbit|sa|tabu] [--seconds S] [--group GROUP]...\n"
                      "       [--seed X] [--steps K] [--t0 X] [--t1 X] [--tenure K] [--greedy P] [--from FILE]\n");
         return 2;
     }

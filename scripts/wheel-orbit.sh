@@ -4,7 +4,7 @@
 # Stoppable at any time; run again, it goes on from what OUT holds. OUT starts as a copy of
 # the table; copy improved entries back with scripts/wheel-split.py TABLE --merge OUT.
 #
-#   scripts/wheel-orbit.sh N M T [OUT] [--mode orbit|ilp|sa|tabu] [--seconds S] [--group SPEC]...
+#   scripts/wheel-orbit.sh N M T [OUT] [--mode orbit|ilp|sa|tabu] [--seconds S] [--group GROUP]...
 #                          [--seed X] [--steps K] [--t0 X] [--t1 X] [--from FILE]
 #
 # e.g. scripts/wheel-orbit.sh 14 6 4 /tmp/w.txt --group cyc:14 --seconds 600
