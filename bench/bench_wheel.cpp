@@ -196,7 +196,7 @@ int main(int argc, char *argv[])
             }
     }
     if (!survivorsOnly) {
-        std::printf(" n guarantee  search  record  ratio  time(ms)   (beyond 20 numbers: the search with its fixed count of moves)\n");
+        std::printf(" n guarantee  wheel  record  ratio  time(ms)  from   (beyond 20 numbers: the table, else the search with its fixed count of moves)\n");
         for (const WheelGuarantee &g : kWheelGuarantees)
             for (int n = 21; n <= 33; ++n) {
                 if (g.m != g.t && n != 21 && n != 27 && n != 33)
@@ -205,8 +205,8 @@ int main(int argc, char *argv[])
                 timer.start();
                 const auto wheel = MakeWheel(firstNumbers(n), g);
                 const int rec = record(n, g);
-                std::printf("%2d %s %7zu %7d %6.3f %9lld\n", n, qPrintable(g.caption()), wheel->tickets.size(), rec,
-                            rec ? double(wheel->tickets.size()) / rec : 0.0, timer.elapsed());
+                std::printf("%2d %s %7zu %7d %6.3f %9lld  %s\n", n, qPrintable(g.caption()), wheel->tickets.size(), rec,
+                            rec ? double(wheel->tickets.size()) / rec : 0.0, timer.elapsed(), wheel->fromTable ? "table" : "search");
                 std::fflush(stdout);
             }
     }

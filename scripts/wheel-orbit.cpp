@@ -1,4 +1,4 @@
-// Offline search for small wheels "中m保t" over n numbers (7..20): every m of the n numbers
+// Offline search for small wheels "中m保t" over n numbers (7..33): every m of the n numbers
 // must share at least t with some ticket of six. Not part of the program: it writes entries
 // in the format of src/core/wheel/WheelTable.txt, each checked by an exhaustive count first.
 //
@@ -18,7 +18,10 @@
 //         ticket changed lately is not changed again for a while.
 //
 // Every wheel that covers is written to OUT when it is smaller than OUT's entry (OUT is a
-// copy of the table to start with), then the search goes on one ticket lower. Stop it at
+// copy of the table to start with), then the search goes on one ticket lower. The orbit
+// modes also write it to OUT.orbits in the table's short form for a union of orbits (the
+// group's generators and one ticket of each orbit: src/core/wheel/WheelOrbits.txt). With
+// --k 5 they make tickets of five numbers instead, a part for scripts/wheel-add-number.py. Stop it at
 // any time; started again it goes on from what OUT holds (sa/tabu start from OUT's entry
 // or --from FILE's, one ticket fewer).
 #include <algorithm>
@@ -37,10 +40,11 @@
 #include <vector>
 #include <random>
 
-using Mask = std::uint32_t;
+using Mask = std::uint64_t;
 using Perm = std::vector<std::uint8_t>;
 
 static int N, M, T;
+static int K = 6;   // numbers on a ticket (--k: fewer for a part of a wheel, orbit and ilp modes)
 static std::mt19937_64 rng;
 static double deadline;
 
@@ -50,7 +54,26 @@ static double now()
 }
 static double uniform() { return std::uniform_real_distribution<double>(0, 1)(rng); }
 static int randint(int k) { return int(rng() % std::uint64_t(k)); }
-static int pop(Mask x) { return __builtin_popcount(x); }
+static int pop(Mask x) { return __builtin_popcountll(x); }
+
+// The place of a k-set among all k-sets of 0..n-1 (colex order): arrays over the m-sets
+// and the tickets are indexed by it, so that 33 numbers need C(33,6) places, not 2^33.
+static long binom[65][8];
+static void initBinom()
+{
+    for (int a = 0; a <= 64; ++a) {
+        binom[a][0] = 1;
+        for (int b = 1; b < 8; ++b)
+            binom[a][b] = a == 0 ? 0 : binom[a - 1][b - 1] + binom[a - 1][b];
+    }
+}
+static long rankOf(Mask s)
+{
+    long r = 0;
+    for (int i = 1; s; ++i, s &= s - 1)
+        r += binom[__builtin_ctzll(s)][i];
+    return r;
+}
 
 // ---------------------------------------------------------------------------------------
 // The table file
@@ -85,8 +108,8 @@ static Table readTable(const std::string &path)
                 std::string w;
                 while (words >> w) {
                     Mask mask = 0;
-                    for (int k = 0; k < 12; k += 2)
-                        mask |= 1u << (std::stoi(w.substr(k, 2)) - 1);
+                    for (size_t k = 0; k + 1 < w.size(); k += 2)
+                        mask |= Mask{1} << (std::stoi(w.substr(k, 2)) - 1);
                     tickets.push_back(mask);
                 }
             }
@@ -130,8 +153,8 @@ static void writeTable(const std::string &path, const Table &table)
         out += buf;
         std::vector<Mask> sorted = tickets;
         std::sort(sorted.begin(), sorted.end(), [](Mask a, Mask b) {   // by the numbers, as read
-            for (int i = 0; i < 32; ++i) {
-                const Mask low = 1u << i;
+            for (int i = 0; i < 64; ++i) {
+                const Mask low = Mask{1} << i;
                 if ((a & low) != (b & low))
                     return (a & low) != 0;
             }
@@ -139,7 +162,7 @@ static void writeTable(const std::string &path, const Table &table)
         });
         for (size_t i = 0; i < sorted.size(); ++i) {
             out += (i % 8 == 0) ? "\n" : " ";
-            for (int x = 0; x < 32; ++x)
+            for (int x = 0; x < 64; ++x)
                 if (sorted[i] >> x & 1) {
                     std::snprintf(buf, sizeof buf, "%02d", x + 1);
                     out += buf;
@@ -159,24 +182,50 @@ static void writeTable(const std::string &path, const Table &table)
     std::rename(tmp.c_str(), path.c_str());
 }
 
-// Every m-set of 1..n, counted one by one against the tickets.
+// The m-sets of 1..n that no ticket answers, counted by marking what each ticket answers
+// (t to 6 of its numbers and the rest from outside it); -1 when a ticket is not six numbers.
 static long openSets(const std::vector<Mask> &tickets)
 {
-    long open = 0;
-    for (Mask s = (1u << M) - 1; s < (1u << N);) {
-        bool hit = false;
-        for (Mask b : tickets)
-            if (pop(b) == 6 && pop(b & s) >= T) {
-                hit = true;
-                break;
-            }
-        open += !hit;
-        const Mask c = s & -s, r = s + c;
-        s = (((r ^ s) >> 2) / c) | r;
-    }
     for (Mask b : tickets)
-        if (pop(b) != 6 || b >> N)
+        if (pop(b) != K || b >> N)
             return -1;
+    std::vector<char> hit(binom[N][M], 0);
+    for (Mask b : tickets) {
+        // every m-set s with |s & b| >= T: walk all subsets of b of size j >= T and all
+        // (M-j)-subsets of the rest
+        std::vector<int> out;
+        for (int x = 0; x < N; ++x)
+            if (!(b >> x & 1))
+                out.push_back(x);
+        for (Mask a = b;; a = (a - 1) & b) {
+            const int j = pop(a);
+            if (j >= T && j <= M && M - j <= int(out.size())) {
+                const int k = M - j;
+                std::vector<int> idx(k);
+                for (int i = 0; i < k; ++i)
+                    idx[i] = i;
+                while (true) {
+                    Mask c = a;
+                    for (int i = 0; i < k; ++i)
+                        c |= Mask{1} << out[idx[i]];
+                    hit[rankOf(c)] = 1;
+                    int i = k - 1;
+                    while (i >= 0 && idx[i] == int(out.size()) - k + i)
+                        --i;
+                    if (i < 0)
+                        break;
+                    ++idx[i];
+                    for (int l = i + 1; l < k; ++l)
+                        idx[l] = idx[l - 1] + 1;
+                }
+            }
+            if (a == 0)
+                break;
+        }
+    }
+    long open = 0;
+    for (char h : hit)
+        open += !h;
     return open;
 }
 
@@ -204,6 +253,32 @@ static bool keep(std::vector<Mask> tickets)
     return true;
 }
 
+// Writes OUT.orbits: the wheel just kept, in the table's short form for a union of orbits
+// (lines "g " with the generators, a line "o " with one ticket of each orbit), for
+// src/core/wheel/WheelOrbits.txt.
+static void keepOrbits(const std::vector<Perm> &gens, const std::vector<Mask> &reps, std::size_t size)
+{
+    std::string out = std::to_string(N) + " " + std::to_string(M) + " " + std::to_string(T) + " " + std::to_string(size) + "\n";
+    char buf[16];
+    for (const Perm &g : gens) {
+        out += "g ";
+        for (int x = 0; x < N; ++x) {
+            std::snprintf(buf, sizeof buf, "%02d", g[x] + 1);
+            out += buf;
+        }
+        out += "\n";
+    }
+    for (std::size_t i = 0; i < reps.size(); ++i) {
+        out += i % 8 == 0 ? (i ? "\no " : "o ") : " ";
+        for (int x = 0; x < N; ++x)
+            if (reps[i] >> x & 1) {
+                std::snprintf(buf, sizeof buf, "%02d", x + 1);
+                out += buf;
+            }
+    }
+    std::ofstream(outPath + ".orbits", std::ios::trunc) << out << "\n";
+}
+
 static int currentSize()
 {
     Table table = readTable(outPath);
@@ -214,7 +289,7 @@ static int currentSize()
 // ---------------------------------------------------------------------------------------
 // Groups on the numbers 0..n-1
 
-// GF(q) for the prime powers up to 19: elements 0..q-1 as digits in base p.
+// GF(q) for the prime powers up to 32: elements 0..q-1 as digits in base p.
 struct Field {
     int q = 0, p = 0;
     std::vector<std::vector<int>> add, mul;
@@ -228,12 +303,15 @@ struct Field {
                 break;
         for (int x = 1; x < q; x *= p)
             ++k;
-        // x^k = -(low terms): the irreducible polynomials x^2+x+1, x^3+x+1, x^4+x+1, x^2+1
+        // x^k = -(low terms): irreducible polynomials of degree k over GF(p)
         std::vector<int> reduce(k, 0);
         if (k == 2 && p == 2) reduce = {1, 1};
         if (k == 3 && p == 2) reduce = {1, 1, 0};
         if (k == 4 && p == 2) reduce = {1, 1, 0, 0};
         if (k == 2 && p == 3) reduce = {2, 0};   // x^2 = -1
+        if (k == 2 && p == 5) reduce = {2, 0};   // x^2 = 2
+        if (k == 3 && p == 3) reduce = {1, 1, 0};   // x^3 = x + 1
+        if (k == 5 && p == 2) reduce = {1, 0, 1, 0, 0};   // x^5 = x^2 + 1
         auto digits = [&](int a) { std::vector<int> d(k); for (int i = 0; i < k; ++i, a /= p) d[i] = a % p; return d; };
         auto number = [&](const std::vector<int> &d) { int a = 0; for (int i = k - 1; i >= 0; --i) a = a * p + d[i]; return a; };
         add.assign(q, std::vector<int>(q));
@@ -373,7 +451,7 @@ static Mask image(const Perm &p, Mask s)
 {
     Mask r = 0;
     while (s) {
-        r |= 1u << p[__builtin_ctz(s)];
+        r |= Mask{1} << p[__builtin_ctzll(s)];
         s &= s - 1;
     }
     return r;
@@ -382,7 +460,7 @@ static Mask image(const Perm &p, Mask s)
 static std::vector<Mask> subsets(int k)
 {
     std::vector<Mask> all;
-    for (Mask s = (1u << k) - 1; s < (1u << N);) {
+    for (Mask s = (Mask{1} << k) - 1; s < (Mask{1} << N);) {
         all.push_back(s);
         const Mask c = s & -s, r = s + c;
         s = (((r ^ s) >> 2) / c) | r;
@@ -400,21 +478,21 @@ static void orbitSearch(const std::vector<std::string> &groups, double t0, doubl
         for (auto &g : generators(s))
             gens.push_back(g);
     const std::vector<Perm> group = closure(gens);
-    const std::vector<Mask> six = subsets(6), msets = subsets(M);
-    std::vector<int> ticketOrbit(1u << N, -1), setOrbit(1u << N, -1);
+    const std::vector<Mask> six = subsets(K), msets = subsets(M);
+    std::vector<int> ticketOrbit(binom[N][K], -1), setOrbit(binom[N][M], -1);
     std::vector<Mask> ticketRep, setRep;
     std::vector<int> ticketSize, setSize;
     auto orbits = [&](const std::vector<Mask> &all, std::vector<int> &orbit, std::vector<Mask> &rep, std::vector<int> &size) {
         for (Mask s : all) {
-            if (orbit[s] >= 0)
+            if (orbit[rankOf(s)] >= 0)
                 continue;
             const int id = int(rep.size());
             rep.push_back(s);
             int count = 0;
             for (const Perm &g : group) {
                 const Mask x = image(g, s);
-                if (orbit[x] < 0) {
-                    orbit[x] = id;
+                if (orbit[rankOf(x)] < 0) {
+                    orbit[rankOf(x)] = id;
                     ++count;
                 }
             }
@@ -429,7 +507,7 @@ static void orbitSearch(const std::vector<std::string> &groups, double t0, doubl
     for (int e = 0; e < ne; ++e)
         for (Mask b : six)
             if (pop(b & setRep[e]) >= T) {
-                const int j = ticketOrbit[b];
+                const int j = ticketOrbit[rankOf(b)];
                 if (stamp[j] != e) {
                     stamp[j] = e;
                     covers[j].push_back(e);
@@ -477,11 +555,22 @@ static void orbitSearch(const std::vector<std::string> &groups, double t0, doubl
                 continue;
             const int j = std::stoi(name.substr(1));
             for (Mask b : six)
-                if (ticketOrbit[b] == j)
+                if (ticketOrbit[rankOf(b)] == j)
                     tickets.push_back(b);
         }
-        if (!tickets.empty())
-            keep(tickets);
+        if (!tickets.empty() && keep(tickets)) {
+            std::vector<Mask> reps;
+            std::ifstream again(base + ".sol");
+            std::getline(again, line);
+            while (std::getline(again, line)) {
+                std::istringstream words(line);
+                std::string index, name;
+                double value = 0;
+                if ((words >> index >> name >> value) && name[0] == 'x' && value >= 0.5)
+                    reps.push_back(ticketRep[std::stoi(name.substr(1))]);
+            }
+            keepOrbits(gens, reps, tickets.size());
+        }
         return;
     }
     std::vector<int> count(ne, 0), openPos(ne, -1), open, chosen, chosenPos(nt, -1);
@@ -535,7 +624,7 @@ static void orbitSearch(const std::vector<std::string> &groups, double t0, doubl
         std::vector<Mask> tickets;
         for (int j : chosen)
             for (Mask b : six)
-                if (ticketOrbit[b] == j)
+                if (ticketOrbit[rankOf(b)] == j)
                     tickets.push_back(b);
         return tickets;
     };
@@ -555,8 +644,17 @@ static void orbitSearch(const std::vector<std::string> &groups, double t0, doubl
         add(pick);
     }
     std::printf("%d %d-%d: greedy over orbits %d tickets\n", N, M, T, weight);
+    auto keepChosen = [&] {
+        const std::vector<Mask> tickets = expand();
+        if (keep(tickets)) {
+            std::vector<Mask> reps;
+            for (int j : chosen)
+                reps.push_back(ticketRep[j]);
+            keepOrbits(gens, reps, tickets.size());
+        }
+    };
     if (weight < currentSize())
-        keep(expand());
+        keepChosen();
     int target = std::min(weight, currentSize()) - 1;
     double avg = 0;
     for (int s : setSize)
@@ -636,10 +734,9 @@ static void orbitSearch(const std::vector<std::string> &groups, double t0, doubl
             found = open.empty();
         }
         if (found) {
-            const std::vector<Mask> tickets = expand();
             std::printf("%d %d-%d: orbits cover in %d tickets\n", N, M, T, weight);
             std::fflush(stdout);
-            keep(tickets);
+            keepChosen();
             target = std::min(weight, currentSize()) - 1;
         } else {
             std::printf("%d %d-%d: %d tickets, %ld open at best\n", N, M, T, target, bestCost);
@@ -653,7 +750,7 @@ static void orbitSearch(const std::vector<std::string> &groups, double t0, doubl
 
 struct Cover {
     std::vector<Mask> tickets;
-    std::vector<std::uint16_t> count;   // by m-set mask: tickets that answer it
+    std::vector<std::uint16_t> count;   // by m-set place (rankOf): tickets that answer it
     std::vector<int> openPos;
     std::vector<Mask> open;
     std::vector<std::vector<int>> combos[7];   // k-subsets of positions 0..r-1, by [k][r]
@@ -662,10 +759,10 @@ struct Cover {
     {
         auto &c = combos[k];
         if (c.empty())
-            c.resize(21);
+            c.resize(41);
         return c[r].empty() && r >= k ? (c[r] = [&] {
             std::vector<int> all;
-            for (Mask s = k ? (1u << k) - 1 : 0; s < (1u << r);) {
+            for (Mask s = k ? (Mask{1} << k) - 1 : 0; s < (Mask{1} << r);) {
                 all.push_back(int(s));
                 if (!s)
                     break;
@@ -680,27 +777,27 @@ struct Cover {
         Mask m = 0;
         for (int i = 0; pattern; ++i, pattern >>= 1)
             if (pattern & 1)
-                m |= 1u << points[i];
+                m |= Mask{1} << points[i];
         return m;
     }
     void init(const std::vector<Mask> &start)
     {
         tickets = start;
-        count.assign(1u << N, 0);
-        openPos.assign(1u << N, -1);
+        count.assign(binom[N][M], 0);
+        openPos.assign(binom[N][M], -1);
         open.clear();
         for (Mask b : tickets)
             for (Mask s : coveredBy(b))
-                ++count[s];
+                ++count[rankOf(s)];
         for (Mask s : subsets(M))
-            if (!count[s]) {
-                openPos[s] = int(open.size());
+            if (!count[rankOf(s)]) {
+                openPos[rankOf(s)] = int(open.size());
                 open.push_back(s);
             }
     }
     std::vector<Mask> coveredBy(Mask b)
     {
-        int in[6], out[20], ni = 0, no = 0;
+        int in[6], out[40], ni = 0, no = 0;
         for (int x = 0; x < N; ++x)
             (b >> x & 1 ? in[ni++] : out[no++]) = x;
         std::vector<Mask> all;
@@ -715,7 +812,7 @@ struct Cover {
     // number x becomes y: x or y with t-1 of the other five and m-t from outside both.
     template <class F> void changed(Mask b, int x, int y, F f)
     {
-        int rest[5], out[20], nr = 0, no = 0;
+        int rest[5], out[40], nr = 0, no = 0;
         for (int z = 0; z < N; ++z) {
             if (z == x || z == y)
                 continue;
@@ -727,32 +824,33 @@ struct Cover {
             const Mask ma = spread(a, rest);
             for (int c : choose(M - T, no)) {
                 const Mask base = ma | spread(c, out);
-                f(base | 1u << x, base | 1u << y);
+                f(base | Mask{1} << x, base | Mask{1} << y);
             }
         }
     }
     long delta(int i, int x, int y)
     {
         long d = 0;
-        changed(tickets[i], x, y, [&](Mask lose, Mask win) { d += (count[lose] == 1) - (count[win] == 0); });
+        changed(tickets[i], x, y, [&](Mask lose, Mask win) { d += (count[rankOf(lose)] == 1) - (count[rankOf(win)] == 0); });
         return d;
     }
     void apply(int i, int x, int y)
     {
         changed(tickets[i], x, y, [&](Mask lose, Mask win) {
-            if (--count[lose] == 0) {
-                openPos[lose] = int(open.size());
+            const long l = rankOf(lose), w = rankOf(win);
+            if (--count[l] == 0) {
+                openPos[l] = int(open.size());
                 open.push_back(lose);
             }
-            if (count[win]++ == 0) {
+            if (count[w]++ == 0) {
                 const Mask last = open.back();
-                open[openPos[win]] = last;
-                openPos[last] = openPos[win];
+                open[openPos[w]] = last;
+                openPos[rankOf(last)] = openPos[w];
                 open.pop_back();
-                openPos[win] = -1;
+                openPos[w] = -1;
             }
         });
-        tickets[i] = (tickets[i] & ~(1u << x)) | 1u << y;
+        tickets[i] = (tickets[i] & ~(Mask{1} << x)) | Mask{1} << y;
     }
     // The ticket whose loss opens the fewest m-sets.
     int weakest()
@@ -762,7 +860,7 @@ struct Cover {
         for (int i = 0; i < int(tickets.size()); ++i) {
             long loss = 0;
             for (Mask s : coveredBy(tickets[i]))
-                loss += count[s] == 1;
+                loss += count[rankOf(s)] == 1;
             if (loss < least) {
                 least = loss;
                 pick = i;
@@ -777,7 +875,7 @@ static int pick(Mask s)
     int k = randint(pop(s));
     while (k--)
         s &= s - 1;
-    return __builtin_ctz(s);
+    return __builtin_ctzll(s);
 }
 
 static void ticketSearch(bool tabu, std::vector<Mask> start, double t0, double t1, long steps, int tenure)
@@ -827,7 +925,7 @@ static void ticketSearch(bool tabu, std::vector<Mask> start, double t0, double t
                         continue;
                     for (Mask xs = c.tickets[i] & ~set; xs; xs &= xs - 1)
                         for (Mask ys = set & ~c.tickets[i]; ys; ys &= ys - 1) {
-                            const int x = __builtin_ctz(xs), y = __builtin_ctz(ys);
+                            const int x = __builtin_ctzll(xs), y = __builtin_ctzll(ys);
                             const long d = c.delta(i, x, y);
                             const bool allowed = step - changedAt[i] > tenure || long(c.open.size()) + d < long(bestOpen);
                             if (!allowed)
@@ -866,6 +964,7 @@ static void ticketSearch(bool tabu, std::vector<Mask> start, double t0, double t
 
 int main(int argc, char **argv)
 {
+    initBinom();
     if (argc < 5) {
         std::fprintf(stderr,
                      "usage: wheel-orbit N M T OUT [--mode orbit|sa|tabu] [--seconds S] [--group GROUP]...\n"
@@ -894,10 +993,15 @@ int main(int argc, char **argv)
         else if (o == "--tenure") tenure = std::atoi(v.c_str());
         else if (o == "--from") from = v;
         else if (o == "--greedy") greedy = std::atof(v.c_str());
+        else if (o == "--k") K = std::atoi(v.c_str());
         else { std::fprintf(stderr, "unknown option %s\n", o.c_str()); return 2; }
     }
-    if (N < 7 || N > 20 || M < T || M > 6 || T < 2) {
-        std::fprintf(stderr, "n must be 7..20 and 2 <= t <= m <= 6\n");
+    if (N < 7 || N > 33 || M < T || M > 6 || T < 2) {
+        std::fprintf(stderr, "n must be 7..33 and 2 <= t <= m <= 6\n");
+        return 2;
+    }
+    if (K < T || K > 6 || (K != 6 && mode != "orbit" && mode != "ilp")) {
+        std::fprintf(stderr, "--k must be t..6, and below 6 only for the orbit modes\n");
         return 2;
     }
     rng.seed(std::uint64_t(seed));

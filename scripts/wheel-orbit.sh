@@ -5,12 +5,15 @@
 # the table; copy improved entries back with scripts/wheel-split.py TABLE --merge OUT.
 #
 #   scripts/wheel-orbit.sh N M T [OUT] [--mode orbit|ilp|sa|tabu] [--seconds S] [--group GROUP]...
-#                          [--seed X] [--steps K] [--t0 X] [--t1 X] [--from FILE]
+#                          [--seed X] [--steps K] [--t0 X] [--t1 X] [--from FILE] [--k 5]
 #
 # e.g. scripts/wheel-orbit.sh 14 6 4 /tmp/w.txt --group cyc:14 --seconds 600
 #      scripts/wheel-orbit.sh 16 5 5 /tmp/w.txt --mode ilp --group agl:16:15 --seconds 20
 #      scripts/wheel-orbit.sh 17 6 4 /tmp/w.txt --group psl:16
 #      scripts/wheel-orbit.sh 14 5 4 /tmp/w.txt --mode sa --seconds 3600 --seed 2
+#      scripts/wheel-orbit.sh 32 5 5 /tmp/w.txt --mode ilp --group psl:31 --seconds 60
+#      scripts/wheel-orbit.sh 32 4 4 /tmp/f.txt --mode ilp --group agl:31 --k 5
+#        (then scripts/wheel-add-number.py /tmp/w.txt.orbits /tmp/f.txt.orbits: 33 numbers)
 # A run with the same seed from the same OUT repeats itself: give another --seed. The
 # integer program leaves OUT.orbit.lp, .sol and .log beside OUT.
 set -euo pipefail
@@ -29,5 +32,10 @@ n=$1 m=$2 t=$3
 shift 3
 out=/tmp/wheel-orbit.txt
 if [ $# -gt 0 ] && [ "${1#--}" = "$1" ]; then out=$1; shift; fi
-[ -f "$out" ] || cp "$here/src/core/wheel/WheelTable.txt" "$out"
+# A part of five-number tickets starts from nothing: the table's wheels are of six.
+if [[ " $* " == *" --k "* ]]; then
+    [ -f "$out" ] || printf '# tickets of fewer than six numbers\n' > "$out"
+else
+    [ -f "$out" ] || cp "$here/src/core/wheel/WheelTable.txt" "$out"
+fi
 exec nice -n 19 "$bin" "$n" "$m" "$t" "$out" "$@"

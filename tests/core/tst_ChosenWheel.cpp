@@ -6,6 +6,7 @@
 #include "core/code/SsqError.h"
 #include "core/wheel/ChosenWheel.h"
 #include "core/wheel/SurvivorCover.h"
+#include "core/wheel/WheelTable.h"
 #include "core/wheel/WheelSearch.h"
 
 #include <QTest>
@@ -95,8 +96,9 @@ private slots:
         QFETCH(int, n);
         QFETCH(QString, guarantee);
         const WheelGuarantee g = *ParseWheelGuarantee(guarantee);
-        const auto first = MakeWheel(reds(1, n), g);
-        const auto second = MakeWheel(reds(1, n), g);
+        const WheelTable none({});   // the search, whatever the table holds
+        const auto first = MakeWheel(reds(1, n), g, {}, nullptr, &none);
+        const auto second = MakeWheel(reds(1, n), g, {}, nullptr, &none);
         QVERIFY(first && second);
         QVERIFY(!first->fromTable);
         QVERIFY(first->tickets == second->tickets);
@@ -119,7 +121,8 @@ private slots:
                 std::this_thread::yield();
             control.cancel = true;
         });
-        const auto wheel = MakeWheel(reds(1, 23), WheelGuarantee{5, 5}, {}, &control);
+        const WheelTable none({});   // the search, whatever the table holds
+        const auto wheel = MakeWheel(reds(1, 23), WheelGuarantee{5, 5}, {}, &control, &none);
         done = true;
         watcher.join();
         QVERIFY(wheel.has_value());
@@ -131,7 +134,8 @@ private slots:
     {
         WheelControl control;
         control.cancel = true;
-        QVERIFY(!MakeWheel(reds(1, 25), WheelGuarantee{5, 5}, {}, &control).has_value());
+        const WheelTable none({});
+        QVERIFY(!MakeWheel(reds(1, 25), WheelGuarantee{5, 5}, {}, &control, &none).has_value());
     }
 
     // The search on its own (no table) reaches the known sizes of small cases.

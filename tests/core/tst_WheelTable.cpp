@@ -6,8 +6,11 @@
 #include "core/wheel/ChosenWheel.h"
 #include "core/wheel/WheelTable.h"
 
+#include <QSet>
 #include <QTest>
 #include <bit>
+#include <set>
+#include <unordered_set>
 
 namespace {
 // The best known sizes (La Jolla Covering Repository for m = t, the lotto design tables
@@ -34,20 +37,126 @@ const int kShipped[14][9] = {
     {741, 66, 9, 2280, 133, 15, 357, 30, 69}, {969, 84, 10, 3078, 153, 18, 412, 38, 81},
 };
 
+// Beyond 20 numbers: the entries shipped for 中5保5, 中4保4 and 中3保3, with the best known
+// size (La Jolla) and the size shipped: an entry may only shrink, and must be within 5 % of
+// the best known (an entry still above that is an expected failure).
+struct Beyond
+{
+    int n, m, t, bestKnown, shipped;
+};
+const Beyond kBeyond[] = {
+    {21, 3, 3, 77, 77},      {22, 3, 3, 77, 77},      {23, 3, 3, 104, 104},     {24, 3, 3, 116, 130},
+    {25, 3, 3, 130, 130},    {26, 3, 3, 130, 130},    {27, 3, 3, 167, 171},     {31, 3, 3, 273, 272},
+    {32, 3, 3, 300, 272},    {33, 3, 3, 333, 334},    {27, 4, 4, 1170, 1170},   {28, 4, 4, 1489, 1521},
+    {33, 4, 4, 3310, 3472},  {24, 5, 5, 7084, 7084},  {25, 5, 5, 9321, 9361},   {32, 5, 5, 35216, 35216},
+    {33, 5, 5, 42785, 43431},
+};
+
+// Every image of the tickets under the group the permutations make (the images of 1..n):
+// the whole group is listed first, then each ticket is carried by every element.
+std::set<std::uint64_t> orbitsOf(int n, const QList<QList<int>> &generators, const std::vector<std::uint64_t> &bases)
+{
+    QList<int> identity;
+    for (int x = 1; x <= n; ++x)
+        identity << x;
+    QSet<QList<int>> group{identity};
+    QList<QList<int>> elements{identity};
+    for (qsizetype i = 0; i < elements.size(); ++i)
+        for (const QList<int> &g : generators) {
+            QList<int> product;
+            for (int x = 0; x < n; ++x)
+                product << g[elements[i][x] - 1];
+            if (!group.contains(product)) {
+                group.insert(product);
+                elements << product;
+            }
+        }
+    std::set<std::uint64_t> orbits;
+    for (const std::uint64_t base : bases)
+        for (const QList<int> &g : elements) {
+            std::uint64_t image = 0;
+            for (int x = 1; x <= n; ++x)
+                if (base >> x & 1)
+                    image |= std::uint64_t{1} << g[x - 1];
+            orbits.insert(image);
+        }
+    return orbits;
+}
+
 // Reads the tickets of an entry ("n m t size", then twelve digits a ticket) as sets of
-// bits, apart from the program's reader.
+// bits, apart from the program's reader. Lines "g " are permutations; a line "o " holds
+// tickets standing for their orbits under the group of the "g " lines before it.
 std::vector<std::uint64_t> ticketsOf(const QByteArray &entry)
 {
-    std::vector<std::uint64_t> tickets;
-    const QList<QByteArray> words = entry.simplified().split(' ');
-    for (qsizetype w = 4; w < words.size(); ++w) {
+    std::vector<std::uint64_t> tickets, bases;
+    QList<QList<int>> generators;
+    const QList<QByteArray> lines = entry.split('\n');
+    const int n = lines.front().split(' ').front().toInt();
+    auto ticketOf = [](const QByteArray &word) {
         QList<int> ticket;
         for (int i = 0; i < 12; i += 2)
-            ticket << words[w].mid(i, 2).toInt();
-        tickets.push_back(Brute::bitsOf(ticket));
+            ticket << word.mid(i, 2).toInt();
+        return Brute::bitsOf(ticket);
+    };
+    auto flush = [&] {
+        const std::set<std::uint64_t> orbits = orbitsOf(n, generators, bases);
+        tickets.insert(tickets.end(), orbits.begin(), orbits.end());
+        bases.clear();
+        generators.clear();
+    };
+    for (qsizetype l = 1; l < lines.size(); ++l) {
+        QList<QByteArray> words = lines[l].simplified().split(' ');
+        if (words.front() == "g") {
+            if (!bases.empty())
+                flush();
+            QList<int> p;
+            for (int i = 0; i < n; ++i)
+                p << words[1].mid(2 * i, 2).toInt();
+            generators << p;
+            continue;
+        }
+        const bool orbit = words.front() == "o";
+        for (qsizetype w = orbit ? 1 : 0; w < words.size(); ++w)
+            if (!words[w].isEmpty())
+                (orbit ? bases : tickets).push_back(ticketOf(words[w]));
     }
+    flush();
     return tickets;
 }
+
+// Calls f with the bits of every k-subset of `from`.
+template <typename F>
+void forEachSubset(const std::vector<int> &from, int k, F &&f, std::size_t start = 0, std::uint64_t bits = 0)
+{
+    if (k == 0)
+        return f(bits);
+    for (std::size_t i = start; i + std::size_t(k) <= from.size(); ++i)
+        forEachSubset(from, k - 1, f, i + 1, bits | std::uint64_t{1} << from[i]);
+}
+
+// The m-sets of 1..n that no ticket holds (m = t), found by looking up every six that
+// could hold each of them: for wheels too large for the draw-by-draw count.
+int unheldSets(int n, int m, const std::vector<std::uint64_t> &tickets)
+{
+    const std::unordered_set<std::uint64_t> held(tickets.begin(), tickets.end());
+    std::vector<int> numbers;
+    for (int x = 1; x <= n; ++x)
+        numbers.push_back(x);
+    int open = 0;
+    forEachSubset(numbers, m, [&](std::uint64_t drawn) {
+        std::vector<int> outside;
+        for (const int x : numbers)
+            if (!(drawn >> x & 1))
+                outside.push_back(x);
+        bool found = false;
+        forEachSubset(outside, 6 - m, [&](std::uint64_t rest) { found = found || held.contains(drawn | rest); });
+        open += !found;
+    });
+    return open;
+}
+
+// A good entry in the orbit form: all 28 sixes of 8 numbers, from one ticket.
+const QByteArray kOrbitEntry("8 5 5 28\ng 0203040506070801\ng 0201030405060708\no 010203040506\n");
 
 // A good entry to damage: 8 numbers 中5保5 in twelve tickets, made by the program.
 QByteArray goodEntry()
@@ -76,14 +185,15 @@ private slots:
         QTest::addColumn<int>("t");
         QTest::addColumn<int>("bestKnown");
         QTest::addColumn<int>("shipped");
+        QTest::addColumn<int>("limit");   // the most tickets allowed
         for (int n = 7; n <= 20; ++n)
             for (int g = 0; g < 9; ++g)
                 QTest::addRow("%d numbers %s", n, kGuarantees[g]) << n << kGuarantees[g][0] - '0'
                                                                   << kGuarantees[g][2] - '0' << kBestKnown[n - 7][g]
-                                                                  << kShipped[n - 7][g];
-        // Beyond 20 numbers the table holds 中3保3 for 21..23 (best known 77, 77, 104).
-        for (const auto &[n, best] : {std::pair{21, 77}, std::pair{22, 77}, std::pair{23, 104}})
-            QTest::addRow("%d numbers 3-3", n) << n << 3 << 3 << best << best;
+                                                                  << kShipped[n - 7][g] << kBestKnown[n - 7][g];
+        for (const Beyond &b : kBeyond)
+            QTest::addRow("%d numbers %d-%d", b.n, b.m, b.t)
+                << b.n << b.m << b.t << b.bestKnown << b.shipped << b.bestKnown * 105 / 100;
     }
     void shippedEntriesAtBestKnown()
     {
@@ -92,6 +202,7 @@ private slots:
         QFETCH(int, t);
         QFETCH(int, bestKnown);
         QFETCH(int, shipped);
+        QFETCH(int, limit);
         const WheelTable &table = WheelTable::shipped();
         const QByteArray header = QStringLiteral("%1 %2 %3 ").arg(n).arg(m).arg(t).toLatin1();
         QByteArray entry;
@@ -107,13 +218,16 @@ private slots:
             numbers << x;
         for (const std::uint64_t ticket : tickets)
             QVERIFY(std::popcount(ticket) == 6 && (ticket & ~Brute::bitsOf(numbers)) == 0);
-        QCOMPARE(Brute::openCases(numbers, {}, m, t, tickets), 0);
+        if (n <= 20)
+            QCOMPARE(Brute::openCases(numbers, {}, m, t, tickets), 0);
+        else
+            QCOMPARE(unheldSets(n, m, tickets), 0);
         // The program reads the same entry and accepts it.
         QVERIFY(table.find(n, WheelGuarantee{m, t}).has_value());
         QVERIFY2(size <= shipped, qPrintable(QStringLiteral("%1 tickets, shipped %2").arg(size).arg(shipped)));
-        if (shipped > bestKnown)
+        if (shipped > limit)
             QEXPECT_FAIL("", "not yet at the best known size", Continue);
-        QVERIFY2(size <= bestKnown, qPrintable(QStringLiteral("%1 tickets, best known %2").arg(size).arg(bestKnown)));
+        QVERIFY2(size <= limit, qPrintable(QStringLiteral("%1 tickets, best known %2").arg(size).arg(bestKnown)));
     }
 
     void damagedEntryRefused_data()
@@ -137,11 +251,17 @@ private slots:
         QTest::newRow("number beyond n") << beyond;
         QTest::newRow("not a number") << garbled;
         QTest::newRow("no guarantee") << QByteArray("8 6 2 1\n010203040506\n");
+        // The orbit form: a turn of 1..8 and one swap make every six of the eight (28).
+        QTest::newRow("orbits, count wrong") << QByteArray(kOrbitEntry).replace("8 5 5 28", "8 5 5 27");
+        QTest::newRow("orbits, not a permutation") << QByteArray(kOrbitEntry).replace("g 0203", "g 0202");
+        QTest::newRow("orbits, permutation short") << QByteArray(kOrbitEntry).replace("0708\n", "07\n");
+        QTest::newRow("orbits, one generator: a hole") << QByteArray("8 5 5 8\ng 0203040506070801\no 010203040506\n");
     }
     void damagedEntryRefused()
     {
         QFETCH(QByteArray, entry);
         QVERIFY(WheelTable::readEntry(goodEntry().constData()).has_value());
+        QCOMPARE(WheelTable::readEntry(kOrbitEntry.constData())->tickets.size(), std::size_t(28));
         QVERIFY(!WheelTable::readEntry(entry.constData()).has_value());
         // A table holding it answers nothing for that case, and the wheel still comes
         // (from the search), checked.

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <bit>
 #include <cstdio>
+#include <unordered_set>
 
 namespace {
 
@@ -20,6 +21,65 @@ std::optional<Header> readHeader(const char *text)
     if (std::sscanf(text, "%d %d %d %d", &h.n, &h.m, &h.t, &h.size) != 4)
         return std::nullopt;
     return h;
+}
+
+// A ticket written as twelve digits, ascending numbers of 1..n; as a mask over the bits 0..n-1.
+std::optional<std::uint64_t> readTicket(const QString &w, int n)
+{
+    if (w.size() != 12)
+        return std::nullopt;
+    std::uint64_t mask = 0;
+    int previous = 0;
+    for (int i = 0; i < 6; ++i) {
+        bool ok = false;
+        const int number = w.mid(i * 2, 2).toInt(&ok);
+        if (!ok || number <= previous || number > n)
+            return std::nullopt;
+        previous = number;
+        mask |= std::uint64_t{1} << (number - 1);
+    }
+    return mask;
+}
+
+// A permutation of 1..n written as the images of 1, 2, ..., n, two digits each; as the
+// images of 0..n-1.
+std::optional<std::vector<int>> readPermutation(const QString &w, int n)
+{
+    if (w.size() != 2 * n)
+        return std::nullopt;
+    std::vector<int> p(static_cast<std::size_t>(n));
+    std::uint64_t seen = 0;
+    for (int i = 0; i < n; ++i) {
+        bool ok = false;
+        const int image = w.mid(i * 2, 2).toInt(&ok);
+        if (!ok || image < 1 || image > n || (seen >> (image - 1) & 1))
+            return std::nullopt;
+        seen |= std::uint64_t{1} << (image - 1);
+        p[std::size_t(i)] = image - 1;
+    }
+    return p;
+}
+
+// Every ticket the generators carry the base tickets to, each once; gives up (answering
+// what it has) past `limit` tickets, so that a damaged entry cannot run away.
+std::vector<std::uint64_t> orbitsOf(const std::vector<std::uint64_t> &bases,
+                                    const std::vector<std::vector<int>> &generators, std::size_t limit)
+{
+    std::unordered_set<std::uint64_t> seen;
+    std::vector<std::uint64_t> all;
+    for (const std::uint64_t base : bases) {
+        if (!seen.insert(base).second)
+            continue;
+        all.push_back(base);
+        for (std::size_t i = all.size() - 1; i < all.size() && all.size() <= limit; ++i)
+            for (const std::vector<int> &p : generators) {
+                std::uint64_t image = 0;
+                ForEachBit(all[i], [&](int bit) { image |= std::uint64_t{1} << p[std::size_t(bit)]; });
+                if (seen.insert(image).second)
+                    all.push_back(image);
+            }
+    }
+    return all;
 }
 
 } // namespace
@@ -55,26 +115,44 @@ std::optional<WheelTable::Entry> WheelTable::readEntry(const char *text)
     e.g = WheelGuarantee{h->m, h->t};
     if (!ParseWheelGuarantee(e.g.key()))
         return std::nullopt;
+    std::vector<std::vector<int>> generators;
+    std::vector<std::uint64_t> plain, bases, orbits;
+    // A line "g " after orbits starts a new group: the orbits so far are made first.
+    auto makeOrbits = [&] {
+        const std::vector<std::uint64_t> more = orbitsOf(bases, generators, std::size_t(h->size));
+        orbits.insert(orbits.end(), more.begin(), more.end());
+        bases.clear();
+        generators.clear();
+    };
     const QStringList lines = QString::fromLatin1(text).split(QLatin1Char('\n'));
-    const QStringList words = lines.mid(1).join(QLatin1Char(' ')).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    if (words.size() != h->size)
-        return std::nullopt;
-    for (const QString &w : words) {
-        if (w.size() != 12)
-            return std::nullopt;
-        std::uint64_t mask = 0;
-        int previous = 0;
-        for (int i = 0; i < 6; ++i) {
-            bool ok = false;
-            const int number = w.mid(i * 2, 2).toInt(&ok);
-            if (!ok || number <= previous || number > e.n)
+    for (qsizetype l = 1; l < lines.size(); ++l) {
+        QStringList words = lines[l].split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (words.isEmpty())
+            continue;
+        if (words.front() == QLatin1String("g")) {
+            if (!bases.empty())
+                makeOrbits();
+            std::optional<std::vector<int>> p = readPermutation(words.mid(1).join(QString()), e.n);
+            if (!p)
                 return std::nullopt;
-            previous = number;
-            mask |= std::uint64_t{1} << (number - 1);
+            generators.push_back(std::move(*p));
+            continue;
         }
-        e.tickets.push_back(mask);
+        const bool orbitLine = words.front() == QLatin1String("o");
+        if (orbitLine)
+            words.removeFirst();
+        std::vector<std::uint64_t> &into = orbitLine ? bases : plain;
+        for (const QString &w : words) {
+            const std::optional<std::uint64_t> ticket = readTicket(w, e.n);
+            if (!ticket)
+                return std::nullopt;
+            into.push_back(*ticket);
+        }
     }
-    if (!VerifyWheel(e.n, e.g, e.tickets).ok)
+    makeOrbits();
+    e.tickets = std::move(plain);
+    e.tickets.insert(e.tickets.end(), orbits.begin(), orbits.end());
+    if (int(e.tickets.size()) != h->size || !VerifyWheel(e.n, e.g, e.tickets).ok)
         return std::nullopt;
     return e;
 }

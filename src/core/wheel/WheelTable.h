@@ -9,7 +9,11 @@
 
 // Wheels found once by a long search and shipped with the program, so that the common
 // cases answer at once. An entry is text: a header "n m t size" and then `size` tickets
-// over the numbers 1..n, each written as twelve digits ("010203040506").
+// over the numbers 1..n, each written as twelve digits ("010203040506"). A large wheel
+// made of whole orbits under a group acting on the numbers is written shorter: lines
+// "g " give the group's generators (the images of 1..n, two digits each) and a line "o "
+// holds tickets that each stand for their whole orbit; `size` counts the tickets then.
+// Lines "g " after orbits start another group for the orbits that follow.
 //
 // An entry is trusted only after it has been read in full and passed the exhaustive
 // check: a damaged entry is refused and the search serves that case instead.
