@@ -102,10 +102,11 @@ src/core/update/SourceList.cpp @@ const QString key = line.left(eq).trimmed().to
 src/core/update/SourceList.cpp @@ found.removeLast();
                 currentBad = true; @@ currentBad = true; @@ source list: a source with an unknown form is still used
 src/core/wheel/WheelTable.cpp @@ if (w.size() != 12) @@ if (w.size() < 12) @@ wheel table: a ticket of seven numbers is read as its first six
-src/core/wheel/WheelTable.cpp @@ if (words.size() != h->size) @@ if (words.size() < h->size) @@ wheel table: an entry with more tickets than its header says is read
-src/core/wheel/WheelTable.cpp @@ if (!VerifyWheel(e.n, e.g, e.tickets).ok)
-        return std::nullopt; @@ if (false)
-        return std::nullopt; @@ wheel table: a damaged entry that no longer covers is served
+src/core/wheel/WheelTable.cpp @@ if (int(e.tickets.size()) != h->size || !VerifyWheel(e.n, e.g, e.tickets).ok) @@ if (int(e.tickets.size()) < h->size || !VerifyWheel(e.n, e.g, e.tickets).ok) @@ wheel table: an entry with more tickets than its header says is read
+src/core/wheel/WheelTable.cpp @@ if (int(e.tickets.size()) != h->size || !VerifyWheel(e.n, e.g, e.tickets).ok) @@ if (int(e.tickets.size()) != h->size) @@ wheel table: a damaged entry that no longer covers is served
+src/core/wheel/WheelTable.cpp @@ if (!bases.empty())
+                makeOrbits(); @@ if (false)
+                makeOrbits(); @@ wheel table: a second group also moves the orbits of the first
 src/net/WebFetch.cpp @@ if (data.size() > m_rules.maxBytes)
                 abortWith(Abort::TooLarge); @@ if (data.size() >= m_rules.maxBytes)
                 abortWith(Abort::TooLarge); @@ download: an answer of exactly the cap is refused
