@@ -355,7 +355,8 @@ static Perm identity() { Perm p(N); for (int i = 0; i < N; ++i) p[i] = std::uint
 // "agl:q[:d]": x -> ax+b over GF(q) on the first q numbers, a of multiplicative order
 // dividing d (q-1 by default); "psl:q", "pgl:q": on q+1 numbers (the last one infinity);
 // "mul:q:a": x -> ax on the first q numbers (q prime), "shift:k:L": x -> x+k on the first L
-// numbers, "swap:i,j": the transposition (numbers from 0).
+// numbers, "swap:i,j": the transposition (numbers from 0), "perm:a1,a2,...": any
+// permutation, the images of 1, 2, ... (numbers from 1; the rest stay fixed).
 // Numbers the group does not use stay fixed.
 static std::vector<Perm> generators(const std::string &group)
 {
@@ -386,6 +387,11 @@ static std::vector<Perm> generators(const std::string &group)
         Perm p = identity();
         for (int x = 0; x < args[1]; ++x)
             p[x] = std::uint8_t((x + args[0]) % args[1]);
+        gens.push_back(p);
+    } else if (kind == "perm") {
+        Perm p = identity();
+        for (size_t x = 0; x < args.size() && x < p.size(); ++x)
+            p[x] = std::uint8_t(args[x] - 1);
         gens.push_back(p);
     } else if (kind == "swap") {
         Perm p = identity();
@@ -423,6 +429,11 @@ static std::vector<Perm> generators(const std::string &group)
         std::fprintf(stderr, "unknown group %s\n", group.c_str());
         std::exit(2);
     }
+    for (auto &p : gens)
+        if (std::set<std::uint8_t>(p.begin(), p.end()).size() != p.size()) {
+            std::fprintf(stderr, "group %s: not a permutation\n", group.c_str());
+            std::exit(2);
+        }
     for (auto &p : gens)
         for (auto x : p)
             if (x >= N) {
