@@ -104,6 +104,7 @@ src/core/update/SourceList.cpp @@ found.removeLast();
 src/core/wheel/WheelTable.cpp @@ if (w.size() != 12) @@ if (w.size() < 12) @@ wheel table: a ticket of seven numbers is read as its first six
 src/core/wheel/WheelTable.cpp @@ if (int(e.tickets.size()) != h->size || !VerifyWheel(e.n, e.g, e.tickets).ok) @@ if (int(e.tickets.size()) < h->size || !VerifyWheel(e.n, e.g, e.tickets).ok) @@ wheel table: an entry with more tickets than its header says is read
 src/core/wheel/WheelTable.cpp @@ if (int(e.tickets.size()) != h->size || !VerifyWheel(e.n, e.g, e.tickets).ok) @@ if (int(e.tickets.size()) != h->size) @@ wheel table: a damaged entry that no longer covers is served
+src/core/wheel/ChosenWheel.cpp @@ ticket &= (std::uint64_t{1} << n) - 1; @@ ticket &= (std::uint64_t{1} << (n + 1)) - 1; @@ wheel narrowed from a larger entry keeps one number beyond the chosen ones
 src/core/wheel/WheelTable.cpp @@ if (!bases.empty())
                 makeOrbits(); @@ if (false)
                 makeOrbits(); @@ wheel table: a second group also moves the orbits of the first

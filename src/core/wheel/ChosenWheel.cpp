@@ -61,6 +61,32 @@ std::optional<std::vector<std::uint64_t>> searchWheel(int n, const WheelGuarante
     return found;
 }
 
+// The smallest table entry over more numbers with the same guarantee, narrowed to the
+// first n: in every ticket each number beyond n gives way to the lowest number the ticket
+// lacks. A draw among the first n numbers meets every ticket at least where it met it
+// before, so the guarantee holds (and is checked again by the caller).
+std::optional<std::vector<std::uint64_t>> narrowedEntry(const WheelTable &table, int n, const WheelGuarantee &g)
+{
+    std::optional<std::vector<std::uint64_t>> best;
+    for (int more = n + 1; more <= kWheelMaxNumbers; ++more) {
+        const std::optional<std::vector<std::uint64_t>> entry = table.find(more, g);
+        if (!entry || (best && entry->size() >= best->size()))
+            continue;
+        std::vector<std::uint64_t> narrowed;
+        for (std::uint64_t ticket : *entry) {
+            ticket &= (std::uint64_t{1} << n) - 1;
+            for (int x = 0; std::popcount(ticket) < 6; ++x)
+                ticket |= std::uint64_t{1} << x;
+            narrowed.push_back(ticket);
+        }
+        std::sort(narrowed.begin(), narrowed.end());
+        narrowed.erase(std::unique(narrowed.begin(), narrowed.end()), narrowed.end());
+        if (!best || narrowed.size() < best->size())
+            best = std::move(narrowed);
+    }
+    return best;
+}
+
 } // namespace
 
 std::int64_t WheelSearchSteps(int n, const WheelGuarantee &g, int ticketSize)
@@ -117,14 +143,23 @@ std::optional<ChosenWheel> MakeWheel(const QList<int> &numbers, const WheelGuara
     wheel.guarantee = guarantee;
     wheel.allCount = SubsetRank::binom(n, 6 - b);
     std::optional<std::vector<std::uint64_t>> masks;
+    const WheelTable &wheels = table ? *table : WheelTable::shipped();
     if (b == 0)
-        masks = (table ? *table : WheelTable::shipped()).find(n, guarantee);
+        masks = wheels.find(n, guarantee);
     wheel.fromTable = masks.has_value();
     if (!masks) {
         masks = searchWheel(n, rest, 6 - b, control);
         if (!masks)
             return std::nullopt;
         wheel.complete = !(control && control->cancel.load());
+        // A larger entry of the table, narrowed, when it beats the search.
+        if (b == 0 && wheel.complete) {
+            std::optional<std::vector<std::uint64_t>> narrowed = narrowedEntry(wheels, n, guarantee);
+            if (narrowed && narrowed->size() < masks->size()) {
+                masks = std::move(narrowed);
+                wheel.fromTable = true;
+            }
+        }
     }
     // The check runs on the whole tickets: the numbers at the bits 0..n-1, the bankers
     // after them, counted as drawn in every case.

@@ -21,7 +21,7 @@ struct ChosenWheel
     TCodeRedArrArr tickets;    // ascending within a ticket, tickets in lexicographic order
     std::int64_t allCount = 0; // C(n, 6 - bankers): the tickets of the full 复式 (胆拖)
     std::int64_t checked = 0;  // cases the check went through (all of them)
-    bool fromTable = false;
+    bool fromTable = false;    // the table's entry, or a larger one narrowed to these numbers
     bool complete = true;      // false: the search was cancelled and this is its best so far
 };
 
