@@ -557,7 +557,7 @@ static void orbitSearch(const std::vector<std::string> &groups, double t0, doubl
         std::string line;
         std::getline(sol, line);
         std::printf("%d %d-%d: cbc: %s\n", N, M, T, line.c_str());
-        std::vector<Mask> tickets;
+        std::vector<Mask> tickets, reps;
         while (std::getline(sol, line)) {
             std::istringstream words(line);
             std::string index, name;
@@ -565,23 +565,13 @@ static void orbitSearch(const std::vector<std::string> &groups, double t0, doubl
             if (!(words >> index >> name >> value) || name[0] != 'x' || value < 0.5)
                 continue;
             const int j = std::stoi(name.substr(1));
+            reps.push_back(ticketRep[j]);
             for (Mask b : six)
                 if (ticketOrbit[rankOf(b)] == j)
                     tickets.push_back(b);
         }
-        if (!tickets.empty() && keep(tickets)) {
-            std::vector<Mask> reps;
-            std::ifstream again(base + ".sol");
-            std::getline(again, line);
-            while (std::getline(again, line)) {
-                std::istringstream words(line);
-                std::string index, name;
-                double value = 0;
-                if ((words >> index >> name >> value) && name[0] == 'x' && value >= 0.5)
-                    reps.push_back(ticketRep[std::stoi(name.substr(1))]);
-            }
+        if (!tickets.empty() && keep(tickets))
             keepOrbits(gens, reps, tickets.size());
-        }
         return;
     }
     std::vector<int> count(ne, 0), openPos(ne, -1), open, chosen, chosenPos(nt, -1);

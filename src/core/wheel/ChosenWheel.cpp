@@ -61,16 +61,21 @@ std::optional<std::vector<std::uint64_t>> searchWheel(int n, const WheelGuarante
     return found;
 }
 
-// The smallest table entry over more numbers with the same guarantee, narrowed to the
-// first n: in every ticket each number beyond n gives way to the lowest number the ticket
-// lacks. A draw among the first n numbers meets every ticket at least where it met it
-// before, so the guarantee holds (and is checked again by the caller).
-std::optional<std::vector<std::uint64_t>> narrowedEntry(const WheelTable &table, int n, const WheelGuarantee &g)
+// The smallest table entry over more numbers with the same guarantee and fewer than
+// `beat` tickets, narrowed to the first n: in every ticket each number beyond n gives way
+// to the lowest number the ticket lacks. A draw among the first n numbers meets every
+// ticket at least where it met it before, so the guarantee holds (and is checked again by
+// the caller). Entries too large to win are not read.
+std::optional<std::vector<std::uint64_t>> narrowedEntry(const WheelTable &table, int n, const WheelGuarantee &g,
+                                                        std::size_t beat)
 {
     std::optional<std::vector<std::uint64_t>> best;
     for (int more = n + 1; more <= kWheelMaxNumbers; ++more) {
+        const std::optional<int> claimed = table.claimedSize(more, g);
+        if (!claimed || std::size_t(*claimed) >= (best ? best->size() : beat))
+            continue;
         const std::optional<std::vector<std::uint64_t>> entry = table.find(more, g);
-        if (!entry || (best && entry->size() >= best->size()))
+        if (!entry)
             continue;
         std::vector<std::uint64_t> narrowed;
         for (std::uint64_t ticket : *entry) {
@@ -154,7 +159,7 @@ std::optional<ChosenWheel> MakeWheel(const QList<int> &numbers, const WheelGuara
         wheel.complete = !(control && control->cancel.load());
         // A larger entry of the table, narrowed, when it beats the search.
         if (b == 0 && wheel.complete) {
-            std::optional<std::vector<std::uint64_t>> narrowed = narrowedEntry(wheels, n, guarantee);
+            std::optional<std::vector<std::uint64_t>> narrowed = narrowedEntry(wheels, n, guarantee, masks->size());
             if (narrowed && narrowed->size() < masks->size()) {
                 masks = std::move(narrowed);
                 wheel.fromTable = true;

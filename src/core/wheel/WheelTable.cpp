@@ -167,15 +167,28 @@ QString WheelTable::writeEntry(int n, const WheelGuarantee &g, const std::vector
     return text + QLatin1Char('\n');
 }
 
-std::optional<std::vector<std::uint64_t>> WheelTable::find(int n, const WheelGuarantee &g) const
+const char *WheelTable::entryText(int n, const WheelGuarantee &g) const
 {
     for (const char *text : m_entries) {
         const std::optional<Header> h = readHeader(text);
-        if (!h || h->n != n || h->m != g.m || h->t != g.t)
-            continue;
-        if (std::optional<Entry> e = readEntry(text))
-            return std::move(e->tickets);
-        return std::nullopt;
+        if (h && h->n == n && h->m == g.m && h->t == g.t)
+            return text;
     }
+    return nullptr;
+}
+
+std::optional<int> WheelTable::claimedSize(int n, const WheelGuarantee &g) const
+{
+    const char *text = entryText(n, g);
+    return text ? std::optional<int>(readHeader(text)->size) : std::nullopt;
+}
+
+std::optional<std::vector<std::uint64_t>> WheelTable::find(int n, const WheelGuarantee &g) const
+{
+    const char *text = entryText(n, g);
+    if (!text)
+        return std::nullopt;
+    if (std::optional<Entry> e = readEntry(text))
+        return std::move(e->tickets);
     return std::nullopt;
 }

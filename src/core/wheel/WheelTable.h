@@ -28,6 +28,8 @@ public:
     // The checked wheel for n numbers and the guarantee (tickets as masks over the bits
     // 0..n-1), or nothing when there is no entry or the entry is refused.
     std::optional<std::vector<std::uint64_t>> find(int n, const WheelGuarantee &g) const;
+    // The size the entry's header gives, read without the entry (which may still be refused).
+    std::optional<int> claimedSize(int n, const WheelGuarantee &g) const;
 
     int entryCount() const { return int(m_entries.size()); }
     const char *entry(int i) const { return m_entries[std::size_t(i)]; }
@@ -44,6 +46,8 @@ public:
     static QString writeEntry(int n, const WheelGuarantee &g, const std::vector<std::uint64_t> &tickets);
 
 private:
+    const char *entryText(int n, const WheelGuarantee &g) const;
+
     std::vector<const char *> m_entries;
 };
 
