@@ -23,7 +23,7 @@
 // group's generators and one ticket of each orbit: src/core/wheel/WheelOrbits.txt). With
 // --k 5 they make tickets of five numbers instead, a part for scripts/wheel-add-number.py. Stop it at
 // any time; started again it goes on from what OUT holds (sa/tabu start from OUT's entry
-// or --from FILE's, one ticket fewer).
+// or --from FILE's, one ticket fewer; ilp starts CBC from the orbits of --from FILE's entry).
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -482,7 +482,8 @@ static std::vector<Mask> subsets(int k)
 // ---------------------------------------------------------------------------------------
 // Orbit search
 
-static void orbitSearch(const std::vector<std::string> &groups, double t0, double t1, long steps, double greedy, bool ilp)
+static void orbitSearch(const std::vector<std::string> &groups, double t0, double t1, long steps, double greedy, bool ilp,
+                        const std::vector<Mask> &start)
 {
     std::vector<Perm> gens;
     for (auto &s : groups)
@@ -549,7 +550,23 @@ static void orbitSearch(const std::vector<std::string> &groups, double t0, doubl
             lp << "\nEnd\n";
         }
         std::remove((base + ".sol").c_str());
-        const std::string command = "cbc " + base + ".lp -sec " + std::to_string(int(deadline - now())) +
+        // A wheel to start from (--from): every orbit it touches, for CBC to better.
+        std::string mipStart;
+        if (!start.empty()) {
+            std::vector<char> on(nt, 0);
+            long total = 0;
+            for (Mask b : start)
+                on[ticketOrbit[rankOf(b)]] = 1;
+            std::ofstream st(base + ".start");
+            for (int j = 0; j < nt; ++j)
+                total += on[j] ? ticketSize[j] : 0;
+            st << "Stopped on time - objective value " << total << "\n";
+            for (int j = 0; j < nt; ++j)
+                st << j << " x" << j << " " << int(on[j]) << " 0\n";
+            mipStart = " -mipstart " + base + ".start";
+            std::printf("%d %d-%d: starting from %ld tickets\n", N, M, T, total);
+        }
+        const std::string command = "cbc " + base + ".lp" + mipStart + " -sec " + std::to_string(int(deadline - now())) +
                                     " -threads 1 -randomSeed " + std::to_string(rng() % 1000000) + " -solve -solu " + base + ".sol > " + base + ".log 2>&1";
         if (std::system(command.c_str()) != 0)
             std::fprintf(stderr, "cbc failed, see %s.log\n", base.c_str());
@@ -1011,7 +1028,13 @@ int main(int argc, char **argv)
         method = mode == "ilp" ? "orbits, integer program" : "orbits";
         for (auto &g : groups)
             method += " " + g;
-        orbitSearch(groups, t0 > 0 ? t0 : 0.5, t1 > 0 ? t1 : 0.02, steps > 0 ? steps : 200000, greedy, mode == "ilp");
+        std::vector<Mask> start;
+        if (!from.empty()) {
+            const Table table = readTable(from);
+            if (auto it = table.entries.find({N, M, T}); it != table.entries.end())
+                start = it->second;
+        }
+        orbitSearch(groups, t0 > 0 ? t0 : 0.5, t1 > 0 ? t1 : 0.02, steps > 0 ? steps : 200000, greedy, mode == "ilp", start);
     } else {
         method = mode;
         const Table table = readTable(from.empty() ? outPath : from);
