@@ -20,6 +20,11 @@ tree=$scratch/tree
 # compiler's relative paths, and with them ccache's entries, are the same in both.
 build=$tree/build
 export CCACHE_BASEDIR=${CCACHE_BASEDIR:-/work} CCACHE_DIR=${CCACHE_DIR:-/work/.ccache}
+# The scratch build goes through ccache and links with lld, besides what ./test needs.
+if [ "${1:-}" != "--check" ]; then
+    source "$root/scripts/deps.sh"
+    ssq_install_missing "${SSQ_PACKAGES[@]}" "${SSQ_TEST_PACKAGES[@]}" ccache lld
+fi
 export QTWEBENGINE_DISABLE_SANDBOX=1
 
 # file @@ existing line fragment @@ faulty replacement @@ what the fault is

@@ -63,8 +63,8 @@ private slots:
         QTest::addColumn<QString>("guarantee");
         QTest::newRow("10 reds 中6保5, table") << reds(2, 10, 3) << QList<int>{} << "6-5";
         QTest::newRow("16 reds 中5保3, table") << reds(1, 16, 2) << QList<int>{} << "5-3";
-        QTest::newRow("28 reds 中3保3, search") << reds(3, 28) << QList<int>{} << "3-3";
-        QTest::newRow("30 reds 中3保3, 31 numbers narrowed") << reds(2, 30) << QList<int>{} << "3-3";
+        QTest::newRow("25 reds 中5保4, search") << reds(3, 25) << QList<int>{} << "5-4";
+        QTest::newRow("26 reds 中4保4, 27 numbers narrowed") << reds(5, 26) << QList<int>{} << "4-4";
         QTest::newRow("22 reds 中6保4, search") << reds(1, 22) << QList<int>{} << "6-4";
         QTest::newRow("胆码01, 10 reds 中6保5") << reds(5, 10) << QList<int>{1} << "6-5";
         QTest::newRow("胆码33 01, 12 reds 中5保5") << reds(10, 12) << QList<int>{33, 1} << "5-5";
