@@ -256,11 +256,15 @@ static bool keep(std::vector<Mask> tickets)
 // Writes OUT.orbits: the wheel just kept, in the table's short form for a union of orbits
 // (lines "g " with the generators, a line "o " with one ticket of each orbit), for
 // src/core/wheel/WheelOrbits.txt.
+static Perm identity();
+
 static void keepOrbits(const std::vector<Perm> &gens, const std::vector<Mask> &reps, std::size_t size)
 {
     std::string out = std::to_string(N) + " " + std::to_string(M) + " " + std::to_string(T) + " " + std::to_string(size) + "\n";
     char buf[16];
     for (const Perm &g : gens) {
+        if (g == identity())   // e.g. the multiplier of agl:q:1: it adds nothing to the group
+            continue;
         out += "g ";
         for (int x = 0; x < N; ++x) {
             std::snprintf(buf, sizeof buf, "%02d", g[x] + 1);
