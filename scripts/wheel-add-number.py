@@ -1,14 +1,18 @@
 #!/usr/bin/env python3
-"""A wheel over one number more, from two entries in the short orbit form (OUT.orbits of
-scripts/wheel-orbit.sh), C(v+1,6,t) <= C(v,6,t) + C(v,5,t-1):
+"""A wheel over one or two numbers more, from two entries (plain or in the short orbit form,
+OUT.orbits of scripts/wheel-orbit.sh):
 
-    scripts/wheel-add-number.py SIX FIVE >> src/core/wheel/WheelOrbits.txt
+    C(v+1,6,t) <= C(v,6,t) + C(v,5,t-1)     C(v+2,6,t) <= C(v,6,t) + C(v,4,t-1)
 
-SIX is a wheel "中t保t" over v numbers; FIVE holds tickets of five numbers over the same v
-in which every t-1 of them meet (scripts/wheel-orbit.sh v t-1 t-1 OUT --k 5 ...). The new
-number v+1 is added to every ticket of FIVE: a draw of t without it is held by SIX, a
-draw with it by the ticket of FIVE holding its other t-1. Both groups fix v+1. The
-program checks the entry exhaustively when it reads it.
+    scripts/wheel-add-number.py SIX PART >> src/core/wheel/WheelOrbits.txt
+
+SIX is a wheel "中t保t" over v numbers; PART holds tickets of five (or four) numbers over the
+same v in which every t-1 of them meet (scripts/wheel-orbit.sh v t-1 t-1 OUT --k 5 ...).
+The new number v+1 (or both v+1 and v+2) is added to every ticket of PART: a draw of t
+without a new number is held by SIX; a draw with one has its other t-1 in a ticket of PART,
+a draw with both its other t-2. Every group fixes the new numbers; a PART found without a
+group is written as plain tickets. The program checks the entry exhaustively when it
+reads it.
 """
 import sys
 
@@ -21,27 +25,27 @@ def read(path):
 
 def main():
     v, m, t, six_size, six = read(sys.argv[1])
-    v2, m2, t2, five_size, five = read(sys.argv[2])
+    v2, m2, t2, part_size, part = read(sys.argv[2])
     if v2 != v or m != t or m2 != t - 1 or t2 != t - 1:
-        sys.exit('need SIX 中t保t and FIVE 中(t-1)保(t-1) over the same numbers')
-    extra = '%02d' % (v + 1)
-    out = ['%d %d %d %d' % (v + 1, t, t, six_size + five_size)]
+        sys.exit('need SIX 中t保t and PART 中(t-1)保(t-1) over the same numbers')
+    width = {len(w) for words in part if words[0] != 'g' for w in words if w != 'o'}
+    if width not in ({8}, {10}):
+        sys.exit('PART must hold tickets of five or of four numbers')
+    added = list(range(v + 1, v + 1 + 6 - width.pop() // 2))
+    extra = ''.join('%02d' % x for x in added)
+    out = ['%d %d %d %d' % (v + len(added), t, t, six_size + part_size)]
     for words in six:
+        out.append('g ' + words[1] + extra if words[0] == 'g' else ' '.join(words))
+    grouped = any(words[0] == 'g' for words in part)
+    for words in part:
         if words[0] == 'g':
             out.append('g ' + words[1] + extra)
-        else:
-            out.append(' '.join(words))
-    for words in five:
-        if words[0] == 'g':
-            out.append('g ' + words[1] + extra)
-        else:
-            tickets = []
-            for w in words[1:]:
-                if len(w) != 10:
-                    sys.exit('FIVE must hold tickets of five numbers')
-                nums = sorted([int(w[i:i + 2]) for i in range(0, 10, 2)] + [v + 1])
-                tickets.append(''.join('%02d' % x for x in nums))
-            out.append('o ' + ' '.join(tickets))
+            continue
+        tickets = []
+        for w in words[1:] if words[0] == 'o' else words:
+            nums = sorted([int(w[i:i + 2]) for i in range(0, len(w), 2)] + added)
+            tickets.append(''.join('%02d' % x for x in nums))
+        out.append(('o ' if grouped else '') + ' '.join(tickets))
     print('\n' + '\n'.join(out))
 
 

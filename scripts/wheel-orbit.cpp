@@ -21,7 +21,8 @@
 // copy of the table to start with), then the search goes on one ticket lower. The orbit
 // modes also write it to OUT.orbits in the table's short form for a union of orbits (the
 // group's generators and one ticket of each orbit: src/core/wheel/WheelOrbits.txt). With
-// --k 5 they make tickets of five numbers instead, a part for scripts/wheel-add-number.py. Stop it at
+// --k 5 or 4 they make tickets of five or four numbers instead, a part for
+// scripts/wheel-add-number.py (without --group: single tickets). Stop it at
 // any time; started again it goes on from what OUT holds (sa/tabu start from OUT's entry
 // or --from FILE's, one ticket fewer; ilp starts CBC from the orbits of --from FILE's entry).
 #include <algorithm>
@@ -44,7 +45,7 @@ using Mask = std::uint64_t;
 using Perm = std::vector<std::uint8_t>;
 
 static int N, M, T;
-static int K = 6;   // numbers on a ticket (--k: fewer for a part of a wheel, orbit and ilp modes)
+static int K = 6;   // numbers on a ticket (--k: fewer for a part of a wheel)
 static std::mt19937_64 rng;
 static double deadline;
 
@@ -823,15 +824,15 @@ struct Cover {
         for (int x = 0; x < N; ++x)
             (b >> x & 1 ? in[ni++] : out[no++]) = x;
         std::vector<Mask> all;
-        for (int j = T; j <= std::min(M, 6); ++j)
+        for (int j = T; j <= std::min(M, K); ++j)
             if (M - j <= no)
-                for (int a : choose(j, 6))
+                for (int a : choose(j, K))
                     for (int c : choose(M - j, no))
                         all.push_back(spread(a, in) | spread(c, out));
         return all;
     }
     // The m-sets that ticket b stops answering (sign -1) or starts answering (+1) when its
-    // number x becomes y: x or y with t-1 of the other five and m-t from outside both.
+    // number x becomes y: x or y with t-1 of its other k-1 and m-t from outside both.
     template <class F> void changed(Mask b, int x, int y, F f)
     {
         int rest[5], out[40], nr = 0, no = 0;
@@ -842,7 +843,7 @@ struct Cover {
         }
         if (M - T > no)
             return;
-        for (int a : choose(T - 1, 5)) {
+        for (int a : choose(T - 1, K - 1)) {
             const Mask ma = spread(a, rest);
             for (int c : choose(M - T, no)) {
                 const Mask base = ma | spread(c, out);
@@ -1022,8 +1023,8 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "n must be 7..33 and 2 <= t <= m <= 6\n");
         return 2;
     }
-    if (K < T || K > 6 || (K != 6 && mode != "orbit" && mode != "ilp")) {
-        std::fprintf(stderr, "--k must be t..6, and below 6 only for the orbit modes\n");
+    if (K < T || K > 6) {
+        std::fprintf(stderr, "--k must be t..6\n");
         return 2;
     }
     rng.seed(std::uint64_t(seed));

@@ -14,6 +14,8 @@
 #      scripts/wheel-orbit.sh 32 5 5 /tmp/w.txt --mode ilp --group psl:31 --seconds 60
 #      scripts/wheel-orbit.sh 32 4 4 /tmp/f.txt --mode ilp --group agl:31 --k 5
 #        (then scripts/wheel-add-number.py /tmp/w.txt.orbits /tmp/f.txt.orbits: 33 numbers)
+#      scripts/wheel-orbit.sh 26 2 2 /tmp/p.txt --k 4 --seconds 150
+#        (pairs in tickets of four, no group; with the 26-number 中3保3 entry: 28 numbers)
 # A run with the same seed from the same OUT repeats itself: give another --seed. The
 # integer program leaves OUT.orbit.lp, .sol and .log beside OUT.
 set -euo pipefail
