@@ -24,7 +24,9 @@
 // --k 5 or 4 they make tickets of five or four numbers instead, a part for
 // scripts/wheel-add-number.py (without --group: single tickets). Stop it at
 // any time; started again it goes on from what OUT holds (sa/tabu start from OUT's entry
-// or --from FILE's, one ticket fewer; ilp starts CBC from the orbits of --from FILE's entry).
+// or --from FILE's, one ticket fewer, and when FILE has none over n they narrow its
+// smallest over more numbers, as the program does; ilp starts CBC from the orbits of
+// --from FILE's entry). FILE and OUT may hold entries in the short orbit form.
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -103,17 +105,50 @@ static Table readTable(const std::string &path)
             std::istringstream head(block[0]);
             int n, m, t, size;
             head >> n >> m >> t >> size;
-            std::vector<Mask> tickets;
+            // Plain tickets, or the short form: lines "g " (a generator, the images of 1..n)
+            // and "o " (tickets standing for their orbits under the generators before them).
+            std::vector<Mask> tickets, bases;
+            std::vector<std::vector<int>> gens;
+            auto orbits = [&] {
+                std::set<Mask> seen(bases.begin(), bases.end());
+                for (std::vector<Mask> todo(bases); !todo.empty();) {
+                    const Mask b = todo.back();
+                    todo.pop_back();
+                    for (const auto &g : gens) {
+                        Mask image = 0;
+                        for (Mask r = b; r; r &= r - 1)
+                            image |= Mask{1} << g[__builtin_ctzll(r)];
+                        if (seen.insert(image).second)
+                            todo.push_back(image);
+                    }
+                }
+                tickets.insert(tickets.end(), seen.begin(), seen.end());
+                bases.clear();
+                gens.clear();
+            };
             for (size_t i = 1; i < block.size(); ++i) {
                 std::istringstream words(block[i]);
-                std::string w;
+                std::string w, kind;
+                words >> kind;
+                if (kind == "g") {
+                    if (!bases.empty())
+                        orbits();
+                    words >> w;
+                    gens.emplace_back();
+                    for (size_t k = 0; k + 1 < w.size(); k += 2)
+                        gens.back().push_back(std::stoi(w.substr(k, 2)) - 1);
+                    continue;
+                }
+                if (kind != "o")
+                    words.seekg(0);
                 while (words >> w) {
                     Mask mask = 0;
                     for (size_t k = 0; k + 1 < w.size(); k += 2)
                         mask |= Mask{1} << (std::stoi(w.substr(k, 2)) - 1);
-                    tickets.push_back(mask);
+                    (kind == "o" ? bases : tickets).push_back(mask);
                 }
             }
+            orbits();
             if (int(tickets.size()) != size) {
                 std::fprintf(stderr, "%s: entry %d %d %d holds %zu tickets\n", path.c_str(), n, m, t, tickets.size());
                 std::exit(1);
@@ -777,6 +812,7 @@ struct Cover {
     std::vector<int> openPos;
     std::vector<Mask> open;
     std::vector<std::vector<int>> combos[7];   // k-subsets of positions 0..r-1, by [k][r]
+    std::vector<std::vector<int>> holding;     // by (t-1)-set place (rankOf): the tickets holding it
 
     const std::vector<int> &choose(int k, int r)
     {
@@ -817,6 +853,31 @@ struct Cover {
                 openPos[rankOf(s)] = int(open.size());
                 open.push_back(s);
             }
+        holding.assign(binom[N][T - 1], {});
+        for (int i = 0; i < int(tickets.size()); ++i)
+            for (Mask s : parts(tickets[i], T - 1))
+                holding[rankOf(s)].push_back(i);
+    }
+    // The k-subsets of the set b.
+    std::vector<Mask> parts(Mask b, int k)
+    {
+        int points[40], np = 0;
+        for (Mask r = b; r; r &= r - 1)
+            points[np++] = __builtin_ctzll(r);
+        std::vector<Mask> all;
+        for (int a : choose(k, np))
+            all.push_back(spread(a, points));
+        return all;
+    }
+    // The tickets meeting the m-set in just t-1 numbers: one of its (t-1)-subsets and
+    // nothing more of it.
+    void near(Mask set, std::vector<int> &found)
+    {
+        found.clear();
+        for (Mask s : parts(set, T - 1))
+            for (int i : holding[rankOf(s)])
+                if (pop(tickets[i] & set) == T - 1)
+                    found.push_back(i);
     }
     std::vector<Mask> coveredBy(Mask b)
     {
@@ -873,7 +934,13 @@ struct Cover {
                 openPos[w] = -1;
             }
         });
-        tickets[i] = (tickets[i] & ~(Mask{1} << x)) | Mask{1} << y;
+        const Mask rest = tickets[i] & ~(Mask{1} << x);
+        for (Mask s : parts(rest, T - 2)) {
+            auto &from = holding[rankOf(s | Mask{1} << x)];
+            from.erase(std::find(from.begin(), from.end(), i));
+            holding[rankOf(s | Mask{1} << y)].push_back(i);
+        }
+        tickets[i] = rest | Mask{1} << y;
     }
     // The ticket whose loss opens the fewest m-sets.
     int weakest()
@@ -915,11 +982,10 @@ static void ticketSearch(bool tabu, std::vector<Mask> start, double t0, double t
         next.erase(next.begin() + i);
         c.init(next);
     };
-    shrink();
-    while (int(c.tickets.size()) >= currentSize())
-        shrink();
+    shrink();   // then down one ticket at a time, even from above OUT's size: keep() writes only smaller wheels
     const int b = int(c.tickets.size());
     std::vector<long> changedAt(b, -1L << 40);
+    std::vector<int> near;
     long step = 0;
     while (now() < deadline) {
         size_t bestOpen = c.open.size();
@@ -930,11 +996,8 @@ static void ticketSearch(bool tabu, std::vector<Mask> start, double t0, double t
             const Mask set = c.open[randint(int(c.open.size()))];
             if (!tabu) {
                 // NO: a ticket meeting the open set in t-1 numbers takes one of its numbers.
-                int near[4096], nn = 0;
-                for (int i = 0; i < int(c.tickets.size()); ++i)
-                    if (pop(c.tickets[i] & set) == T - 1 && nn < 4096)
-                        near[nn++] = i;
-                const int i = nn ? near[randint(nn)] : randint(int(c.tickets.size()));
+                c.near(set, near);
+                const int i = near.empty() ? randint(int(c.tickets.size())) : near[randint(int(near.size()))];
                 const int x = pick(c.tickets[i] & ~set), y = pick(set & ~c.tickets[i]);
                 const double temp = t0 * std::pow(t1 / t0, double(s) / steps);
                 const long d = c.delta(i, x, y);
@@ -943,9 +1006,8 @@ static void ticketSearch(bool tabu, std::vector<Mask> start, double t0, double t
             } else {
                 long bestD = 1L << 40;
                 int bi = -1, bx = -1, by = -1, ties = 0;
-                for (int i = 0; i < int(c.tickets.size()); ++i) {
-                    if (pop(c.tickets[i] & set) != T - 1)
-                        continue;
+                c.near(set, near);
+                for (int i : near) {
                     for (Mask xs = c.tickets[i] & ~set; xs; xs &= xs - 1)
                         for (Mask ys = set & ~c.tickets[i]; ys; ys &= ys - 1) {
                             const int x = __builtin_ctzll(xs), y = __builtin_ctzll(ys);
@@ -1044,11 +1106,27 @@ int main(int argc, char **argv)
         method = mode;
         const Table table = readTable(from.empty() ? outPath : from);
         auto it = table.entries.find({N, M, T});
+        // Without an entry over n numbers, the smallest over more is narrowed: in every
+        // ticket a number beyond n gives way to the lowest number the ticket lacks.
+        for (int more = N + 1; it == table.entries.end() && more <= 33; ++more)
+            it = table.entries.find({more, M, T});
         if (it == table.entries.end()) {
             std::fprintf(stderr, "no entry %d %d %d to start from\n", N, M, T);
             return 1;
         }
-        ticketSearch(mode == "tabu", it->second, t0 > 0 ? t0 : 1.0, t1 > 0 ? t1 : 0.1,
+        std::vector<Mask> start;
+        for (Mask b : it->second) {
+            while (b >> N) {
+                int x = 0;
+                while (b >> x & 1)
+                    ++x;
+                b = (b & ~(Mask{1} << (63 - __builtin_clzll(b)))) | Mask{1} << x;
+            }
+            start.push_back(b);
+        }
+        std::sort(start.begin(), start.end());
+        start.erase(std::unique(start.begin(), start.end()), start.end());
+        ticketSearch(mode == "tabu", start, t0 > 0 ? t0 : 1.0, t1 > 0 ? t1 : 0.1,
                      steps > 0 ? steps : (mode == "tabu" ? 20000 : 2000000), tenure);
     }
     return 0;

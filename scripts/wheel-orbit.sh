@@ -16,6 +16,8 @@
 #        (then scripts/wheel-add-number.py /tmp/w.txt.orbits /tmp/f.txt.orbits: 33 numbers)
 #      scripts/wheel-orbit.sh 26 2 2 /tmp/p.txt --k 4 --seconds 150
 #        (pairs in tickets of four, no group; with the 26-number 中3保3 entry: 28 numbers)
+#      scripts/wheel-orbit.sh 17 4 4 /tmp/n.txt --mode sa --from /tmp/only-18.txt
+#        (no 17-number entry there: the 18-number one narrowed, then annealed)
 # A run with the same seed from the same OUT repeats itself: give another --seed. The
 # integer program leaves OUT.orbit.lp, .sol and .log beside OUT.
 set -euo pipefail
