@@ -4,16 +4,15 @@ OUT.orbits of scripts/wheel-orbit.sh):
 
     L(v+1,6,m,t) <= L(v,6,m,t) + L(v,5,m-1,t-1)     L(v+2,6,m,t) <= L(v,6,m,t) + L(v,4,m-1,t-1)
 
-    scripts/wheel-add-number.py SIX PART [--plain] >> src/core/wheel/WheelOrbits.txt
+    scripts/wheel-add-number.py SIX PART >> src/core/wheel/WheelOrbits.txt
 
 SIX is a wheel "中m保t" over v numbers; PART holds tickets of five (or four) numbers over
 the same v, a wheel "中(m-1)保(t-1)" (scripts/wheel-orbit.sh v m-1 t-1 OUT --k 5 ...).
 The new number v+1 (or both v+1 and v+2) is added to every ticket of PART: a draw of m
 without a new number is held by SIX; a draw with one has t-1 of its other m-1 in a ticket
 of PART, a draw with both t-2 of its other m-2. Every group fixes the new numbers; a PART
-found without a group is written as plain tickets. --plain writes every ticket instead of
-the orbits (a start for --mode sa). The program checks the entry exhaustively when it
-reads it.
+found without a group is written as plain tickets. The program checks the entry
+exhaustively when it reads it.
 """
 import sys
 
@@ -24,42 +23,9 @@ def read(path):
     return n, m, t, size, lines[1:]
 
 
-def expand(n, lines):
-    """Every ticket of an entry in the short form, as sorted tuples."""
-    tickets, gens, bases = set(), [], []
-
-    def flush():
-        seen, todo = set(bases), list(bases)
-        while todo:
-            ticket = todo.pop()
-            for g in gens:
-                image = tuple(sorted(g[x - 1] for x in ticket))
-                if image not in seen:
-                    seen.add(image)
-                    todo.append(image)
-        tickets.update(seen)
-        gens.clear()
-        bases.clear()
-
-    for words in lines:
-        if words[0] == 'g':
-            if bases:
-                flush()
-            gens.append([int(words[1][i:i + 2]) for i in range(0, 2 * n, 2)])
-            continue
-        found = [tuple(int(w[i:i + 2]) for i in range(0, len(w), 2)) for w in words if w != 'o']
-        if words[0] == 'o':
-            bases.extend(found)
-        else:
-            tickets.update(found)
-    flush()
-    return sorted(tickets)
-
-
 def main():
-    args = [a for a in sys.argv[1:] if a != '--plain']
-    v, m, t, six_size, six = read(args[0])
-    v2, m2, t2, part_size, part = read(args[1])
+    v, m, t, six_size, six = read(sys.argv[1])
+    v2, m2, t2, part_size, part = read(sys.argv[2])
     if v2 != v or m2 != m - 1 or t2 != t - 1:
         sys.exit('need SIX 中m保t and PART 中(m-1)保(t-1) over the same numbers')
     width = {len(w) for words in part if words[0] != 'g' for w in words if w != 'o'}
@@ -67,13 +33,7 @@ def main():
         sys.exit('PART must hold tickets of five or of four numbers')
     added = list(range(v + 1, v + 1 + 6 - width.pop() // 2))
     extra = ''.join('%02d' % x for x in added)
-    head = '%d %d %d %d' % (v + len(added), m, t, six_size + part_size)
-    if '--plain' in sys.argv:
-        tickets = expand(v, six) + [x + tuple(added) for x in expand(v, part)]
-        print(head + ''.join(('\n' if i % 8 == 0 else ' ') + ''.join('%02d' % x for x in tk)
-                             for i, tk in enumerate(tickets)))
-        return
-    out = [head]
+    out = ['%d %d %d %d' % (v + len(added), m, t, six_size + part_size)]
     for words in six:
         out.append('g ' + words[1] + extra if words[0] == 'g' else ' '.join(words))
     grouped = any(words[0] == 'g' for words in part)

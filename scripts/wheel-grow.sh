@@ -20,8 +20,9 @@ awk -v h="$((n - 1)) $m $t" '$1" "$2" "$3 == h && NF == 4 {f = 1} f && NF == 0 {
     "$here/src/core/wheel/WheelTable.txt" "$here/src/core/wheel/WheelOrbits.txt" > "$dir/base.txt"
 [ -s "$dir/base.txt" ] || { echo "no entry $((n - 1)) $m $t in the table" >&2; exit 1; }
 "$here/scripts/wheel-orbit.sh" $((n - 1)) $((m - 1)) $((t - 1)) "$dir/part.txt" --k 5 --seconds "$part_s" | grep -v 'open at best' || true
-python3 "$here/scripts/wheel-add-number.py" "$dir/base.txt" "$dir/part.txt.orbits" --plain > "$dir/start.txt"
-cp "$dir/start.txt" "$dir/out.txt"
-echo "start: $(head -1 "$dir/start.txt")"
-"$here/scripts/wheel-orbit.sh" "$n" "$m" "$t" "$dir/out.txt" --mode sa --seconds "$sa_s" --t0 0.6 --t1 0.05 --steps 3000000 | grep -v 'open at best' || true
+python3 "$here/scripts/wheel-add-number.py" "$dir/base.txt" "$dir/part.txt.orbits" > "$dir/start.txt"
+printf '# grown from %s numbers\n' $((n - 1)) > "$dir/out.txt"
+echo "start: $(grep -E "^$n $m $t [0-9]+$" "$dir/start.txt")"
+"$here/scripts/wheel-orbit.sh" "$n" "$m" "$t" "$dir/out.txt" --mode sa --from "$dir/start.txt" --seconds "$sa_s" \
+    --t0 0.6 --t1 0.05 --steps 20000000 | grep -v 'open at best' || true
 echo "best: $(grep -E "^$n $m $t [0-9]+$" "$dir/out.txt")"
