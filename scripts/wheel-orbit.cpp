@@ -855,29 +855,27 @@ struct Cover {
             }
         holding.assign(binom[N][T - 1], {});
         for (int i = 0; i < int(tickets.size()); ++i)
-            for (Mask s : parts(tickets[i], T - 1))
-                holding[rankOf(s)].push_back(i);
+            parts(tickets[i], T - 1, [&](Mask s) { holding[rankOf(s)].push_back(i); });
     }
-    // The k-subsets of the set b.
-    std::vector<Mask> parts(Mask b, int k)
+    // Each k-subset of the set b (on every move: no list is made).
+    template <class F> void parts(Mask b, int k, F f)
     {
         int points[40], np = 0;
         for (Mask r = b; r; r &= r - 1)
             points[np++] = __builtin_ctzll(r);
-        std::vector<Mask> all;
         for (int a : choose(k, np))
-            all.push_back(spread(a, points));
-        return all;
+            f(spread(a, points));
     }
     // The tickets meeting the m-set in just t-1 numbers: one of its (t-1)-subsets and
     // nothing more of it.
     void near(Mask set, std::vector<int> &found)
     {
         found.clear();
-        for (Mask s : parts(set, T - 1))
+        parts(set, T - 1, [&](Mask s) {
             for (int i : holding[rankOf(s)])
                 if (pop(tickets[i] & set) == T - 1)
                     found.push_back(i);
+        });
     }
     std::vector<Mask> coveredBy(Mask b)
     {
@@ -935,11 +933,11 @@ struct Cover {
             }
         });
         const Mask rest = tickets[i] & ~(Mask{1} << x);
-        for (Mask s : parts(rest, T - 2)) {
+        parts(rest, T - 2, [&](Mask s) {
             auto &from = holding[rankOf(s | Mask{1} << x)];
             from.erase(std::find(from.begin(), from.end(), i));
             holding[rankOf(s | Mask{1} << y)].push_back(i);
-        }
+        });
         tickets[i] = rest | Mask{1} << y;
     }
     // The ticket whose loss opens the fewest m-sets.
