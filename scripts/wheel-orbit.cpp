@@ -26,7 +26,9 @@
 // any time; started again it goes on from what OUT holds (sa/tabu start from OUT's entry
 // or --from FILE's, one ticket fewer, and when FILE has none over n they narrow its
 // smallest over more numbers, as the program does; ilp starts CBC from the orbits of
-// --from FILE's entry). FILE and OUT may hold entries in the short orbit form.
+// --from FILE's entry). FILE and OUT may hold entries in the short orbit form. An entry
+// of FILE that leaves m-sets open (a frame, scripts/wheel-frame.py) is first completed
+// greedily; with a fresh OUT ("# t") every size on the way down is written.
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -877,17 +879,23 @@ struct Cover {
                     found.push_back(i);
         });
     }
-    std::vector<Mask> coveredBy(Mask b)
+    // Every set of `other` numbers sharing t or more with the set s of `size` numbers.
+    template <class F> void meeting(Mask s, int size, int other, F f)
     {
         int in[6], out[40], ni = 0, no = 0;
         for (int x = 0; x < N; ++x)
-            (b >> x & 1 ? in[ni++] : out[no++]) = x;
+            (s >> x & 1 ? in[ni++] : out[no++]) = x;
+        for (int j = T; j <= std::min(size, other); ++j)
+            if (other - j <= no)
+                for (int a : choose(j, size))
+                    for (int c : choose(other - j, no))
+                        f(spread(a, in) | spread(c, out));
+    }
+    // The m-sets the ticket b answers.
+    std::vector<Mask> coveredBy(Mask b)
+    {
         std::vector<Mask> all;
-        for (int j = T; j <= std::min(M, K); ++j)
-            if (M - j <= no)
-                for (int a : choose(j, K))
-                    for (int c : choose(M - j, no))
-                        all.push_back(spread(a, in) | spread(c, out));
+        meeting(b, K, M, [&](Mask s) { all.push_back(s); });
         return all;
     }
     // The m-sets that ticket b stops answering (sign -1) or starts answering (+1) when its
@@ -940,6 +948,48 @@ struct Cover {
         });
         tickets[i] = rest | Mask{1} << y;
     }
+    // A start that leaves m-sets open (a frame of chosen tickets) is completed greedily:
+    // each time the ticket answering the most open m-sets, ties at random.
+    void complete()
+    {
+        if (open.empty())
+            return;
+        const std::vector<Mask> all = subsets(K);
+        std::vector<long> gain(binom[N][K], 0);
+        for (Mask s : open)
+            meeting(s, M, K, [&](Mask b) { ++gain[rankOf(b)]; });
+        std::vector<Mask> next = tickets;
+        size_t left = open.size();
+        std::vector<char> isOpen(binom[N][M], 0);
+        for (Mask s : open)
+            isOpen[rankOf(s)] = 1;
+        while (left) {
+            long best = -1;
+            Mask pickB = 0;
+            int ties = 0;
+            for (Mask b : all) {
+                const long g = gain[rankOf(b)];
+                if (g > best) {
+                    best = g;
+                    pickB = b;
+                    ties = 1;
+                } else if (g == best && randint(++ties) == 0) {
+                    pickB = b;
+                }
+            }
+            next.push_back(pickB);
+            for (Mask s : coveredBy(pickB)) {
+                const long r = rankOf(s);
+                if (isOpen[r]) {
+                    isOpen[r] = 0;
+                    --left;
+                    meeting(s, M, K, [&](Mask b) { --gain[rankOf(b)]; });
+                }
+            }
+        }
+        std::printf("%d %d-%d: the frame of %zu tickets completed to %zu\n", N, M, T, tickets.size(), next.size());
+        init(next);
+    }
     // The ticket whose loss opens the fewest m-sets.
     int weakest()
     {
@@ -970,10 +1020,7 @@ static void ticketSearch(bool tabu, std::vector<Mask> start, double t0, double t
 {
     Cover c;
     c.init(start);
-    if (!c.open.empty()) {
-        std::fprintf(stderr, "the start wheel leaves %zu open\n", c.open.size());
-        std::exit(1);
-    }
+    c.complete();
     auto shrink = [&] {   // one ticket fewer
         const int i = c.weakest();
         std::vector<Mask> next = c.tickets;

@@ -18,6 +18,9 @@
 #        (pairs in tickets of four, no group; with the 26-number 中3保3 entry: 28 numbers)
 #      scripts/wheel-orbit.sh 17 4 4 /tmp/n.txt --mode sa --from /tmp/only-18.txt
 #        (no 17-number entry there: the 18-number one narrowed, then annealed)
+#      scripts/wheel-frame.py 18 6 4 > /tmp/f.txt; printf '# t\n' > /tmp/o.txt
+#      scripts/wheel-orbit.sh 18 6 4 /tmp/o.txt --mode sa --from /tmp/f.txt
+#        (a frame of whole groups, completed greedily, then annealed)
 # A run with the same seed from the same OUT repeats itself: give another --seed. The
 # integer program leaves OUT.orbit.lp, .sol and .log beside OUT.
 set -euo pipefail
