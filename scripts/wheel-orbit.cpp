@@ -954,7 +954,7 @@ struct Cover {
     {
         if (open.empty())
             return;
-        const std::vector<Mask> all = subsets(K);
+        const std::vector<Mask> all = subsets(K);   // in colex order: all[r] has rank r
         std::vector<long> gain(binom[N][K], 0);
         for (Mask s : open)
             meeting(s, M, K, [&](Mask b) { ++gain[rankOf(b)]; });
@@ -967,14 +967,13 @@ struct Cover {
             long best = -1;
             Mask pickB = 0;
             int ties = 0;
-            for (Mask b : all) {
-                const long g = gain[rankOf(b)];
-                if (g > best) {
-                    best = g;
-                    pickB = b;
+            for (size_t r = 0; r < all.size(); ++r) {
+                if (gain[r] > best) {
+                    best = gain[r];
+                    pickB = all[r];
                     ties = 1;
-                } else if (g == best && randint(++ties) == 0) {
-                    pickB = b;
+                } else if (gain[r] == best && randint(++ties) == 0) {
+                    pickB = all[r];
                 }
             }
             next.push_back(pickB);
