@@ -66,7 +66,7 @@ def meeting(s, size, other, n, t):
 
 def write_entry(path, n, m, t, tickets):
     words = sorted(''.join('%02d' % (x + 1) for x in numbers(b)) for b in tickets)
-    lines = ['# scripts/wheel-lns.py', '%d %d %d %d' % (n, m, t, len(words))]
+    lines = ['# scripts/wheel-lns.py', '', '%d %d %d %d' % (n, m, t, len(words))]
     lines += [' '.join(words[i:i + 8]) for i in range(0, len(words), 8)]
     with open(path + '.new', 'w', encoding='ascii') as f:
         f.write('\n'.join(lines) + '\n\n')
