@@ -137,10 +137,10 @@ def main():
         chosen_numbers = sum(1 << x for x in rng.sample(range(n), region))
         order = sorted(range(len(tickets)), key=lambda i: (-bin(tickets[i] & chosen_numbers).count('1'), rng.random()))
         drop = set(order[:free])
-        for i in drop:
-            for s in meeting(tickets[i], 6, m, n, t):
-                held[s] -= 1
-        opened = sorted({s for i in drop for s in meeting(tickets[i], 6, m, n, t) if held[s] == 0})
+        lost = [s for i in drop for s in meeting(tickets[i], 6, m, n, t)]   # once per step
+        for s in lost:
+            held[s] -= 1
+        opened = sorted({s for s in lost if held[s] == 0})
         candidates = {}
         for e, s in enumerate(opened):
             for b in meeting(s, m, 6, n, t):
@@ -159,9 +159,9 @@ def main():
             any(bin(s & b).count('1') >= t for b in new) for s in opened)
         if fits:
             tickets = [b for i, b in enumerate(tickets) if i not in drop] + new
-        for b in (new if fits else [tickets[i] for i in drop]):
-            for s in meeting(b, 6, m, n, t):
-                held[s] += 1
+            lost = [s for b in new for s in meeting(b, 6, m, n, t)]
+        for s in lost:   # what the tickets kept hold again
+            held[s] += 1
         if fits and len(new) < len(drop):
             assert all(h > 0 for h in held.values())
             write_entry(out, n, m, t, tickets)
