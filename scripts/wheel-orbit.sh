@@ -22,6 +22,12 @@
 #      scripts/wheel-orbit.sh 18 6 4 /tmp/o.txt --mode sa --from /tmp/f.txt --t0 2 --t1 0.1
 #        (a frame of whole groups, completed greedily, then annealed; starting hotter than
 #        the default 1 took 18 中6保4 from 44 to 42 and 18 中5保4 from 86 to 81 tickets)
+#      printf '# t\n' > /tmp/o.txt
+#      scripts/wheel-orbit.sh 19 6 5 /tmp/o.txt --group cyc:19 --seconds 600
+#        (a fresh OUT: the orbit search walks down from its greedy start a size at a time;
+#        from a copy of the table it aims at once below the table's entry, too far a step
+#        for it: 中6保5 over 17, 18, 19 numbers came down this way under the 17-cycle, two
+#        9-cycles and the 19-cycle, where the larger groups gave far more tickets)
 # A run with the same seed from the same OUT repeats itself: give another --seed. The
 # integer program leaves OUT.orbit.lp, .sol and .log beside OUT.
 set -euo pipefail
