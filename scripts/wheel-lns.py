@@ -159,8 +159,8 @@ def main():
             any(bin(s & b).count('1') >= t for b in new) for s in opened)
         if fits:
             tickets = [b for i, b in enumerate(tickets) if i not in drop] + new
-            lost = [s for b in new for s in meeting(b, 6, m, n, t)]
-        for s in lost:   # what the tickets kept hold again
+            lost = [s for b in new for s in meeting(b, 6, m, n, t)]   # the new tickets' draws instead
+        for s in lost:   # held again: by the new tickets, or by the let-go ones when none fit
             held[s] += 1
         if fits and len(new) < len(drop):
             assert all(h > 0 for h in held.values())
