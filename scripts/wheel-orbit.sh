@@ -26,11 +26,9 @@
 #      scripts/wheel-orbit.sh 19 6 5 /tmp/o.txt --group cyc:19 --seconds 600
 #        (a fresh OUT: the orbit search walks down from its greedy start a size at a time;
 #        from a copy of the table it aims at once below the table's entry, too far a step
-#        for it: 中6保5 over 17, 18, 19 numbers came down this way under the 17-cycle, two
-#        9-cycles and the 19-cycle, where the larger groups gave far more tickets, and
-#        中5保5 over 18, 20, 22, 23 numbers under the 17-, 19-, 21- and 23-cycle; two cycles
-#        of half the numbers each, cyc:7,7 and cyc:8,8, gave 中5保5 over 14 numbers in 371
-#        and 中4保4 over 16 in 152 within two minutes)
+#        for it. Small groups did best: one cycle over all or all but one of the numbers,
+#        or two cycles of half the numbers each, cyc:7,7 and cyc:8,8 for 中5保5 over 14 and
+#        中4保4 over 16 numbers; the larger groups gave far more tickets)
 # A run with the same seed from the same OUT repeats itself: give another --seed. The
 # integer program leaves OUT.orbit.lp, .sol and .log beside OUT.
 set -euo pipefail
