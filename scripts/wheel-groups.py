@@ -7,9 +7,10 @@
 # LINE: a prime q or 9 for the projective line over GF(q) (q+1 numbers, infinity last), or
 # b11 for the eleven points of the biplane of the quadratic residues mod 11 under PSL(2,11).
 # Copy e holds the numbers e*len+1 .. (e+1)*len; FIXED numbers follow, never moved.
-# GENERATOR: T x -> x+1, Ti x -> x+i (GF(9) = GF(3)[i], i^2 = -1), M x -> g^2 x, W x -> g x
-# (g primitive), J x -> -1/x, F x -> x^3 (GF(9)), B the biplane's involution, S the copies
-# rotated. --drop removes numbers (from 0) that every generator fixes, e.g. one infinity.
+# GENERATOR: T x -> x+1, Ti x -> x+i (GF(9) = GF(3)[i], i^2 = -1), M x -> a x (a generating the
+# nonzero squares), W x -> g x (g primitive), J x -> -1/x, F x -> x^3 (GF(9)), B the biplane's
+# involution, S the copies rotated. --drop removes numbers (from 0) that every generator
+# fixes, e.g. one infinity.
 # e.g. scripts/wheel-orbit.sh 30 4 4 /tmp/w.txt --mode ilp --seconds 200 \
 #          $(for g in $(scripts/wheel-groups.py 9 3 0 T Ti M J); do echo --group $g; done)
 import sys
