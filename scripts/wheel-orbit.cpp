@@ -398,13 +398,36 @@ static Perm identity() { Perm p(N); for (int i = 0; i < N; ++i) p[i] = std::uint
 // dividing d (q-1 by default); "psl:q", "pgl:q": on q+1 numbers (the last one infinity);
 // "mul:q:a": x -> ax on the first q numbers (q prime), "shift:k:L": x -> x+k on the first L
 // numbers, "swap:i,j": the transposition (numbers from 0), "perm:a1,a2,...": any
-// permutation, the images of 1, 2, ... (numbers from 1; the rest stay fixed).
+// permutation, the images of 1, 2, ... (numbers from 1; the rest stay fixed);
+// "copies:K:L:GROUP": GROUP, acting on the first L numbers, acts alike on K blocks of L
+// numbers each (e.g. copies:3:10:psl:9 on 30; shift:10:30 then rotates the blocks).
 // Numbers the group does not use stay fixed.
 static std::vector<Perm> generators(const std::string &group)
 {
     std::vector<Perm> gens;
     const auto colon = group.find(':');
     const std::string kind = group.substr(0, colon);
+    if (kind == "copies") {
+        int k = 0, len = 0, used = 0;
+        if (std::sscanf(group.c_str(), "copies:%d:%d:%n", &k, &len, &used) < 2 || used == 0 || k < 1 || len < 1
+            || k * len > N) {
+            std::fprintf(stderr, "group %s: copies:K:L:GROUP on at most %d numbers\n", group.c_str(), N);
+            std::exit(2);
+        }
+        for (const Perm &p : generators(group.substr(std::size_t(used)))) {
+            Perm q = identity();
+            for (int x = 0; x < N; ++x)
+                if ((x < len) != (p[x] < len) || (x >= len && p[x] != x)) {
+                    std::fprintf(stderr, "group %s: moves numbers beyond the first %d\n", group.c_str(), len);
+                    std::exit(2);
+                }
+            for (int e = 0; e < k; ++e)
+                for (int x = 0; x < len; ++x)
+                    q[e * len + x] = std::uint8_t(e * len + p[x]);
+            gens.push_back(q);
+        }
+        return gens;
+    }
     std::vector<int> args;
     {
         std::string rest = colon == std::string::npos ? "" : group.substr(colon + 1);

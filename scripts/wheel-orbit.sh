@@ -29,12 +29,14 @@
 #        for it. Small groups did best: one cycle over all or all but one of the numbers,
 #        or two cycles of half the numbers each, cyc:7,7 and cyc:8,8 for 中5保5 over 14 and
 #        中4保4 over 16 numbers; the larger groups gave far more tickets)
-#      scripts/wheel-orbit.sh 30 5 5 /tmp/w.txt --mode ilp --seconds 300 \
-#          $(for g in $(scripts/wheel-groups.py 9 3 0 T Ti W J S); do echo --group $g; done)
+#      scripts/wheel-orbit.sh 30 5 5 /tmp/w.txt --mode ilp --group copies:3:10:pgl:9 --group shift:10:30
 #        (one group acting alike on copies of a projective line: PGL(2,9) on three, the
-#        copies rotated, gave 中5保5 over 30 numbers; PSL(2,13) on two, 28 and 29 (one number
-#        fixed); PSL(2,9) on three, 中4保4 over 30 and 31. Their integer programs are small;
-#        --mode tabu or sa --from the result then takes tickets off one at a time)
+#        copies rotated, gave 中5保5 over 30 numbers; copies:2:14:psl:13, 28 and 29 (one number
+#        fixed); copies:3:10:psl:9, 中4保4 over 30 and 31; PSL(2,11) on two copies of the
+#        eleven points of its biplane, 23 (copies:2:11:perm:2,3,4,5,6,7,8,9,10,11,1 with
+#        copies:2:11:perm:1,4,7,10,2,5,8,11,3,6,9 and copies:2:11:perm:1,10,7,4,6,5,3,9,8,2,11).
+#        Their integer programs are small; --mode tabu or sa --from the result then takes
+#        tickets off one at a time)
 # A run with the same seed from the same OUT repeats itself: give another --seed. The
 # integer program leaves OUT.orbit.lp, .sol and .log beside OUT.
 set -euo pipefail
