@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <bit>
 #include <cstdio>
+#include <deque>
+#include <string>
 #include <unordered_set>
 
 namespace {
@@ -86,13 +88,26 @@ std::vector<std::uint64_t> orbitsOf(const std::vector<std::uint64_t> &bases,
 
 const WheelTable &WheelTable::shipped()
 {
+    // The entries cut into several strings, joined once; they live as long as the table.
+    static std::deque<std::string> joined;
     static const WheelTable table = [] {
         std::vector<const char *> entries;
+        bool comment = false;
         for (int i = 0; i < kWheelTableBlockCount; ++i) {
             const char *block = kWheelTableBlocks[i];
+            if (*block == '+') {
+                if (comment || entries.empty())
+                    continue;
+                if (joined.empty() || entries.back() != joined.back().c_str())
+                    joined.emplace_back(entries.back());
+                joined.back() += block + 1;
+                entries.back() = joined.back().c_str();
+                continue;
+            }
             while (*block == '\n')
                 ++block;
-            if (*block && *block != '#')
+            comment = *block == '#';
+            if (*block && !comment)
                 entries.push_back(block);
         }
         return WheelTable(std::move(entries));

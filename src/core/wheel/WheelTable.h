@@ -51,7 +51,9 @@ private:
     std::vector<const char *> m_entries;
 };
 
-// The shipped entries: the blocks of WheelTable.txt (separated there by an empty line),
-// compiled in at build time. A block that starts with "#" is a comment.
+// The shipped entries: the blocks of WheelTable.txt and WheelOrbits.txt (separated there
+// by an empty line), compiled in at build time. A block that starts with "#" is a comment;
+// a string that starts with "+" goes on with the block before it (no string is longer than
+// the 65,535 characters every compiler takes for one literal).
 extern const char *const kWheelTableBlocks[];
 extern const int kWheelTableBlockCount;
