@@ -2,7 +2,7 @@
 // must share at least t with some ticket of six. Not part of the program: it writes entries
 // in the format of src/core/wheel/WheelTable.txt, each checked by an exhaustive count first.
 //
-// Built and run by scripts/wheel-orbit.sh, which see for the usage. Four ways to search:
+// Built and run by scripts/wheel-orbit.sh, which see for the usage. Five ways to search:
 //
 //  orbit  The tickets are taken a whole orbit at a time under a group acting on the numbers
 //         (--group, may be given more than once; the group is what the generators make).
@@ -16,6 +16,8 @@
 //         move changes one number of one ticket so that a random open m-set is answered.
 //  tabu   The same moves, the best of all of them for a random open m-set each step; a
 //         ticket changed lately is not changed again for a while.
+//  weights  Any ticket out and any ticket in, at a fixed count, with a weight on every
+//         m-set that grows while it stays open (weightSearch, below).
 //
 // Every wheel that covers is written to OUT when it is smaller than OUT's entry (OUT is a
 // copy of the table to start with), then the search goes on one ticket lower. The orbit
@@ -23,10 +25,10 @@
 // group's generators and one ticket of each orbit: src/core/wheel/WheelOrbits.txt). With
 // --k 5 or 4 they make tickets of five or four numbers instead, a part for
 // scripts/wheel-add-number.py (without --group: single tickets). Stop it at
-// any time; started again it goes on from what OUT holds (sa/tabu start from OUT's entry
-// or --from FILE's, one ticket fewer, and when FILE has none over n they narrow its
-// smallest over more numbers, as the program does; ilp starts CBC from the orbits of
-// --from FILE's entry). FILE and OUT may hold entries in the short orbit form. An entry
+// any time; started again it goes on from what OUT holds (sa, tabu and weights start from
+// OUT's entry or --from FILE's, one ticket fewer, and when FILE has none over n they
+// narrow its smallest over more numbers, as the program does; ilp starts CBC from the
+// orbits of --from FILE's entry). FILE and OUT may hold entries in the short orbit form. An entry
 // of FILE that leaves m-sets open (a frame, scripts/wheel-frame.py) is first completed
 // greedily; with a fresh OUT ("# t") every size on the way down is written.
 #include <algorithm>
@@ -1114,6 +1116,178 @@ static void ticketSearch(bool tabu, std::vector<Mask> start, double t0, double t
     }
 }
 
+// Local search with weights on the m-sets: the count stays fixed while a ticket is taken
+// out and another put in, and every m-set left open weighs one more after each step, so
+// that the search does not stay where the same few m-sets are always open. The ticket
+// taken out is the one whose loss weighs least (not the one put in just before); the one
+// put in answers a random open m-set and gains the most weight, among the tickets whose
+// surroundings changed since they were last taken out. Ties go to the ticket untouched
+// longest. Every wheel that covers is kept, and the search goes on one ticket lower.
+static void weightSearch(std::vector<Mask> start)
+{
+    Cover helper;
+    helper.init(start);
+    helper.complete();
+    const std::vector<Mask> all = subsets(K);   // colex: all[r] has rank r
+    const long nSets = long(all.size()), nElems = binom[N][M];
+    // Which m-sets each ticket answers, and which tickets answer each m-set (flat lists).
+    std::vector<std::uint32_t> setStart(nSets + 1, 0), setElems;
+    std::vector<std::uint32_t> elemCount(nElems + 1, 0);
+    for (long r = 0; r < nSets; ++r) {
+        helper.meeting(all[r], K, M, [&](Mask e) {
+            const long x = rankOf(e);
+            setElems.push_back(std::uint32_t(x));
+            ++elemCount[x + 1];
+        });
+        setStart[r + 1] = std::uint32_t(setElems.size());
+    }
+    std::vector<std::uint32_t> elemStart(nElems + 1, 0), elemSets(setElems.size());
+    for (long x = 0; x < nElems; ++x)
+        elemStart[x + 1] = elemStart[x] + elemCount[x + 1];
+    {
+        std::vector<std::uint32_t> fill(elemStart.begin(), elemStart.end() - 1);
+        for (long r = 0; r < nSets; ++r)
+            for (std::uint32_t i = setStart[r]; i < setStart[r + 1]; ++i)
+                elemSets[fill[setElems[i]]++] = std::uint32_t(r);
+    }
+    std::vector<std::int64_t> weight(nElems, 1), score(nSets, 0);
+    std::vector<std::uint32_t> covered(nElems, 0), lone(nElems, 0);   // lone: xor of the tickets answering it
+    std::vector<char> in(nSets, 0), canAdd(nSets, 1);
+    std::vector<long> stamp(nSets, 0);
+    std::vector<long> sol;            // ticket ranks
+    std::vector<long> solPos(nSets, -1);
+    std::vector<long> open;           // open m-sets
+    std::vector<long> openPos(nElems, -1);
+    auto openAdd = [&](long x) { openPos[x] = long(open.size()); open.push_back(x); };
+    auto openDrop = [&](long x) {
+        const long last = open.back();
+        open[openPos[x]] = last;
+        openPos[last] = openPos[x];
+        open.pop_back();
+        openPos[x] = -1;
+    };
+    auto touchAround = [&](long r) {
+        for (std::uint32_t i = setStart[r]; i < setStart[r + 1]; ++i) {
+            const std::uint32_t x = setElems[i];
+            for (std::uint32_t j = elemStart[x]; j < elemStart[x + 1]; ++j)
+                canAdd[elemSets[j]] = 1;
+        }
+    };
+    auto add = [&](long r, long step) {
+        in[r] = 1;
+        solPos[r] = long(sol.size());
+        sol.push_back(r);
+        std::int64_t own = 0;
+        for (std::uint32_t i = setStart[r]; i < setStart[r + 1]; ++i) {
+            const std::uint32_t x = setElems[i];
+            if (covered[x] == 0) {
+                for (std::uint32_t j = elemStart[x]; j < elemStart[x + 1]; ++j)
+                    score[elemSets[j]] -= weight[x];
+                openDrop(x);
+                own -= weight[x];
+            } else if (covered[x] == 1) {
+                score[lone[x]] += weight[x];
+            }
+            ++covered[x];
+            lone[x] ^= std::uint32_t(r);
+        }
+        score[r] = own;
+        stamp[r] = step;
+        touchAround(r);
+    };
+    auto remove = [&](long r, long step) {
+        in[r] = 0;
+        const long p = solPos[r], last = sol.back();
+        sol[p] = last;
+        solPos[last] = p;
+        sol.pop_back();
+        solPos[r] = -1;
+        std::int64_t own = 0;
+        for (std::uint32_t i = setStart[r]; i < setStart[r + 1]; ++i) {
+            const std::uint32_t x = setElems[i];
+            --covered[x];
+            lone[x] ^= std::uint32_t(r);
+            if (covered[x] == 0) {
+                for (std::uint32_t j = elemStart[x]; j < elemStart[x + 1]; ++j)
+                    if (long(elemSets[j]) != r)
+                        score[elemSets[j]] += weight[x];
+                openAdd(long(x));
+                own += weight[x];
+            } else if (covered[x] == 1) {
+                score[lone[x]] -= weight[x];
+            }
+        }
+        score[r] = own;
+        stamp[r] = step;
+        touchAround(r);
+        canAdd[r] = 0;
+    };
+    // Scores from nothing: every ticket out, every m-set open.
+    for (long x = 0; x < nElems; ++x)
+        openAdd(x);
+    for (long r = 0; r < nSets; ++r)
+        score[r] = setStart[r + 1] - setStart[r];
+    {
+        std::vector<Mask> first = helper.tickets;
+        std::sort(first.begin(), first.end());
+        first.erase(std::unique(first.begin(), first.end()), first.end());
+        for (Mask b : first)
+            add(rankOf(b), 0);
+    }
+    auto weakest = [&](long avoid) {
+        long pick = -1;
+        for (long r : sol)
+            if (r != avoid && (pick < 0 || score[r] > score[pick] || (score[r] == score[pick] && stamp[r] < stamp[pick])))
+                pick = r;
+        return pick;
+    };
+    std::vector<Mask> tickets;
+    auto current = [&] {
+        tickets.clear();
+        for (long r : sol)
+            tickets.push_back(all[r]);
+        return tickets;
+    };
+    long step = 1, lastAdded = -1;
+    std::size_t bestOpen = open.size();
+    while (now() < deadline) {
+        while (open.empty()) {
+            keep(current());
+            remove(weakest(-1), step);
+            bestOpen = open.size();
+            std::printf("%d %d-%d: %zu tickets\n", N, M, T, sol.size());
+            std::fflush(stdout);
+        }
+        if ((step & 65535) == 0) {
+            if ((step & ((1 << 22) - 1)) == 0) {
+                std::printf("%d %d-%d: %zu tickets, %zu open at best\n", N, M, T, sol.size(), bestOpen);
+                std::fflush(stdout);
+            }
+        }
+        remove(weakest(lastAdded), step);
+        const long x = open[randint(int(open.size()))];
+        long pick = -1;
+        for (std::uint32_t j = elemStart[x]; j < elemStart[x + 1]; ++j) {
+            const long r = elemSets[j];
+            if (!canAdd[r])
+                continue;
+            if (pick < 0 || score[r] > score[pick] || (score[r] == score[pick] && stamp[r] < stamp[pick]))
+                pick = r;
+        }
+        if (pick < 0)
+            pick = elemSets[elemStart[x] + std::uint32_t(randint(int(elemStart[x + 1] - elemStart[x])))];
+        add(pick, step);
+        lastAdded = pick;
+        for (long y : open) {
+            ++weight[y];
+            for (std::uint32_t j = elemStart[y]; j < elemStart[y + 1]; ++j)
+                ++score[elemSets[j]];
+        }
+        bestOpen = std::min(bestOpen, open.size());
+        ++step;
+    }
+}
+
 int main(int argc, char **argv)
 {
     initBinom();
@@ -1169,7 +1343,7 @@ int main(int argc, char **argv)
                 start = it->second;
         }
         orbitSearch(groups, t0 > 0 ? t0 : 0.5, t1 > 0 ? t1 : 0.02, steps > 0 ? steps : 200000, greedy, mode == "ilp", start);
-    } else {
+    } else if (mode == "sa" || mode == "tabu" || mode == "weights") {
         method = mode;
         const Table table = readTable(from.empty() ? outPath : from);
         auto it = table.entries.find({N, M, T});
@@ -1193,8 +1367,14 @@ int main(int argc, char **argv)
         }
         std::sort(start.begin(), start.end());
         start.erase(std::unique(start.begin(), start.end()), start.end());
-        ticketSearch(mode == "tabu", start, t0 > 0 ? t0 : 1.0, t1 > 0 ? t1 : 0.1,
-                     steps > 0 ? steps : (mode == "tabu" ? 20000 : 2000000), tenure);
+        if (mode == "weights")
+            weightSearch(start);
+        else
+            ticketSearch(mode == "tabu", start, t0 > 0 ? t0 : 1.0, t1 > 0 ? t1 : 0.1,
+                         steps > 0 ? steps : (mode == "tabu" ? 20000 : 2000000), tenure);
+    } else {
+        std::fprintf(stderr, "unknown mode %s\n", mode.c_str());
+        return 2;
     }
     return 0;
 }
