@@ -1250,6 +1250,7 @@ static void weightSearch(std::vector<Mask> start)
     };
     long step = 1, lastAdded = -1;
     std::size_t bestOpen = open.size();
+    double report = now() + 30;
     while (now() < deadline) {
         while (open.empty()) {
             keep(current());
@@ -1258,11 +1259,10 @@ static void weightSearch(std::vector<Mask> start)
             std::printf("%d %d-%d: %zu tickets\n", N, M, T, sol.size());
             std::fflush(stdout);
         }
-        if ((step & 65535) == 0) {
-            if ((step & ((1 << 22) - 1)) == 0) {
-                std::printf("%d %d-%d: %zu tickets, %zu open at best\n", N, M, T, sol.size(), bestOpen);
-                std::fflush(stdout);
-            }
+        if ((step & 1023) == 0 && now() > report) {
+            std::printf("%d %d-%d: %zu tickets, %zu open at best (%ld steps)\n", N, M, T, sol.size(), bestOpen, step);
+            std::fflush(stdout);
+            report = now() + 30;
         }
         remove(weakest(lastAdded), step);
         const long x = open[randint(int(open.size()))];
