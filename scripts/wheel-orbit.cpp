@@ -1121,9 +1121,11 @@ static void ticketSearch(bool tabu, std::vector<Mask> start, double t0, double t
 // that the search does not stay where the same few m-sets are always open. The ticket
 // taken out is the one whose loss weighs least (not the one put in just before); the one
 // put in answers a random open m-set and gains the most weight, among the tickets whose
-// surroundings changed since they were last taken out. Ties go to the ticket untouched
-// longest. Every wheel that covers is kept, and the search goes on one ticket lower.
-static void weightSearch(std::vector<Mask> start)
+// surroundings changed since they were last taken out (with --tenure above 10: among the
+// tickets not taken out in that many steps, cheaper where a ticket has many neighbours).
+// Ties go to the ticket untouched longest. Every wheel that covers is kept, and the
+// search goes on one ticket lower.
+static void weightSearch(std::vector<Mask> start, int tenure)
 {
     Cover helper;
     helper.init(start);
@@ -1150,10 +1152,12 @@ static void weightSearch(std::vector<Mask> start)
             for (std::uint32_t i = setStart[r]; i < setStart[r + 1]; ++i)
                 elemSets[fill[setElems[i]]++] = std::uint32_t(r);
     }
+    // score: for a ticket in the wheel, minus the weight only it answers (what taking it
+    // out would open); a ticket out is weighed when it is a candidate (gain).
     std::vector<std::int64_t> weight(nElems, 1), score(nSets, 0);
     std::vector<std::uint32_t> covered(nElems, 0), lone(nElems, 0);   // lone: xor of the tickets answering it
-    std::vector<char> in(nSets, 0), canAdd(nSets, 1);
-    std::vector<long> stamp(nSets, 0);
+    std::vector<char> canAdd(nSets, 1);
+    std::vector<long> stamp(nSets, -(1L << 40));   // the step it last went in or out
     std::vector<long> sol;            // ticket ranks
     std::vector<long> solPos(nSets, -1);
     std::vector<long> open;           // open m-sets
@@ -1174,15 +1178,12 @@ static void weightSearch(std::vector<Mask> start)
         }
     };
     auto add = [&](long r, long step) {
-        in[r] = 1;
         solPos[r] = long(sol.size());
         sol.push_back(r);
         std::int64_t own = 0;
         for (std::uint32_t i = setStart[r]; i < setStart[r + 1]; ++i) {
             const std::uint32_t x = setElems[i];
             if (covered[x] == 0) {
-                for (std::uint32_t j = elemStart[x]; j < elemStart[x + 1]; ++j)
-                    score[elemSets[j]] -= weight[x];
                 openDrop(x);
                 own -= weight[x];
             } else if (covered[x] == 1) {
@@ -1193,40 +1194,32 @@ static void weightSearch(std::vector<Mask> start)
         }
         score[r] = own;
         stamp[r] = step;
-        touchAround(r);
+        if (!tenure)
+            touchAround(r);
     };
     auto remove = [&](long r, long step) {
-        in[r] = 0;
         const long p = solPos[r], last = sol.back();
         sol[p] = last;
         solPos[last] = p;
         sol.pop_back();
         solPos[r] = -1;
-        std::int64_t own = 0;
         for (std::uint32_t i = setStart[r]; i < setStart[r + 1]; ++i) {
             const std::uint32_t x = setElems[i];
             --covered[x];
             lone[x] ^= std::uint32_t(r);
             if (covered[x] == 0) {
-                for (std::uint32_t j = elemStart[x]; j < elemStart[x + 1]; ++j)
-                    if (long(elemSets[j]) != r)
-                        score[elemSets[j]] += weight[x];
                 openAdd(long(x));
-                own += weight[x];
             } else if (covered[x] == 1) {
                 score[lone[x]] -= weight[x];
             }
         }
-        score[r] = own;
         stamp[r] = step;
-        touchAround(r);
+        if (!tenure)
+            touchAround(r);
         canAdd[r] = 0;
     };
-    // Scores from nothing: every ticket out, every m-set open.
     for (long x = 0; x < nElems; ++x)
         openAdd(x);
-    for (long r = 0; r < nSets; ++r)
-        score[r] = setStart[r + 1] - setStart[r];
     {
         std::vector<Mask> first = helper.tickets;
         std::sort(first.begin(), first.end());
@@ -1234,6 +1227,13 @@ static void weightSearch(std::vector<Mask> start)
         for (Mask b : first)
             add(rankOf(b), 0);
     }
+    auto gain = [&](long r) {
+        std::int64_t g = 0;
+        for (std::uint32_t i = setStart[r]; i < setStart[r + 1]; ++i)
+            if (!covered[setElems[i]])
+                g += weight[setElems[i]];
+        return g;
+    };
     auto weakest = [&](long avoid) {
         long pick = -1;
         for (long r : sol)
@@ -1267,22 +1267,21 @@ static void weightSearch(std::vector<Mask> start)
         remove(weakest(lastAdded), step);
         const long x = open[randint(int(open.size()))];
         long pick = -1;
+        std::int64_t pickGain = 0;
         for (std::uint32_t j = elemStart[x]; j < elemStart[x + 1]; ++j) {
             const long r = elemSets[j];
-            if (!canAdd[r])
+            if (tenure ? step - stamp[r] <= tenure : !canAdd[r])
                 continue;
-            if (pick < 0 || score[r] > score[pick] || (score[r] == score[pick] && stamp[r] < stamp[pick]))
-                pick = r;
+            const std::int64_t g = gain(r);
+            if (pick < 0 || g > pickGain || (g == pickGain && stamp[r] < stamp[pick]))
+                pick = r, pickGain = g;
         }
         if (pick < 0)
             pick = elemSets[elemStart[x] + std::uint32_t(randint(int(elemStart[x + 1] - elemStart[x])))];
         add(pick, step);
         lastAdded = pick;
-        for (long y : open) {
+        for (long y : open)
             ++weight[y];
-            for (std::uint32_t j = elemStart[y]; j < elemStart[y + 1]; ++j)
-                ++score[elemSets[j]];
-        }
         bestOpen = std::min(bestOpen, open.size());
         ++step;
     }
@@ -1293,7 +1292,7 @@ int main(int argc, char **argv)
     initBinom();
     if (argc < 5) {
         std::fprintf(stderr,
-                     "usage: wheel-orbit N M T OUT [--mode orbit|sa|tabu] [--seconds S] [--group GROUP]...\n"
+                     "usage: wheel-orbit N M T OUT [--mode orbit|ilp|sa|tabu|weights] [--seconds S] [--group GROUP]...\n"
                      "       [--seed X] [--steps K] [--t0 X] [--t1 X] [--tenure K] [--greedy P] [--from FILE]\n");
         return 2;
     }
@@ -1368,7 +1367,7 @@ int main(int argc, char **argv)
         std::sort(start.begin(), start.end());
         start.erase(std::unique(start.begin(), start.end()), start.end());
         if (mode == "weights")
-            weightSearch(start);
+            weightSearch(start, tenure > 10 ? tenure : 0);
         else
             ticketSearch(mode == "tabu", start, t0 > 0 ? t0 : 1.0, t1 > 0 ? t1 : 0.1,
                          steps > 0 ? steps : (mode == "tabu" ? 20000 : 2000000), tenure);
