@@ -5,7 +5,7 @@
 # the table; copy improved entries back with scripts/wheel-split.py TABLE --merge OUT.
 #
 #   scripts/wheel-orbit.sh N M T [OUT] [--mode orbit|ilp|sa|tabu|weights] [--seconds S] [--group GROUP]...
-#                          [--seed X] [--steps K] [--t0 X] [--t1 X] [--from FILE] [--k 5]
+#                          [--seed X] [--steps K] [--t0 X] [--t1 X] [--tenure K] [--from FILE] [--k 5]
 #
 # e.g. scripts/wheel-orbit.sh 14 6 4 /tmp/w.txt --group cyc:14 --seconds 600
 #      scripts/wheel-orbit.sh 16 5 5 /tmp/w.txt --mode ilp --group agl:16:15 --seconds 20
