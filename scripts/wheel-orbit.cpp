@@ -28,9 +28,9 @@
 // any time; started again it goes on from what OUT holds (sa, tabu and weights start from
 // OUT's entry or --from FILE's, one ticket fewer, and when FILE has none over n they
 // narrow its smallest over more numbers, as the program does; ilp starts CBC from the
-// orbits of --from FILE's entry). FILE and OUT may hold entries in the short orbit form. An entry
-// of FILE that leaves m-sets open (a frame, scripts/wheel-frame.py) is first completed
-// greedily; with a fresh OUT ("# t") every size on the way down is written.
+// orbits of --from FILE's entry). FILE and OUT may hold entries in the short orbit form.
+// An entry of FILE that leaves m-sets open (a frame, scripts/wheel-frame.py) is first
+// completed greedily; with a fresh OUT ("# t") every size on the way down is written.
 #include <algorithm>
 #include <chrono>
 #include <cmath>
