@@ -70,11 +70,13 @@ def paired_halves():
             if first in line and not used & set(line):
                 yield from spreads(chosen + [line], used | set(line))
 
+    all_spreads = list(spreads([], set()))
+
     def pack(taken):   # seven spreads using every line once
         if len(classes) == 7:
             return True
         first = min(line for line in lines if line not in taken)
-        for spread in spreads([], set()):
+        for spread in all_spreads:
             if first in spread and not taken & set(spread):
                 classes.append(spread)
                 if pack(taken | set(spread)):

@@ -1116,6 +1116,26 @@ static void ticketSearch(bool tabu, std::vector<Mask> start, double t0, double t
     }
 }
 
+// A list that drops any of its items at once, by moving the last into its place: `pos`
+// holds where each item stands (-1 when out).
+struct IndexedList {
+    std::vector<long> items, pos;
+    explicit IndexedList(long range) : pos(std::size_t(range), -1) {}
+    void add(long x)
+    {
+        pos[x] = long(items.size());
+        items.push_back(x);
+    }
+    void drop(long x)
+    {
+        const long last = items.back();
+        items[pos[x]] = last;
+        pos[last] = pos[x];
+        items.pop_back();
+        pos[x] = -1;
+    }
+};
+
 // Local search with weights on the m-sets: the count stays fixed while a ticket is taken
 // out and another put in, and every m-set left open weighs one more after each step, so
 // that the search does not stay where the same few m-sets are always open. The ticket
@@ -1158,18 +1178,8 @@ static void weightSearch(std::vector<Mask> start, int tenure)
     std::vector<std::uint32_t> covered(nElems, 0), lone(nElems, 0);   // lone: xor of the tickets answering it
     std::vector<char> canAdd(nSets, 1);
     std::vector<long> stamp(nSets, -(1L << 40));   // the step it last went in or out
-    std::vector<long> sol;            // ticket ranks
-    std::vector<long> solPos(nSets, -1);
-    std::vector<long> open;           // open m-sets
-    std::vector<long> openPos(nElems, -1);
-    auto openAdd = [&](long x) { openPos[x] = long(open.size()); open.push_back(x); };
-    auto openDrop = [&](long x) {
-        const long last = open.back();
-        open[openPos[x]] = last;
-        openPos[last] = openPos[x];
-        open.pop_back();
-        openPos[x] = -1;
-    };
+    IndexedList wheel(nSets), opened(nElems);   // the tickets in (ranks) and the open m-sets
+    const std::vector<long> &sol = wheel.items, &open = opened.items;
     auto touchAround = [&](long r) {
         for (std::uint32_t i = setStart[r]; i < setStart[r + 1]; ++i) {
             const std::uint32_t x = setElems[i];
@@ -1178,13 +1188,12 @@ static void weightSearch(std::vector<Mask> start, int tenure)
         }
     };
     auto add = [&](long r, long step) {
-        solPos[r] = long(sol.size());
-        sol.push_back(r);
+        wheel.add(r);
         std::int64_t own = 0;
         for (std::uint32_t i = setStart[r]; i < setStart[r + 1]; ++i) {
             const std::uint32_t x = setElems[i];
             if (covered[x] == 0) {
-                openDrop(x);
+                opened.drop(x);
                 own -= weight[x];
             } else if (covered[x] == 1) {
                 score[lone[x]] += weight[x];
@@ -1198,17 +1207,13 @@ static void weightSearch(std::vector<Mask> start, int tenure)
             touchAround(r);
     };
     auto remove = [&](long r, long step) {
-        const long p = solPos[r], last = sol.back();
-        sol[p] = last;
-        solPos[last] = p;
-        sol.pop_back();
-        solPos[r] = -1;
+        wheel.drop(r);
         for (std::uint32_t i = setStart[r]; i < setStart[r + 1]; ++i) {
             const std::uint32_t x = setElems[i];
             --covered[x];
             lone[x] ^= std::uint32_t(r);
             if (covered[x] == 0) {
-                openAdd(long(x));
+                opened.add(long(x));
             } else if (covered[x] == 1) {
                 score[lone[x]] -= weight[x];
             }
@@ -1219,7 +1224,7 @@ static void weightSearch(std::vector<Mask> start, int tenure)
         canAdd[r] = 0;
     };
     for (long x = 0; x < nElems; ++x)
-        openAdd(x);
+        opened.add(x);
     {
         std::vector<Mask> first = helper.tickets;
         std::sort(first.begin(), first.end());

@@ -6,7 +6,7 @@ the (t-2)-sets of v-1 numbers by fours], the last two with v+1 added (and v for 
     scripts/wheel-steiner.py N M T > /tmp/entry.txt      (N M T: 28|29|30 4 4, 25 5 5, 27 3 3)
 
 中4保4 over 28..30: numbers 1..26 carry a cyclic Steiner system of fives (260; every three of
-1..26 in one; exact cover over the orbits of x -> x + 1 mod 26, about 40 s); 27 is the 27th
+1..26 in one; exact cover over the orbits of x -> x + 1 mod 26, about 30 s); 27 is the 27th
 number of the table's 27-number wheel (1170).
   28: 28 with every five (260), and 27 and 28 with each four of a cover of the pairs of 1..26
       (the 59 tickets of the 28-number 中3保3 entry that hold 27 and 28): 1489.
@@ -126,6 +126,7 @@ def rotational_steiner(v, fixed, k, t):
 
     points = range(v + fixed)
     rows = {least(s) for s in itertools.combinations(points, t)}
+    orbit_size = {r: len({shift(r, d) for d in range(v)}) for r in rows}
     columns = {}
     for s in itertools.combinations(points, k):
         if s != least(s):
@@ -136,7 +137,7 @@ def rotational_steiner(v, fixed, k, t):
             for u in itertools.combinations(b, t):
                 r = least(u)
                 count[r] = count.get(r, 0) + 1
-        if all(c == len({shift(r, d) for d in range(v)}) for r, c in count.items()):
+        if all(c == orbit_size[r] for r, c in count.items()):
             columns[s] = list(count)
     found = exact_cover(rows, columns)
     if found is None:
