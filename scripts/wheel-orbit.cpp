@@ -2,7 +2,7 @@
 // must share at least t with some ticket of six. Not part of the program: it writes entries
 // in the format of src/core/wheel/WheelTable.txt, each checked by an exhaustive count first.
 //
-// Built and run by scripts/wheel-orbit.sh, which see for the usage. Five ways to search:
+// Built and run by scripts/wheel-orbit.sh, which see for the usage. Six ways to search:
 //
 //  orbit  The tickets are taken a whole orbit at a time under a group acting on the numbers
 //         (--group, may be given more than once; the group is what the generators make).
@@ -12,6 +12,9 @@
 //         one chosen orbit for one that answers a random open m-set.
 //  ilp    The same choice of orbits as an integer program, solved by CBC (Debian package
 //         coinor-cbc) within the time given: exact for the larger groups in seconds.
+//  lagrange  The same choice as a weighted set cover, by a Lagrangian heuristic
+//         (lagrangeCover): for the smaller groups, where CBC's search stays far above
+//         its bound, it finds far better covers in a minute.
 //  sa     Annealing over single tickets at a fixed count: cost = the m-sets left open, a
 //         move changes one number of one ticket so that a random open m-set is answered.
 //  tabu   The same moves, the best of all of them for a random open m-set each step; a
@@ -27,8 +30,8 @@
 // scripts/wheel-add-number.py (without --group: single tickets). Stop it at
 // any time; started again it goes on from what OUT holds (sa, tabu and weights start from
 // OUT's entry or --from FILE's, one ticket fewer, and when FILE has none over n they
-// narrow its smallest over more numbers, as the program does; ilp starts CBC from the
-// orbits of --from FILE's entry). FILE and OUT may hold entries in the short orbit form.
+// narrow its smallest over more numbers, as the program does; ilp and lagrange start from
+// the orbits of --from FILE's entry). FILE and OUT may hold entries in the short orbit form.
 // An entry of FILE that leaves m-sets open (a frame, scripts/wheel-frame.py) is first
 // completed greedily; with a fresh OUT ("# t") every size on the way down is written.
 #include <algorithm>
@@ -549,8 +552,165 @@ static std::vector<Mask> subsets(int k)
 // ---------------------------------------------------------------------------------------
 // Orbit search
 
-static void orbitSearch(const std::vector<std::string> &groups, double t0, double t1, long steps, double greedy, bool ilp,
-                        const std::vector<Mask> &start)
+// A weighted set cover, solved by a Lagrangian heuristic (after Caprara, Fischetti and Toth,
+// A heuristic method for the set covering problem, 1999): column j costs cost[j] and covers
+// the rows rowsOf[j]; colsOf[i] lists the columns covering row i. A multiplier per row is
+// tuned by subgradient steps; every so often a greedy cover scored by the reduced costs is
+// made and its redundant columns dropped. Later rounds keep a random part of the best cover
+// fixed and tune the rest again. `start` (may be empty) is a cover to better. Returns the
+// best cover found by the deadline.
+static std::vector<int> lagrangeCover(const std::vector<int> &cost, const std::vector<std::vector<int>> &rowsOf,
+                                      const std::vector<std::vector<int>> &colsOf, std::vector<int> best)
+{
+    const int nc = int(cost.size()), nr = int(colsOf.size());
+    auto total = [&](const std::vector<int> &cols) {
+        long t = 0;
+        for (int j : cols)
+            t += cost[j];
+        return t;
+    };
+    // Greedy completion of the fixed columns: the lowest score first, a score being the
+    // reduced cost over the rows it newly covers per such row (times it when negative).
+    auto greedyCover = [&](const std::vector<double> &u, const std::vector<char> &fixed) {
+        std::vector<int> covered(nr, 0), cover, gain(nc, 0);
+        std::vector<double> reduced(nc);
+        std::vector<char> in(nc, 0);
+        int open = nr;
+        for (int j = 0; j < nc; ++j)
+            if (fixed[j]) {
+                in[j] = 1;
+                cover.push_back(j);
+                for (int i : rowsOf[j])
+                    open -= covered[i]++ == 0;
+            }
+        for (int j = 0; j < nc; ++j) {
+            reduced[j] = cost[j];
+            for (int i : rowsOf[j])
+                if (!covered[i]) {
+                    reduced[j] -= u[i];
+                    ++gain[j];
+                }
+        }
+        while (open > 0) {
+            int pick = -1;
+            double low = 0;
+            for (int j = 0; j < nc; ++j) {
+                if (in[j] || gain[j] == 0)
+                    continue;
+                const double score = (reduced[j] > 0 ? reduced[j] / gain[j] : reduced[j] * gain[j]) * (1 + 1e-3 * uniform());
+                if (pick < 0 || score < low)
+                    pick = j, low = score;
+            }
+            in[pick] = 1;
+            cover.push_back(pick);
+            for (int i : rowsOf[pick])
+                if (covered[i]++ == 0) {
+                    --open;
+                    for (int j : colsOf[i])
+                        reduced[j] += u[i], --gain[j];
+                }
+        }
+        std::sort(cover.begin(), cover.end(), [&](int a, int b) { return cost[a] > cost[b]; });
+        std::vector<int> kept;
+        for (int j : cover) {
+            bool redundant = true;
+            for (int i : rowsOf[j])
+                redundant = redundant && covered[i] > 1;
+            if (redundant)
+                for (int i : rowsOf[j])
+                    --covered[i];
+            else
+                kept.push_back(j);
+        }
+        return kept;
+    };
+    std::vector<double> u0(nr);
+    for (int i = 0; i < nr; ++i) {
+        u0[i] = 1e300;
+        for (int j : colsOf[i])
+            u0[i] = std::min(u0[i], double(cost[j]) / double(rowsOf[j].size()));
+    }
+    const std::vector<int> first = greedyCover(u0, std::vector<char>(nc, 0));
+    if (best.empty() || total(first) < total(best))
+        best = first;
+    long upper = total(best);
+    double lower = 0;
+    std::printf("%d %d-%d: %ld tickets to start\n", N, M, T, upper);
+    std::fflush(stdout);
+    for (int round = 0; now() < deadline; ++round) {
+        std::vector<char> fixed(nc, 0), rowFixed(nr, 0);
+        if (round > 0) {
+            const double part = 0.2 + 0.6 * uniform();
+            for (int j : best)
+                if (uniform() < part)
+                    fixed[j] = 1;
+        }
+        long fixedCost = 0;
+        for (int j = 0; j < nc; ++j)
+            if (fixed[j]) {
+                fixedCost += cost[j];
+                for (int i : rowsOf[j])
+                    rowFixed[i] = 1;
+            }
+        std::vector<double> u = u0, step(nr);
+        for (int i = 0; i < nr; ++i)
+            if (rowFixed[i])
+                u[i] = 0;
+        double lambda = 0.1, bestL = -1e300;
+        int stale = 0;
+        for (int it = 0; it < 3000 && lambda > 1e-4; ++it) {
+            // The Lagrangian bound at u, and the rows its columns cover too often or not at all.
+            double L = 0;
+            std::vector<int> hits(nr, 0);
+            for (int i = 0; i < nr; ++i)
+                L += rowFixed[i] ? 0 : u[i];
+            for (int j = 0; j < nc; ++j) {
+                if (fixed[j])
+                    continue;
+                double r = cost[j];
+                for (int i : rowsOf[j])
+                    r -= rowFixed[i] ? 0 : u[i];
+                if (r < 0) {
+                    L += r;
+                    for (int i : rowsOf[j])
+                        ++hits[i];
+                }
+            }
+            if (L > bestL + 1e-6)
+                bestL = L, stale = 0;
+            else if (++stale > 20)
+                lambda /= 2, stale = 0;
+            if (round == 0)
+                lower = std::max(lower, L);
+            double norm = 0;
+            for (int i = 0; i < nr; ++i) {
+                step[i] = rowFixed[i] || (hits[i] > 1 && u[i] <= 0) ? 0 : 1 - hits[i];
+                norm += step[i] * step[i];
+            }
+            if (norm == 0)
+                break;
+            const double gap = double(upper - fixedCost) - L;
+            const double size = lambda * (gap > 0 ? gap : 0.01 * double(upper)) / norm;
+            for (int i = 0; i < nr; ++i)
+                u[i] = std::max(0.0, u[i] + size * step[i]);
+            if (it % 50 == 49) {
+                std::vector<int> cover = greedyCover(u, fixed);
+                if (total(cover) < upper) {
+                    best = cover;
+                    upper = total(cover);
+                    std::printf("%d %d-%d: %ld tickets (round %d; the bound at the first round %.1f)\n", N, M, T, upper, round, lower);
+                    std::fflush(stdout);
+                }
+            }
+            if ((it & 63) == 0 && now() > deadline)
+                break;
+        }
+    }
+    return best;
+}
+
+static void orbitSearch(const std::vector<std::string> &groups, double t0, double t1, long steps, double greedy,
+                        const std::string &how, const std::vector<Mask> &start)
 {
     std::vector<Perm> gens;
     for (auto &s : groups)
@@ -595,8 +755,34 @@ static void orbitSearch(const std::vector<std::string> &groups, double t0, doubl
             }
     std::printf("%d %d-%d: group of order %zu, %d ticket orbits, %d orbits of %d-sets\n", N, M, T, group.size(), nt, ne, M);
     std::fflush(stdout);
+    // The orbits the start touches (a union of orbits holding it, so a cover as well).
+    std::vector<int> startOrbits;
+    {
+        std::vector<char> on(nt, 0);
+        for (Mask b : start)
+            on[ticketOrbit[rankOf(b)]] = 1;
+        for (int j = 0; j < nt; ++j)
+            if (on[j])
+                startOrbits.push_back(j);
+    }
+    // The wheel made of the chosen orbits, written when it is smaller than OUT's entry.
+    auto keepChosen = [&](const std::vector<int> &chosen) {
+        std::vector<Mask> tickets, reps;
+        for (int j : chosen) {
+            reps.push_back(ticketRep[j]);
+            for (Mask b : six)
+                if (ticketOrbit[rankOf(b)] == j)
+                    tickets.push_back(b);
+        }
+        if (!tickets.empty() && keep(tickets))
+            keepOrbits(gens, reps, tickets.size());
+    };
 
-    if (ilp) {
+    if (how == "lagrange") {
+        keepChosen(lagrangeCover(ticketSize, covers, coveredBy, startOrbits));
+        return;
+    }
+    if (how == "ilp") {
         // The same choice as an integer program for the CBC solver (Debian: coinor-cbc).
         const std::string base = outPath + ".orbit";
         {
@@ -619,14 +805,14 @@ static void orbitSearch(const std::vector<std::string> &groups, double t0, doubl
         std::remove((base + ".sol").c_str());
         // A wheel to start from (--from): every orbit it touches, for CBC to better.
         std::string mipStart;
-        if (!start.empty()) {
+        if (!startOrbits.empty()) {
             std::vector<char> on(nt, 0);
             long total = 0;
-            for (Mask b : start)
-                on[ticketOrbit[rankOf(b)]] = 1;
+            for (int j : startOrbits) {
+                on[j] = 1;
+                total += ticketSize[j];
+            }
             std::ofstream st(base + ".start");
-            for (int j = 0; j < nt; ++j)
-                total += on[j] ? ticketSize[j] : 0;
             st << "Stopped on time - objective value " << total << "\n";
             for (int j = 0; j < nt; ++j)
                 st << j << " x" << j << " " << int(on[j]) << " 0\n";
@@ -641,21 +827,16 @@ static void orbitSearch(const std::vector<std::string> &groups, double t0, doubl
         std::string line;
         std::getline(sol, line);
         std::printf("%d %d-%d: cbc: %s\n", N, M, T, line.c_str());
-        std::vector<Mask> tickets, reps;
+        std::vector<int> chosen;
         while (std::getline(sol, line)) {
             std::istringstream words(line);
             std::string index, name;
             double value = 0;
             if (!(words >> index >> name >> value) || name[0] != 'x' || value < 0.5)
                 continue;
-            const int j = std::stoi(name.substr(1));
-            reps.push_back(ticketRep[j]);
-            for (Mask b : six)
-                if (ticketOrbit[rankOf(b)] == j)
-                    tickets.push_back(b);
+            chosen.push_back(std::stoi(name.substr(1)));
         }
-        if (!tickets.empty() && keep(tickets))
-            keepOrbits(gens, reps, tickets.size());
+        keepChosen(chosen);
         return;
     }
     std::vector<int> count(ne, 0), openPos(ne, -1), open, chosen, chosenPos(nt, -1);
@@ -705,14 +886,6 @@ static void orbitSearch(const std::vector<std::string> &groups, double t0, doubl
                 g += setSize[e];
         return g;
     };
-    auto expand = [&] {
-        std::vector<Mask> tickets;
-        for (int j : chosen)
-            for (Mask b : six)
-                if (ticketOrbit[rankOf(b)] == j)
-                    tickets.push_back(b);
-        return tickets;
-    };
     // Greedy start: the most open m-sets per ticket, ties at random.
     while (!open.empty()) {
         double best = -1;
@@ -729,17 +902,8 @@ static void orbitSearch(const std::vector<std::string> &groups, double t0, doubl
         add(pick);
     }
     std::printf("%d %d-%d: greedy over orbits %d tickets\n", N, M, T, weight);
-    auto keepChosen = [&] {
-        const std::vector<Mask> tickets = expand();
-        if (keep(tickets)) {
-            std::vector<Mask> reps;
-            for (int j : chosen)
-                reps.push_back(ticketRep[j]);
-            keepOrbits(gens, reps, tickets.size());
-        }
-    };
     if (weight < currentSize())
-        keepChosen();
+        keepChosen(chosen);
     int target = std::min(weight, currentSize()) - 1;
     double avg = 0;
     for (int s : setSize)
@@ -821,7 +985,7 @@ static void orbitSearch(const std::vector<std::string> &groups, double t0, doubl
         if (found) {
             std::printf("%d %d-%d: orbits cover in %d tickets\n", N, M, T, weight);
             std::fflush(stdout);
-            keepChosen();
+            keepChosen(chosen);
             target = std::min(weight, currentSize()) - 1;
         } else {
             std::printf("%d %d-%d: %d tickets, %ld open at best\n", N, M, T, target, bestCost);
@@ -1297,7 +1461,7 @@ int main(int argc, char **argv)
     initBinom();
     if (argc < 5) {
         std::fprintf(stderr,
-                     "usage: wheel-orbit N M T OUT [--mode orbit|ilp|sa|tabu|weights] [--seconds S] [--group GROUP]...\n"
+                     "usage: wheel-orbit N M T OUT [--mode orbit|ilp|lagrange|sa|tabu|weights] [--seconds S] [--group GROUP]...\n"
                      "       [--seed X] [--steps K] [--t0 X] [--t1 X] [--tenure K] [--greedy P] [--from FILE]\n");
         return 2;
     }
@@ -1336,8 +1500,8 @@ int main(int argc, char **argv)
     }
     rng.seed(std::uint64_t(seed));
     deadline = now() + seconds;
-    if (mode == "orbit" || mode == "ilp") {
-        method = mode == "ilp" ? "orbits, integer program" : "orbits";
+    if (mode == "orbit" || mode == "ilp" || mode == "lagrange") {
+        method = mode == "ilp" ? "orbits, integer program" : mode == "lagrange" ? "orbits, Lagrangian heuristic" : "orbits";
         for (auto &g : groups)
             method += " " + g;
         std::vector<Mask> start;
@@ -1346,7 +1510,7 @@ int main(int argc, char **argv)
             if (auto it = table.entries.find({N, M, T}); it != table.entries.end())
                 start = it->second;
         }
-        orbitSearch(groups, t0 > 0 ? t0 : 0.5, t1 > 0 ? t1 : 0.02, steps > 0 ? steps : 200000, greedy, mode == "ilp", start);
+        orbitSearch(groups, t0 > 0 ? t0 : 0.5, t1 > 0 ? t1 : 0.02, steps > 0 ? steps : 200000, greedy, mode, start);
     } else if (mode == "sa" || mode == "tabu" || mode == "weights") {
         method = mode;
         const Table table = readTable(from.empty() ? outPath : from);
