@@ -14,7 +14,7 @@
 //         coinor-cbc) within the time given: exact for the larger groups in seconds.
 //  lagrange  The same choice as a weighted set cover, by a Lagrangian heuristic
 //         (lagrangeCover): for the smaller groups, where CBC's search stays far above
-//         its bound, it finds far better covers in a minute.
+//         its bound, it finds far better covers within a minute or two.
 //  sa     Annealing over single tickets at a fixed count: cost = the m-sets left open, a
 //         move changes one number of one ticket so that a random open m-set is answered.
 //  tabu   The same moves, the best of all of them for a random open m-set each step; a
@@ -557,7 +557,7 @@ static std::vector<Mask> subsets(int k)
 // the rows rowsOf[j]; colsOf[i] lists the columns covering row i. A multiplier per row is
 // tuned by subgradient steps; every so often a greedy cover scored by the reduced costs is
 // made and its redundant columns dropped. Later rounds keep a random part of the best cover
-// fixed and tune the rest again. `start` (may be empty) is a cover to better. Returns the
+// fixed and tune the rest again. `best` (may be empty) is a cover to better. Returns the
 // best cover found by the deadline.
 static std::vector<int> lagrangeCover(const std::vector<int> &cost, const std::vector<std::vector<int>> &rowsOf,
                                       const std::vector<std::vector<int>> &colsOf, std::vector<int> best)
