@@ -45,7 +45,7 @@
 #          --group perm:4,8,3,9,5,7,11,10,1,2,6,15,19,14,20,16,18,22,21,12,13,17
 #        (A5 inside PSL(2,11), acting alike on two copies of the biplane's eleven points,
 #        orbits 5 + 6 on each: 4781 tickets within 90 s, where CBC had stayed at the 4917
-#        of the whole PSL(2,11) for 25 minutes)
+#        of the whole PSL(2,11) for a quarter of an hour)
 # A run with the same seed from the same OUT repeats itself: give another --seed. The
 # integer program leaves OUT.orbit.lp, .sol and .log beside OUT.
 set -euo pipefail
