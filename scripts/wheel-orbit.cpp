@@ -652,24 +652,27 @@ static std::vector<int> lagrangeCover(const std::vector<int> &cost, const std::v
                 for (int i : rowsOf[j])
                     rowFixed[i] = 1;
             }
+        // A row the fixed columns cover keeps its multiplier at zero (its step is zero too),
+        // so the sums below may take in every row.
         std::vector<double> u = u0, step(nr);
         for (int i = 0; i < nr; ++i)
             if (rowFixed[i])
                 u[i] = 0;
+        std::vector<int> hits(nr);
         double lambda = 0.1, bestL = -1e300;
         int stale = 0;
         for (int it = 0; it < 3000 && lambda > 1e-4; ++it) {
             // The Lagrangian bound at u, and the rows its columns cover too often or not at all.
             double L = 0;
-            std::vector<int> hits(nr, 0);
+            std::fill(hits.begin(), hits.end(), 0);
             for (int i = 0; i < nr; ++i)
-                L += rowFixed[i] ? 0 : u[i];
+                L += u[i];
             for (int j = 0; j < nc; ++j) {
                 if (fixed[j])
                     continue;
                 double r = cost[j];
                 for (int i : rowsOf[j])
-                    r -= rowFixed[i] ? 0 : u[i];
+                    r -= u[i];
                 if (r < 0) {
                     L += r;
                     for (int i : rowsOf[j])
@@ -756,15 +759,13 @@ static void orbitSearch(const std::vector<std::string> &groups, double t0, doubl
     std::printf("%d %d-%d: group of order %zu, %d ticket orbits, %d orbits of %d-sets\n", N, M, T, group.size(), nt, ne, M);
     std::fflush(stdout);
     // The orbits the start touches (a union of orbits holding it, so a cover as well).
+    std::vector<char> startOn(nt, 0);
     std::vector<int> startOrbits;
-    {
-        std::vector<char> on(nt, 0);
-        for (Mask b : start)
-            on[ticketOrbit[rankOf(b)]] = 1;
-        for (int j = 0; j < nt; ++j)
-            if (on[j])
-                startOrbits.push_back(j);
-    }
+    for (Mask b : start)
+        startOn[ticketOrbit[rankOf(b)]] = 1;
+    for (int j = 0; j < nt; ++j)
+        if (startOn[j])
+            startOrbits.push_back(j);
     // The wheel made of the chosen orbits, written when it is smaller than OUT's entry.
     auto keepChosen = [&](const std::vector<int> &chosen) {
         std::vector<Mask> tickets, reps;
@@ -806,16 +807,13 @@ static void orbitSearch(const std::vector<std::string> &groups, double t0, doubl
         // A wheel to start from (--from): every orbit it touches, for CBC to better.
         std::string mipStart;
         if (!startOrbits.empty()) {
-            std::vector<char> on(nt, 0);
             long total = 0;
-            for (int j : startOrbits) {
-                on[j] = 1;
+            for (int j : startOrbits)
                 total += ticketSize[j];
-            }
             std::ofstream st(base + ".start");
             st << "Stopped on time - objective value " << total << "\n";
             for (int j = 0; j < nt; ++j)
-                st << j << " x" << j << " " << int(on[j]) << " 0\n";
+                st << j << " x" << j << " " << int(startOn[j]) << " 0\n";
             mipStart = " -mipstart " + base + ".start";
             std::printf("%d %d-%d: starting from %ld tickets\n", N, M, T, total);
         }
