@@ -767,14 +767,17 @@ static void orbitSearch(const std::vector<std::string> &groups, double t0, doubl
         if (startOn[j])
             startOrbits.push_back(j);
     // The wheel made of the chosen orbits, written when it is smaller than OUT's entry.
+    // One pass over the tickets (keep() sorts them), not one per chosen orbit.
     auto keepChosen = [&](const std::vector<int> &chosen) {
         std::vector<Mask> tickets, reps;
+        std::vector<char> on(nt, 0);
         for (int j : chosen) {
             reps.push_back(ticketRep[j]);
-            for (Mask b : six)
-                if (ticketOrbit[rankOf(b)] == j)
-                    tickets.push_back(b);
+            on[j] = 1;
         }
+        for (Mask b : six)
+            if (on[ticketOrbit[rankOf(b)]])
+                tickets.push_back(b);
         if (!tickets.empty() && keep(tickets))
             keepOrbits(gens, reps, tickets.size());
     };
