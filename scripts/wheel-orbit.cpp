@@ -934,6 +934,7 @@ static void orbitSearch(const std::vector<std::string> &groups, double t0, doubl
             }
             remove(pick);
         }
+        const long startCost = cost;
         bestCost = cost;
         bool found = open.empty();
         for (long step = 0; step < steps && !found; ++step) {
@@ -989,7 +990,8 @@ static void orbitSearch(const std::vector<std::string> &groups, double t0, doubl
             keepChosen(chosen);
             target = std::min(weight, currentSize()) - 1;
         } else {
-            std::printf("%d %d-%d: %d tickets, %ld open at best\n", N, M, T, target, bestCost);
+            std::printf("%d %d-%d: %d tickets, %ld open at best (%ld at the start)\n", N, M, T, target, bestCost,
+                        startCost);
             std::fflush(stdout);
         }
     }
@@ -1222,7 +1224,8 @@ static void ticketSearch(bool tabu, std::vector<Mask> start, double t0, double t
     std::vector<int> near;
     long step = 0;
     while (now() < deadline) {
-        size_t bestOpen = c.open.size();
+        const size_t startOpen = c.open.size();
+        size_t bestOpen = startOpen;
         std::vector<Mask> best = c.tickets;
         for (long s = 0; s < steps && !c.open.empty(); ++s, ++step) {
             if ((s & 1023) == 0 && now() > deadline)
@@ -1273,7 +1276,10 @@ static void ticketSearch(bool tabu, std::vector<Mask> start, double t0, double t
             shrink();
             changedAt.assign(c.tickets.size(), -1L << 40);
         } else {
-            std::printf("%d %d-%d: %zu tickets, %zu open at best\n", N, M, T, c.tickets.size(), bestOpen);
+            // The round's start counts as a state: "at best" equal to "at the start" means the
+            // round never did better than where it began (after a shrink, the one ticket's loss).
+            std::printf("%d %d-%d: %zu tickets, %zu open at best (%zu at the start of the round)\n", N, M, T,
+                        c.tickets.size(), bestOpen, startOpen);
             std::fflush(stdout);
             if (!tabu)
                 c.init(best);   // anneal again from the best state of this round
@@ -1419,18 +1425,24 @@ static void weightSearch(std::vector<Mask> start, int tenure)
         return tickets;
     };
     long step = 1, lastAdded = -1;
-    std::size_t bestOpen = open.size();
+    // bestOpen: the fewest open m-sets after a step at this size; the state the removal of the
+    // weakest ticket leaves (startOpen) is no step's doing and is reported apart.
+    const std::size_t none = std::size_t(nElems) + 1;
+    std::size_t bestOpen = none, startOpen = open.size(), lately = none;   // lately: since the last report
     double report = now() + 30;
     while (now() < deadline) {
         while (open.empty()) {
             keep(current());
             remove(weakest(-1), step);
-            bestOpen = open.size();
+            bestOpen = none;
+            startOpen = open.size();
             std::printf("%d %d-%d: %zu tickets\n", N, M, T, sol.size());
             std::fflush(stdout);
         }
         if ((step & 1023) == 0 && now() > report) {
-            std::printf("%d %d-%d: %zu tickets, %zu open at best (%ld steps)\n", N, M, T, sol.size(), bestOpen, step);
+            std::printf("%d %d-%d: %zu tickets, %zu open at best lately, %zu since the removal left %zu (%ld steps)\n",
+                        N, M, T, sol.size(), lately, bestOpen, startOpen, step);
+            lately = none;
             std::fflush(stdout);
             report = now() + 30;
         }
@@ -1453,6 +1465,7 @@ static void weightSearch(std::vector<Mask> start, int tenure)
         for (long y : open)
             ++weight[y];
         bestOpen = std::min(bestOpen, open.size());
+        lately = std::min(lately, open.size());
         ++step;
     }
 }
